@@ -1,0 +1,80 @@
+// Message boxes, dialog titles and filters of the documents and the binary
+// viewer, as CP932 bytes, so that the Win32 layer shows the same texts
+// whatever the source encoding and looks them up by the outcome.
+#pragma once
+#include "doc/document_core.h"
+
+// How a box is shown; the Win32 layer maps each kind to its MB_ flags.
+enum DocBoxKind {
+    DOC_BOX_PLAIN,                 // MB_OK
+    DOC_BOX_EXCLAMATION,           // MB_ICONEXCLAMATION
+    DOC_BOX_EXCLAMATION_TASKMODAL, // MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND
+    DOC_BOX_STOP,                  // MB_ICONSTOP
+    DOC_BOX_OKCANCEL,              // MB_OKCANCEL
+    DOC_BOX_OKCANCEL_TOPMOST,      // MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TOPMOST
+    DOC_BOX_YESNO_TASKMODAL,       // MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND
+};
+
+struct DocMessage {
+    const char *szText;
+    const char *szTitle;
+    DocBoxKind nBox;
+};
+
+enum DocMessageId {
+    DOC_MSG_MISSING_FILE,
+    DOC_MSG_RELATIVE_PATH,
+    DOC_MSG_MISSING_FOLDER,
+    DOC_MSG_PATH_TOO_LONG,
+    DOC_MSG_LOCKED_FILE,
+    DOC_MSG_TOO_BIG,
+    DOC_MSG_READ_NO_MEMORY,
+    DOC_MSG_READ_FAILED,
+    DOC_MSG_NOT_PURE_TEXT,
+    DOC_MSG_ASK_SAVE_BEFORE_OPEN,
+    DOC_MSG_SAVEAS_NO_MEMORY,
+    DOC_MSG_SAVEAS_CLOSE_FAILED,
+    DOC_MSG_SAVE2_NO_MEMORY,
+    DOC_MSG_SAVE2_CLOSE_FAILED,
+    DOC_MSG_OVERWRITE_NO_NAME,
+    DOC_MSG_OVERWRITE_NO_MEMORY,
+    DOC_MSG_OVERWRITE_CLOSE_FAILED,
+    DOC_MSG_SAVE_OPEN_FAILED,
+    DOC_MSG_SAVE_WRITE_FAILED,
+    DOC_MSG_SAVE_REPLACE_FAILED,
+    DOC_MSG_DROP_MANY,
+    DOC_MSG_DROP_ASK_CONTINUE,
+    DOC_MSG_ALREADY_LISTED,
+    DOC_MSG_VIEWER_NO_FILE,
+    DOC_MSG_VIEWER_BAD_HANDLE,
+    DOC_MSG_VIEWER_TOO_BIG,
+    DOC_MSG_VIEWER_NO_MEMORY,
+    DOC_MSG_VIEWER_READ_FAILED,
+    DOC_MSG_VIEWER_CREATE_FAILED,
+    DOC_MSG_COUNT,
+    DOC_MSG_NONE = DOC_MSG_COUNT, // the outcome shows no box
+};
+
+// The message of an id; DOC_MSG_NONE gives an empty text.
+const DocMessage &GetDocMessage(DocMessageId id);
+
+// Message of a refusal of MySetFileOn (DOC_SIZE_UNKNOWN shows none).
+DocMessageId ReadCheckMessage(DocCheck check);
+
+// Message of a refusal of OverWrite.
+DocMessageId OverWriteCheckMessage(DocCheck check);
+
+// Message of a refusal of ReadAsBinary (DOC_LOCKED_FILE for a failed open).
+DocMessageId ViewerCheckMessage(DocCheck check);
+
+// Message of a failed save of the given caller (none when cancelled or done).
+DocMessageId SaveCheckMessage(SaveCaller caller, SaveCheck check);
+
+// Dialog titles, the filters (pairs of zero-terminated description and
+// pattern, ended by an empty one) and the viewer's font face.
+extern const char szOpenDialogTitle[];
+extern const char szSaveAsDialogTitle[];
+extern const char szSave2DialogTitle[];
+extern const char szOpenFilter[];
+extern const char szSaveFilter[];
+extern const char szViewerFontFace[];

@@ -1,0 +1,84 @@
+#include "doc/hexdump_core.h"
+
+#include <cstring>
+
+const char szHexDumpHeader[] =
+    "          00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F  0123456789ABCDEF\r\n\r\n";
+
+// Width of the offset and hex part of a line ("%08x  " and 16 x "%02x ").
+enum { HEX_PART_BYTES = 10 + 16 * 3 };
+
+size_t HexDumpSize(size_t nSize)
+{
+    size_t rest = nSize % 16;
+    return nSize / 16 * HEXDUMP_LINE_BYTES + (rest ? HEX_PART_BYTES + 1 + rest : 0);
+}
+
+static const char kHexDigits[] = "0123456789abcdef";
+
+// Character shown for data[at] in the character column.
+static char ShownChar(const unsigned char *data, size_t at)
+{
+    unsigned char b = data[at];
+    if (b == 0)
+        return '0';
+    if (b == '\n')
+        return at > 0 && data[at - 1] == '\r' ? 'D' : 'A';
+    return static_cast<char>(b);
+}
+
+// Writes one line of count (1 to 16) bytes starting at offset; returns the
+// position after it.
+static char *WriteLine(const unsigned char *data, size_t offset, size_t count, char *p)
+{
+    for (int shift = 28; shift >= 0; shift -= 4)
+        *p++ = kHexDigits[(offset >> shift) & 0xF];
+    *p++ = ' ';
+    *p++ = ' ';
+    for (size_t i = 0; i < 16; ++i) {
+        if (i < count) {
+            unsigned char b = data[offset + i];
+            *p++ = kHexDigits[b >> 4];
+            *p++ = kHexDigits[b & 0xF];
+        } else {
+            *p++ = ' ';
+            *p++ = ' ';
+        }
+        *p++ = ' ';
+    }
+    *p++ = ' ';
+    for (size_t i = 0; i < count; ++i)
+        *p++ = ShownChar(data, offset + i);
+    if (count == 16) {
+        *p++ = '\r';
+        *p++ = '\n';
+    }
+    return p;
+}
+
+size_t BuildHexDump(const unsigned char *data, size_t nSize, char *out, size_t nCapacity)
+{
+    size_t need = HexDumpSize(nSize);
+    if (nCapacity < need + 1) {
+        if (nCapacity > 0)
+            out[0] = '\0';
+        return 0;
+    }
+    char *p = out;
+    for (size_t offset = 0; offset < nSize; offset += 16) {
+        size_t count = nSize - offset < 16 ? nSize - offset : 16;
+        p = WriteLine(data, offset, count, p);
+    }
+    *p = '\0';
+    return p - out;
+}
+
+std::string HexDumpText(const unsigned char *data, size_t nSize)
+{
+    size_t headerLen = sizeof szHexDumpHeader - 1;
+    std::string text(headerLen + HexDumpSize(nSize) + 1, '\0');
+    std::memcpy(&text[0], szHexDumpHeader, headerLen);
+    size_t len = BuildHexDump(data, nSize, &text[headerLen], text.size() - headerLen);
+    text.resize(headerLen + len);
+    return text;
+}
