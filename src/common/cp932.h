@@ -17,6 +17,16 @@ inline bool IsTrailByte(unsigned char b)
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
+// Alphanumeric class of the system's character test under code page 932:
+// ASCII letters and digits and the half-width katakana 0xA6-0xDF are letters;
+// half-width punctuation 0xA1-0xA5, lead bytes standing alone and the
+// remaining high bytes are not.
+extern const unsigned char kAlnumTable[256];
+inline bool IsAlnumByte(unsigned char b)
+{
+    return kAlnumTable[b] != 0;
+}
+
 // Length in bytes of the character at p (1 or 2); a lead byte followed by
 // the terminator or by the end counts as one byte, so stepping never runs
 // past the end of the text.
