@@ -52,7 +52,7 @@ ToolsError CheckRequest(const CompileRequest *request)
         if (error != TOOLS_OK)
             return error;
     }
-    if (request->szSourceName[0] == '\0' || request->szSourceName[PathNameOffset(request->szSourceName)] == '\0')
+    if (request->szSourceName[0] == '\0' || request->szSourceName[FindNameOffset(request->szSourceName)] == '\0')
         return TOOLS_BAD_PATH;
     if (request->nMode == COMPILE_ASK && request->szOutName[0] == '\0')
         return TOOLS_BAD_PATH;
@@ -211,10 +211,10 @@ ToolsError BuildLibraryLines(const char *szSourceName, char *szObjLine, size_t o
     ToolsError error = CheckToolText(szSourceName, TOOL_PATH_MAX, true);
     if (error != TOOLS_OK)
         return error;
-    if (szSourceName[0] == '\0' || szSourceName[PathNameOffset(szSourceName)] == '\0')
+    if (szSourceName[0] == '\0' || szSourceName[FindNameOffset(szSourceName)] == '\0')
         return TOOLS_BAD_PATH;
     char szBase[TOOL_PATH_MAX + 1];
-    CopyJoined(szBase, sizeof(szBase), szSourceName, PathExtensionOffset(szSourceName), "");
+    ReplaceExtension(szSourceName, "", szBase, sizeof(szBase));
     error = FormatInto(szObjLine, objCap, "bcc32 -c \"%s\"", szSourceName);
     if (error == TOOLS_OK)
         error = FormatInto(szLibLine, libCap, "tlib \"%s\" -+\"%s\"", szBase, szBase);

@@ -38,13 +38,13 @@ ToolsError BuildMakefileText(const MakefileState *state, char *out, size_t capac
         std::strcpy(szRcName, "user.rc");
         std::strcpy(szTarget, "user.exe");
     } else {
-        if (szSource[PathNameOffset(szSource)] == '\0')
+        if (szSource[FindNameOffset(szSource)] == '\0')
             return TOOLS_BAD_PATH;
         if (szRc[0] != '\0')
             std::strcpy(szRcName, szRc);
         else
             ReplaceExtension(szSource, ".rc", szRcName, sizeof(szRcName));
-        ReplaceExtension(szSource + PathNameOffset(szSource), ".exe", szTarget, sizeof(szTarget));
+        ReplaceExtension(szSource + FindNameOffset(szSource), ".exe", szTarget, sizeof(szTarget));
     }
     MakefileOptions(state->target, state->bMultiThread, szOptions);
     const char *values[] = {szSource, szRcName, szTarget, szOptions};
@@ -66,7 +66,7 @@ ToolsError MakefileSavePath(const char *szSourcePath, const char *szSysRoot, cha
     size_t nFolder = std::strlen(szSysRoot);
     if (szSourcePath[0] != '\0') {
         szFolder = szSourcePath;
-        nFolder = PathNameOffset(szSourcePath);
+        nFolder = FindNameOffset(szSourcePath);
     }
     bool bNeedSep = nFolder > 0 && szFolder[nFolder - 1] != '\\' && szFolder[nFolder - 1] != ':' &&
                     szFolder[nFolder - 1] != '/';

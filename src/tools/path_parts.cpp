@@ -43,31 +43,6 @@ bool SameIgnoringCase(const char *a, size_t nA, const char *b, size_t nB)
 
 } // namespace
 
-/* Offset just after the last separator of the path. */
-size_t PathNameOffset(const char *path)
-{
-    size_t nLen = std::strlen(path);
-    size_t nName = 0;
-    for (size_t i = 0; i < nLen; i = cp932::NextCharOffset(path, nLen, i)) {
-        char c = path[i];
-        if (c == '\\' || c == '/' || c == ':')
-            nName = i + 1;
-    }
-    return nName;
-}
-
-/* Offset of the last "." of the file name, or the length when none. */
-size_t PathExtensionOffset(const char *path)
-{
-    size_t nLen = std::strlen(path);
-    size_t nDot = nLen;
-    for (size_t i = PathNameOffset(path); i < nLen; i = cp932::NextCharOffset(path, nLen, i)) {
-        if (path[i] == '.')
-            nDot = i;
-    }
-    return nDot;
-}
-
 /* Copies a prefix and a suffix into a bounded buffer. */
 int CopyJoined(char *out, size_t capacity, const char *text, size_t nLen, const char *suffix)
 {
@@ -83,20 +58,14 @@ int CopyJoined(char *out, size_t capacity, const char *text, size_t nLen, const 
     return 1;
 }
 
-/* Replaces (or adds) the extension of the path's file name. */
-int ReplaceExtension(const char *path, const char *ext, char *out, size_t capacity)
-{
-    return CopyJoined(out, capacity, path, PathExtensionOffset(path), ext);
-}
-
 /* Splits a full path into folder (no trailing backslash) and file name. */
 int SplitFullPath(const char *path, char *folder, size_t folderCap, char *name, size_t nameCap)
 {
-    size_t nName = PathNameOffset(path);
+    size_t nName = FindNameOffset(path);
     if (path[nName] == '\0')
         return 0;
     size_t nFolder = nName;
-    while (nFolder > 0 && (path[nFolder - 1] == '\\' || path[nFolder - 1] == '/') &&
+    while (nFolder > 0 && path[nFolder - 1] == '\\' &&
            !cp932::IsTrailAt(path, nName, nFolder - 1))
         --nFolder;
     return CopyJoined(folder, folderCap, path, nFolder, "") &&

@@ -1,23 +1,14 @@
-// CP932-aware pieces of Windows paths for the tool command lines. A 0x5C
-// byte that is the second byte of a double-byte character is no separator.
+// CP932-aware pieces of Windows paths for the tool command lines, on top of
+// the document path helpers (FindNameOffset, ReplaceExtension). A 0x5C byte
+// that is the second byte of a double-byte character is no separator.
 #pragma once
 #include <cstddef>
 
-// Offset of the file name in path: just after the last separator ("\\",
-// "/" or the ":" of a drive), 0 when there is none.
-size_t PathNameOffset(const char *path);
-
-// Offset of the extension's "." in the file name part of path, or the
-// path's length when the name has no extension.
-size_t PathExtensionOffset(const char *path);
+#include "doc/path_core.h"
 
 // Copies text[0, nLen) and then suffix into out (capacity bytes). Returns 1,
 // or 0 when it would not fit (out is then empty).
 int CopyJoined(char *out, size_t capacity, const char *text, size_t nLen, const char *suffix);
-
-// The path with its extension replaced by ext (".rc", ".exe"; appended when
-// there is none). Returns 1, or 0 when it would not fit.
-int ReplaceExtension(const char *path, const char *ext, char *out, size_t capacity);
 
 // Splits a full path into its folder without the trailing backslash and its
 // file name. Returns 1, or 0 when there is no file name or a part does not fit.
@@ -25,8 +16,8 @@ int SplitFullPath(const char *path, char *folder, size_t folderCap, char *name, 
 
 // A folder written so that it can stand between double quotes on a command
 // line: trailing backslashes removed (a backslash before the closing quote
-// would escape it), a root ("X:\\" or "\\") ending in "\\.", an empty one "."
-// so that it still names the root. Returns 1, or 0 when it would not fit.
+// would escape it); a root ("X:\\" or "\\") becomes "X:\\." so that it still
+// names the root, an empty folder ".". Returns 1, or 0 when it would not fit.
 int QuotableFolder(const char *folder, char *out, size_t capacity);
 
 // The drive letter of a path "X:...", or 0 when it has none.
