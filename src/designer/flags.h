@@ -1,0 +1,18 @@
+#pragma once
+// Conversions between flag expressions, flag choices and numeric styles.
+#include <string>
+#include "designer/class_table.h"
+#include "designer/records.h"
+
+ClassInfo *FindClassInfo(const char *className);
+int FindFlagIndex(const char *className, const char *flagName);
+uint32_t StringToDword(const char *expr, const char *className);
+uint32_t StringToDwordEx(const char *expr, const char *className);
+void StringToflon(const char *expr, const char *className, Ctrldata *rec);
+void StringToflonEx(const char *expr, const char *className, Ctrldata *rec);
+void DlgdataStringToflon(Dlgdata *dlg, const char *expr);
+void ClearUnsetChoices(uint32_t style, const char *className, int32_t *selClass);
+// Names of list-1 (or list-2 when ex) flags whose bits are all in value, joined by " | ".
+std::string FlagNamesForValue(uint32_t value, const char *className, bool ex);
+std::string FlagsToStyleText(const Ctrldata &rec);
+std::string DlgFlagsToStyleText(const Dlgdata &dlg, bool exPart);
