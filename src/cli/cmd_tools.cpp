@@ -38,6 +38,15 @@ bool HasFlag(int argc, char **argv, const char *szName)
     return false;
 }
 
+// Prints the lines of a command list, one per line.
+void PrintCommands(const CommandList &list)
+{
+    std::string out;
+    for (int i = 0; i < list.nCount; ++i)
+        out += std::string(list.szLines[i]) + "\n";
+    WriteStdout(out);
+}
+
 int Fail(const char *szWhat, ToolsError error)
 {
     std::fprintf(stderr, "%s: %s\n", szWhat, ToolsErrorName(error));
@@ -88,10 +97,7 @@ int RunCompileLine(int argc, char **argv)
     ToolsError error = BuildCompileCommands(&request, &list);
     if (error != TOOLS_OK)
         return Fail("compile-line", error);
-    std::string out;
-    for (int i = 0; i < list.nCount; ++i)
-        out += std::string(list.szLines[i]) + "\n";
-    WriteStdout(out);
+    PrintCommands(list);
     return 0;
 }
 
@@ -111,10 +117,7 @@ int RunLibLine(int argc, char **argv)
         error = BuildLibraryCommands(szFolder, szObj, szLib, &list);
     if (error != TOOLS_OK)
         return Fail("lib-line", error);
-    std::string out;
-    for (int i = 0; i < list.nCount; ++i)
-        out += std::string(list.szLines[i]) + "\n";
-    WriteStdout(out);
+    PrintCommands(list);
     return 0;
 }
 
