@@ -1,0 +1,141 @@
+// sora-tool dialogs / template / emit: the dialog script reader, template builder and writer.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+#include "cli/cli_command.h"
+#include "cli/cli_io.h"
+#include "designer/parser.h"
+#include "designer/template.h"
+#include "designer/wide_iconv.h"
+#include "designer/writer.h"
+
+namespace {
+
+/* Reads and parses a script; prints the error and returns false on failure. */
+bool LoadDialogs(const char *path, std::vector<ParsedDialog> &dialogs)
+{
+    std::string text, error;
+    if (!ReadWholeFile(path, text)) {
+        fprintf(stderr, "cannot read %s\n", path);
+        return false;
+    }
+    if (!ParseDialogs(text, dialogs, error)) {
+        fprintf(stderr, "%s: %s\n", path, error.c_str());
+        return false;
+    }
+    return true;
+}
+
+/* JSON string of CP932 bytes: quotes, backslashes and control bytes escaped, others raw. */
+std::string Json(const char *s)
+{
+    std::string o = "\"";
+    for (; *s; s++) {
+        unsigned char c = (unsigned char)*s;
+        if (c == '"' || c == '\\') { o += '\\'; o += (char)c; }
+        else if (c < 0x20) { char b[8]; snprintf(b, sizeof b, "\\u%04x", c); o += b; }
+        else o += (char)c;
+    }
+    return o + "\"";
+}
+
+int RunDialogs(int argc, char **argv)
+{
+    if (argc < 2 || argc > 3 || (argc == 3 && strcmp(argv[2], "--json") != 0)) {
+        fprintf(stderr, "usage: sora-tool dialogs FILE.rc [--json]\n");
+        return 2;
+    }
+    std::vector<ParsedDialog> dialogs;
+    if (!LoadDialogs(argv[1], dialogs))
+        return 1;
+    bool json = argc == 3;
+    std::string out = json ? "[" : "";
+    char b[512];
+    for (size_t i = 0; i < dialogs.size(); i++) {
+        const Dlgdata &d = dialogs[i].dlg;
+        if (json) {
+            snprintf(b, sizeof b, "%s\n{\"name\":%s,\"type\":%s,\"x\":%u,\"y\":%u,\"cx\":%u,\"cy\":%u,\"style\":%u,\"exstyle\":%u,",
+                     i ? "," : "", Json(d.szName).c_str(), Json(d.szType).c_str(), d.x, d.y, d.cx, d.cy, d.style, d.exStyle);
+            out += b;
+            out += "\"caption\":" + Json(d.szCaption) + ",\"font_size\":" + std::to_string(d.pointSize) +
+                   ",\"font_face\":" + Json(d.szFace) + ",\"menu\":" + Json(d.szMenu) + ",\"class\":" + Json(d.szClass) +
+                   ",\"controls\":[";
+        } else {
+            snprintf(b, sizeof b, "DIALOG\t%s\t%s\t%u\t%u\t%u\t%u\t0x%08X\t0x%08X\t%u\t", d.szName, d.szType, d.x, d.y,
+                     d.cx, d.cy, d.style, d.exStyle, d.pointSize);
+            out += b + std::string(d.szFace) + "\t" + d.szCaption + "\n";
+        }
+        for (size_t k = 0; k < dialogs[i].controls.size(); k++) {
+            const Ctrldata &c = dialogs[i].controls[k];
+            const std::string &kw = dialogs[i].keywords[k];
+            if (json) {
+                snprintf(b, sizeof b, ",\"id\":%d,\"x\":%d,\"y\":%d,\"cx\":%d,\"cy\":%d,\"style\":%u,\"exstyle\":%u}",
+                         c.id, c.left, c.top, c.right, c.bottom, c.style, c.exStyle);
+                out += std::string(k ? "," : "") + "\n {\"keyword\":" + Json(kw.c_str()) + ",\"class\":" + Json(c.szClass) +
+                       ",\"text\":" + Json(c.szText) + ",\"ident\":" + Json(c.szIdent) + b;
+            } else {
+                snprintf(b, sizeof b, "\t%d\t%d\t%d\t%d\t%d\t0x%08X\t0x%08X\t", c.id, c.left, c.top, c.right, c.bottom,
+                         c.style, c.exStyle);
+                out += "CONTROL\t" + kw + "\t" + c.szClass + "\t" + c.szIdent + b + c.szText + "\n";
+            }
+        }
+        if (json) out += "]}";
+    }
+    if (json) out += "\n]\n";
+    WriteStdout(out);
+    return 0;
+}
+
+/* Finds a dialog by name; prints an error when absent. */
+const ParsedDialog *FindDialog(const std::vector<ParsedDialog> &dialogs, const char *name)
+{
+    for (const ParsedDialog &d : dialogs)
+        if (strcmp(d.dlg.szName, name) == 0)
+            return &d;
+    fprintf(stderr, "no dialog named %s\n", name);
+    return nullptr;
+}
+
+int RunTemplate(int argc, char **argv)
+{
+    if (argc != 3) {
+        fprintf(stderr, "usage: sora-tool template FILE.rc NAME\n");
+        return 2;
+    }
+    std::vector<ParsedDialog> dialogs;
+    if (!LoadDialogs(argv[1], dialogs))
+        return 1;
+    const ParsedDialog *d = FindDialog(dialogs, argv[2]);
+    if (!d)
+        return 1;
+    std::vector<uint8_t> bytes;
+    if (!BuildPreviewTemplate(d->dlg, d->controls, Cp932ToUtf16Iconv, bytes)) {
+        fprintf(stderr, "template does not fit\n");
+        return 1;
+    }
+    WriteStdout(std::string(bytes.begin(), bytes.end()));
+    return 0;
+}
+
+int RunEmit(int argc, char **argv)
+{
+    if (argc != 3) {
+        fprintf(stderr, "usage: sora-tool emit FILE.rc NAME\n");
+        return 2;
+    }
+    std::vector<ParsedDialog> dialogs;
+    if (!LoadDialogs(argv[1], dialogs))
+        return 1;
+    const ParsedDialog *d = FindDialog(dialogs, argv[2]);
+    if (!d)
+        return 1;
+    WriteStdout(EmitDialog(d->dlg, d->controls));
+    return 0;
+}
+
+} // namespace
+
+SORA_CLI_COMMAND(dialogs, "dialogs", "dialogs FILE.rc [--json]  list dialogs and their controls", RunDialogs);
+SORA_CLI_COMMAND(dlgtemplate, "template", "template FILE.rc NAME  write the dialog template bytes", RunTemplate);
+SORA_CLI_COMMAND(emit, "emit", "emit FILE.rc NAME  write the dialog back as script text", RunEmit);
