@@ -13,6 +13,7 @@ struct IndentState {
     int nCur, nNext;
     bool bChanged = false;
     size_t nLineStart = 0;
+    bool bAfterComment = false; // the line continues a block comment's last line
 };
 
 // Emits the line [nLineStart, end) with its leading blanks replaced by the
@@ -20,9 +21,10 @@ struct IndentState {
 void EmitLine(IndentState &s, size_t end)
 {
     size_t p = s.nLineStart;
-    while (p < end && IsBlank(s.t[p]))
+    while (!s.bAfterComment && p < end && IsBlank(s.t[p]))
         ++p;
-    bool bContent = p < end && s.t[p] != '\r' && s.t[p] != '\n';
+    bool bContent = !s.bAfterComment && p < end && s.t[p] != '\r' && s.t[p] != '\n';
+    s.bAfterComment = false;
     if (bContent && s.nCur > 0)
         s.out.append(static_cast<size_t>(s.nCur), ' ');
     s.out.append(s.t + p, end - p);
@@ -77,6 +79,7 @@ int IndentText(const char *t, size_t len, const IndentOptions &opt, std::string 
             e = e + 1 < len ? e + 2 : len;
             out.append(t + s.nLineStart, e - s.nLineStart);
             s.nLineStart = e;
+            s.bAfterComment = true;
             i = charEnd = e;
         } else {
             if (c == opt.chOpen) {

@@ -105,7 +105,7 @@ const char *SkipDoubleStar(const char *cur, const Token &t)
 // Matches the tokens from index i on at cur; returns the end or null.
 const char *MatchRest(const std::vector<Token> &t, size_t i, const char *cur)
 {
-    if (i < t.size() && IsStar(t[i]) && !IsDelimiterByte(U(cur[-1])))
+    if (i < t.size() && IsStar(t[i]) && !t[i].bSpace && !IsDelimiterByte(U(cur[-1])))
         MatchStarInWord(t, i, cur);
     bool bPlaced = false; // the token was placed by "**"
     while (i < t.size()) {
