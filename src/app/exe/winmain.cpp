@@ -1,0 +1,24 @@
+// Entry of sora.exe: the command line is ignored.
+#include "app/win/globals.h"
+#include "app/win/startup.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCode)
+{
+    if (!previous && !RegisterMainClass(instance))
+        return 0;
+    if (!CreateMainWindow(instance, showCode))
+        return 0;
+    MSG msg;
+    for (;;) {
+        BOOL got = GetMessageA(&msg, NULL, 0, 0);
+        if (got == 0)
+            break;
+        if (got == -1)
+            continue;
+        if (Pretranslate(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return (int)msg.wParam;
+}

@@ -1,0 +1,73 @@
+#include "app/win/globals.h"
+#include "app/win/mainwnd.h"
+#include "app/win/panes.h"
+
+#include <cstdio>
+
+/* AskIfModified: OK/Cancel question for a modified pane; FALSE on Cancel. */
+static BOOL AskIfModified(HWND pane, const char *question)
+{
+    if (!pane || !SendMessageA(pane, EM_GETMODIFY, 0, 0))
+        return TRUE;
+    return MessageBoxA(hMainWnd, question, "注意", MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TASKMODAL) != IDCANCEL;
+}
+
+static void DestroyIfOpen(HWND *window)
+{
+    if (*window && IsWindow(*window))
+        DestroyWindow(*window);
+    *window = NULL;
+}
+
+/*
+ * OnMainClose: the orderly close: unsaved panes are asked about, the
+ * settings saved, the subclassing removed and the windows destroyed.
+ */
+void OnMainClose(HWND hwnd)
+{
+    if (!AskIfModified(hEdit, "メインの内容が変更されています。\r\nそれでも終了しますか？"))
+        return;
+    if (!AskIfModified(hSubEdit1, "リソースの内容が変更されています。\r\nそれでも終了しますか？"))
+        return;
+    UnsubclassPanes();
+    DestroyIfOpen(&hSubEdit1);
+    DestroyIfOpen(&hEdit);
+    DestroyIfOpen(&hEditEntry);
+    DestroyIfOpen(&hStatus);
+    DestroyIfOpen(&hBinViewer);
+    DestroyIfOpen(&hMakeDlgS);
+    DestroyIfOpen(&hMakeDlgD);
+    DestroyIfOpen(&hMakeDlgM);
+    DestroyWindow(hwnd);
+}
+
+/*
+ * OnMainDestroy: frees what lives as long as the main window and ends the
+ * message loop.
+ */
+void OnMainDestroy(HWND hwnd)
+{
+    // The closing report names the error of a step that really failed;
+    // a timer that was not running, or a code left behind by an earlier
+    // call, is no failure of the destruction.
+    DWORD error = 0;
+    KillTimer(hwnd, 150);
+    KillTimer(hwnd, 151);
+    HFONT fonts[] = {hComboFont, hUiGothicFont, hSmallFont, hEntryFont};
+    for (HFONT font : fonts)
+        if (font && !DeleteObject(font))
+            error = GetLastError();
+    hComboFont = hUiGothicFont = hSmallFont = hEntryFont = NULL;
+    if (hRichEditLib && !FreeLibrary(hRichEditLib)) {
+        error = GetLastError();
+        MessageBoxA(NULL, "ライブラリ開放失敗", "Error", MB_OK);
+    }
+    hRichEditLib = NULL;
+    if (error != 0) {
+        char title[32];
+        _snprintf(title, sizeof title - 1, "%lx", error);
+        title[sizeof title - 1] = '\0';
+        MessageBoxA(NULL, "終了", title, MB_OK | MB_ICONEXCLAMATION);
+    }
+    PostQuitMessage(0);
+}

@@ -1,0 +1,194 @@
+#include "app/win/globals.h"
+#include "app/win/mainwnd.h"
+#include "common/cp932.h"
+#include "resource_ids.h"
+
+#include <richedit.h>
+#include <shellapi.h>
+#include <cstdio>
+
+/* CaretTo: puts the caret of the current pane at its start or its end. */
+static void CaretTo(BOOL end)
+{
+    LONG pos = 0;
+    if (end) {
+        GETTEXTLENGTHEX gtl = {GTL_DEFAULT, CP_ACP};
+        pos = (LONG)SendMessageA(hCurEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+    }
+    CHARRANGE cr = {pos, pos};
+    SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
+    SendMessageA(hCurEdit, EM_SCROLLCARET, 0, 0);
+}
+
+/*
+ * CopySelectionToFind: the selection of the current pane, at most 255 bytes
+ * cut on a character boundary, into the find entry.
+ */
+static void CopySelectionToFind()
+{
+    CHARRANGE cr;
+    SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+    if (cr.cpMax <= cr.cpMin)
+        return;
+    enum { LIMIT = 255 };
+    if (cr.cpMax - cr.cpMin > LIMIT)
+        cr.cpMax = cr.cpMin + LIMIT;
+    char text[2 * LIMIT + 2] = "";
+    TEXTRANGEA range = {cr, text};
+    LRESULT got = SendMessageA(hCurEdit, EM_GETTEXTRANGE, 0, (LPARAM)&range);
+    size_t keep = cp932::CutOnCharBoundary(text, got > 0 ? (size_t)got : 0, LIMIT);
+    text[keep] = '\0';
+    SetWindowTextA(hEditEntry, text);
+    SetFocus(hEditEntry);
+    int len = GetWindowTextLengthA(hEditEntry);
+    SendMessageA(hEditEntry, EM_SETSEL, len, len);
+    SendMessageA(hEditEntry, EM_SCROLLCARET, 0, 0);
+}
+
+// WrapComment: an opening comment mark before the selection, a closing one after it.
+static void WrapComment()
+{
+    CHARRANGE cr;
+    SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+    CHARRANGE at = {cr.cpMin, cr.cpMin};
+    SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&at);
+    SendMessageA(hCurEdit, EM_REPLACESEL, TRUE, (LPARAM)"/* ");
+    at.cpMin = at.cpMax = cr.cpMax + 3;
+    SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&at);
+    SendMessageA(hCurEdit, EM_REPLACESEL, TRUE, (LPARAM)" */");
+}
+
+/* InsertSkeleton: a skeleton from the string table at the end of the main pane. */
+static void InsertSkeleton(UINT id)
+{
+    if (hCurEdit != hEdit) {
+        MessageBoxA(hMainWnd, "メインエディット画面に移ってからもう一度試してください。", "OK", MB_OK);
+        return;
+    }
+    const char *question = id == IDM_SKELETON16
+        ? "エディット部に16ビットアプリケーション用スケルトンソースを出力します。よろしいですか？"
+        : "エディット部にHTML用スケルトンソースを出力します。よろしいですか？";
+    if (MessageBoxA(hMainWnd, question, "確認", MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+        return;
+    char text[1024] = "";
+    LoadStringA(hInst, id == IDM_SKELETON16 ? 7540 : 7541, text, sizeof text);
+    CaretTo(TRUE);
+    SendMessageA(hEdit, EM_REPLACESEL, TRUE, (LPARAM)text);
+}
+
+static BOOL OtherModeActive(const BOOL *self)
+{
+    const BOOL *modes[] = {&bArmed, &bCaptureDragging, &bPosCapture, &bDesignFlag, &bArmedInsert};
+    for (const BOOL *m : modes)
+        if (m != self && *m)
+            return TRUE;
+    return FALSE;
+}
+
+static void ShellOpen(const char *file, const char *params, const char *folder, int show)
+{
+    ShellExecuteA(hMainWnd, "open", file, params, folder, show);
+}
+
+/*
+ * OnMainCommand: the command table of the main window. Each id calls the
+ * handler of the subsystem that serves it; ids not listed do nothing.
+ */
+void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    UINT id = LOWORD(wParam);
+    UINT code = HIWORD(wParam);
+    hCurEdit = GetCurrentEdit(hwnd);
+    switch (id) {
+    case IDM_EXIT:          PostMessageA(hwnd, WM_CLOSE, 0, 0); break;
+    case IDM_VERSION:       ShowVersionDialog(hwnd); break;
+    case IDM_CMDLINEBAR: {
+        HMENU menu = GetMenu(hwnd);
+        UINT state = GetMenuState(menu, IDM_CMDLINEBAR, MF_BYCOMMAND);
+        CheckMenuItem(menu, IDM_CMDLINEBAR, MF_BYCOMMAND | ((state & MF_CHECKED) ? MF_UNCHECKED : MF_CHECKED));
+        ToggleCommandBar();
+        break;
+    }
+    case IDM_POSCAPTURE:
+        bPosCapture = TRUE;
+        SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
+        break;
+    case IDM_ARMINSERT:
+        if (OtherModeActive(&bArmedInsert))
+            break;
+        bArmedInsert = TRUE;
+        SetCursor(LoadCursorA(hInst, "INSERTCURSOR"));
+        SetFocus(hCurEdit);
+        break;
+    case IDM_DESKTOP:       ShellOpen("control.exe", "desk.cpl,,2", NULL, SW_SHOWNOACTIVATE); break;
+    case IDM_CARETEND:      CaretTo(TRUE); break;
+    case IDM_CARETSTART:    CaretTo(FALSE); break;
+    case IDM_CANTCOMPILE: {
+        char help[CUR_DIR_SIZE + 32];
+        _snprintf(help, sizeof help - 1, "%ssora_CantCompile.hlp", szCurDir);
+        help[sizeof help - 1] = '\0';
+        ShellOpen(help, NULL, NULL, SW_SHOWNOACTIVATE);
+        break;
+    }
+    case IDM_SKELETON16:
+    case IDM_SKELETONHTML:  InsertSkeleton(id); break;
+    case IDM_DOSWINDOW:     ShellOpen("COMMAND.COM", NULL, szSysDrive, SW_SHOWNORMAL); break;
+    case IDM_INDENT:
+        if (MessageBoxA(hwnd, "インデントします。\r\nよろしいですか？", "確認",
+                        MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
+            break;
+        break;
+    case IDM_FILELISTCLEAR:
+        if (MessageBoxA(hwnd, "ファイルリスト（ボタン）をすべて削除します。\r\n\r\nよろしいですか？", "確認",
+                        MB_YESNO | MB_ICONINFORMATION) == IDNO)
+            break;
+        break;
+    case IDM_MODE_NORMAL:   findInfo.btCurmode = 0; break;
+    case IDM_MODE_VARIABLE: findInfo.btCurmode = 1; break;
+    case IDM_MODE_PATTERN:  findInfo.btCurmode = 2; break;
+    case IDM_UNDO:          SendMessageA(hCurEdit, EM_UNDO, 0, 0); break;
+    case IDM_CUT:           SendMessageA(hCurEdit, WM_CUT, 0, 0); break;
+    case IDM_COPY:          SendMessageA(hCurEdit, WM_COPY, 0, 0); break;
+    case IDM_PASTE:         SendMessageA(hCurEdit, WM_PASTE, 0, 0); break;
+    case IDM_CLEAR:         SendMessageA(hCurEdit, WM_CLEAR, 0, 0); break;
+    case IDM_SELECTALL: {
+        CHARRANGE all = {0, -1};
+        SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&all);
+        break;
+    }
+    case IDM_COPYTOFIND:    CopySelectionToFind(); break;
+    case IDM_WRAPCOMMENT:   WrapComment(); break;
+    case IDC_LINESTATIC:
+        if (code == STN_DBLCLK)
+            OnLineStaticDoubleClick();
+        break;
+    case IDM_ENTER:
+        if (code == IDC_FINDENTRY)
+            OnFindEnter();
+        else if (code == IDC_LINEJUMP)
+            OnLineJumpEnter();
+        break;
+
+    // Served by the subsystems built on this frame; until they are wired
+    // these commands have no effect.
+    case IDM_OPEN: case IDM_SAVEAS: case IDM_OVERWRITE: case IDM_SAVERC:
+    case IDM_ADDINSERT: case IDM_ADDDOSSHOW: case IDM_ADDDOSHIDE: case IDM_ADDOTHER:
+    case IDM_BTNPAGEXCHG: case IDM_BTNCHANGEPOS: case IDM_BTNPROPERTY: case IDM_BTNDELETE:
+    case IDM_RESOURCELIST: case IDM_FUNCLIST: case IDM_NEXTFUNC: case IDM_FUNCTOP:
+    case IDM_BINVIEWER: case IDM_BRACECOLOUR: case IDM_FILEREMOVE: case IDM_SETTINGS:
+    case IDM_FILEOPENFOLDER: case IDM_FILEOPENFILE: case IDM_FILEPAGEXCHG: case IDM_FILEDOSHERE:
+    case IDM_FILEADD: case IDM_FILECLEAR: case IDM_FILEEXPAND: case IDM_FILESELECT: case IDM_FILEDROP:
+    case IDM_TREEOPEN: case IDM_TREETARGET:
+    case IDM_FONT: case IDM_BKCOLOR: case IDM_FONTREPAIR: case IDM_CAPTURE:
+    case IDM_WEBSEARCH: case IDM_WEBSEARCHBAR: case IDM_COMPILESETTINGS: case IDM_STATICLIB:
+    case IDM_APISKELETON: case IDM_DIALOGDESIGN: case IDM_MENUDESIGN: case IDM_COMPILERSETUP:
+    case IDM_QUICKCOMPILE: case IDM_MAKEFILE: case IDM_PANESWITCH: case IDM_COLOURPASS:
+    case IDM_NEXTBTNPAGE: case IDM_NEXTFILEPAGE:
+        break;
+    default:
+        // 956-998 snippets, 8000+ user buttons and 8500+ file buttons are
+        // served by the workspace; anything else has no effect.
+        break;
+    }
+    (void)lParam;
+}

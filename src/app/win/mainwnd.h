@@ -1,0 +1,33 @@
+// The main window procedure and the handlers it calls.
+#pragma once
+#include <windows.h>
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Creation of the window tree (WM_CREATE); returns FALSE to fail creation.
+BOOL OnMainCreate(HWND hwnd);
+// Runs the layout of WM_SIZE again with the current client size.
+void RelayoutMain();
+void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+void OnMainClose(HWND hwnd);
+void OnMainDestroy(HWND hwnd);
+
+// The pane that commands act on.
+HWND GetCurrentEdit(HWND mainWnd);
+
+// Enter command handlers (WM_COMMAND 9997)
+void OnFindEnter();
+void OnLineStaticDoubleClick();
+void OnLineJumpEnter();
+
+// Command-line bar
+INT_PTR CALLBACK CmdLineDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+void ToggleCommandBar();
+void FillCommandList();
+
+// Base dialogs of the user-button and file-list bars
+INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+void DockBar(HWND base);
+void FloatBar(HWND base);
+
+void ShowVersionDialog(HWND owner);

@@ -1,0 +1,23 @@
+#include "app/win/tooltips.h"
+
+#include "app/win/globals.h"
+
+#include <commctrl.h>
+
+HWND AddTooltip(HWND control, const char *text, RECT rc)
+{
+    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               control, NULL, hInst, NULL);
+    if (!tip)
+        return NULL;
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.uFlags = TTF_SUBCLASS;
+    ti.hwnd = control;
+    ti.hinst = hInst;
+    ti.lpszText = (LPSTR)text;
+    ti.rect = rc;
+    SendMessageA(tip, TTM_ADDTOOLA, 0, (LPARAM)&ti);
+    return tip;
+}

@@ -1,0 +1,31 @@
+# Shared by the end-to-end scripts: a fresh start folder per test and the
+# driver run under the project's Wine.
+set -u
+source "$SORA_ROOT/scripts/wine-session"
+test_name=$(basename "$0" .sh)
+work="$SORA_TEST_OUT/$test_name"
+rm -rf "$work"
+mkdir -p "$work"
+own_session=0
+if [ -z "${SORA_SESSION:-}" ]; then
+  wine_session_start || exit 1
+  own_session=1
+fi
+# Stops copies of the editor this test left running, then our own session.
+finish() {
+  local rc=$?
+  [ $rc -ne 0 ] && [ -n "${DISPLAY:-}" ] && import -display "$DISPLAY" -window root "$work/failure.png" 2>/dev/null
+  if [ -n "${SORA_WINESERVER_PID:-}" ] && [ "$own_session" = 1 ]; then wine_session_stop; fi
+  exit $rc
+}
+trap finish EXIT
+
+# drive STEPS...: runs the driver in the test's folder.
+drive() {
+  (cd "$work" && timeout -k 5 240 "$SORA_WINE" "$SORA_DRIVER" "$@")
+}
+
+# screenshot NAME: the whole Xvfb screen into the test's folder.
+screenshot() {
+  import -display "$DISPLAY" -window root "$work/$1.png" 2>/dev/null || true
+}
