@@ -2,6 +2,7 @@
 #include "designer/parser.h"
 #include <cstring>
 #include <cstdlib>
+#include <strings.h>
 #include <map>
 #include "common/cp932.h"
 #include "designer/flags.h"
@@ -250,6 +251,15 @@ bool ReadIdent(Cursor &c, Ctrldata &r)
     return true;
 }
 
+/* Predefined class names are case-insensitive: store them in capitals. */
+void NormalisePredefinedClass(std::string &cls)
+{
+    static const char *const kNames[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
+    for (const char *n : kNames)
+        if (strcasecmp(cls.c_str(), n) == 0)
+            cls = n;
+}
+
 /* Reads a CONTROL statement after its keyword. */
 bool ReadControl(Cursor &c, Ctrldata &r)
 {
@@ -271,6 +281,7 @@ bool ReadControl(Cursor &c, Ctrldata &r)
         cls = ReadArg(c);
     }
     if (cls.empty()) { Fail(c, "CONTROL without class"); return false; }
+    NormalisePredefinedClass(cls);
     CopyField(r.szClass, sizeof r.szClass, cls.data(), cls.size());
     if (!SkipComma(c)) { Fail(c, "CONTROL without style"); return false; }
     std::string style = ReadArg(c);
@@ -483,9 +494,11 @@ bool ParseDialogs(const std::string &text, std::vector<ParsedDialog> &out, std::
             for (;;) { // memory options before the coordinates
                 SkipBlanks(c);
                 size_t p = c.pos;
+                bool bar = false;
+                while (c.pos < s.size() && s[c.pos] == '|') { c.pos++; bar = true; SkipBlanks(c); }
                 std::string m = ReadWord(c);
                 if (m.empty() || isdigit((unsigned char)m[0])) { c.pos = p; break; }
-                if (!mem.empty()) mem += " ";
+                if (!mem.empty()) mem += bar ? " | " : " ";
                 mem += m;
             }
             CopyField(d.dlg.szMemOpt, sizeof d.dlg.szMemOpt, mem.data(), mem.size());

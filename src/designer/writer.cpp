@@ -95,8 +95,10 @@ std::string ControlStatement(const Ctrldata &rec, const char *ident, bool allowT
         return std::string(shortKw) + "\r\n      " + ident + buf + style;
     }
     if (allowTextForms && !deco.empty()) {
-        snprintf(buf, sizeof buf, " ,%d ,%d ,%d ,%d ,\r\n      ", rec.left, rec.top, rec.right, rec.bottom);
-        return deco + " " + QuoteScriptText(rec.szText) + " ,\r\n      " + ident + buf + style;
+        // Without a style the compiler keeps the keyword's own defaults (such as WS_TABSTOP).
+        snprintf(buf, sizeof buf, " ,%d ,%d ,%d ,%d", rec.left, rec.top, rec.right, rec.bottom);
+        std::string s = deco + " " + QuoteScriptText(rec.szText) + " ,\r\n      " + ident + buf;
+        return style == "0L" ? s : s + " ,\r\n      " + style;
     }
     std::string cls = rec.szClass;
     if (!deco.empty()) { // a decorated name written in the generic form
