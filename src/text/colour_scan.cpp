@@ -1,6 +1,7 @@
 #include "text/colour_scan.h"
 
 #include "common/cp932.h"
+#include "text/quoted_literal.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,24 +27,6 @@ void Paint(std::vector<uint32_t> &paint, long from, long to, uint32_t c)
         to = n - 1;
     for (long k = from; k <= to; ++k)
         paint[static_cast<size_t>(k)] = c;
-}
-
-// Position of the closing quote of the literal opening at i, honouring
-// escapes; -1 when a line break or the end comes first.
-long ClosingQuote(const char *t, size_t len, size_t i, char q, size_t &stop)
-{
-    size_t p = i + 1;
-    while (p < len && t[p] != q) {
-        if (t[p] == '\r' || t[p] == '\n') {
-            stop = p;
-            return -1;
-        }
-        if (t[p] == '\\' && p + 1 < len)
-            ++p;
-        p += cp932::CharLength(t + p, t + len);
-    }
-    stop = p;
-    return p < len ? static_cast<long>(p) : -1;
 }
 
 } // namespace
@@ -103,8 +86,9 @@ void ScanColours(const char *t, size_t len, size_t nBase, ColourScan &out)
             --P;
             E = -1;
         } else if (c == '"' || c == '\'') {
-            size_t stop;
-            long close = ClosingQuote(t, len, i, c, stop);
+            bool bClosed;
+            size_t stop = FindLiteralEnd(t, len, i, bClosed);
+            long close = bClosed ? static_cast<long>(stop) : -1;
             if (c == '\'') { // character literal: passed over uncoloured
                 i = close < 0 ? stop : static_cast<size_t>(close) + 1;
                 charEnd = i;

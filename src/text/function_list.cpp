@@ -1,6 +1,7 @@
 #include "text/function_list.h"
 
 #include "common/cp932.h"
+#include "text/quoted_literal.h"
 #include "text/search_core.h"
 
 #include <algorithm>
@@ -15,26 +16,6 @@ inline unsigned char U(char c) { return static_cast<unsigned char>(c); }
 inline size_t StepAt(const char *t, size_t len, size_t i)
 {
     return cp932::CharLength(t + i, t + len);
-}
-
-// Offset after a quoted literal starting at i (quote q), honouring backslash
-// escapes; stops before a line feed or at the end.
-size_t SkipQuoted(const char *t, size_t len, size_t i, char q)
-{
-    size_t p = i + 1;
-    while (p < len && t[p] != q && t[p] != '\n') {
-        if (t[p] == '\\' && p + 1 < len && t[p + 1] != '\n')
-            ++p;
-        p += StepAt(t, len, p);
-    }
-    return p < len && t[p] == q ? p + 1 : p;
-}
-
-void Blank(char *t, size_t from, size_t to)
-{
-    for (size_t k = from; k < to; ++k)
-        if (t[k] != '\r' && t[k] != '\n')
-            t[k] = ' ';
 }
 
 // Copies the name through the closing parenthesis, at most 63 bytes.
@@ -76,34 +57,6 @@ bool FindDefinition(const char *t, size_t brace, size_t &nName, size_t &nClose)
 
 } // namespace
 
-/* Replaces comments by spaces; string and character literals are passed
-   over so that comment marks inside them stay. */
-void BlankComments(char *t, size_t len)
-{
-    for (size_t i = 0; i < len && t[i];) {
-        char c = t[i];
-        if (c == '"' || c == '\'') {
-            i = SkipQuoted(t, len, i, c);
-        } else if (c == '/' && i + 1 < len && t[i + 1] == '*') {
-            size_t e = i + 2;
-            while (e + 1 < len && !(t[e] == '*' && t[e + 1] == '/'))
-                ++e;
-            if (e + 1 >= len)
-                return; // unterminated: left as it is
-            Blank(t, i, e + 2);
-            i = e + 2;
-        } else if (c == '/' && i + 1 < len && t[i + 1] == '/') {
-            size_t e = i;
-            while (e < len && t[e] != '\n')
-                ++e;
-            Blank(t, i, e);
-            i = e;
-        } else {
-            i += StepAt(t, len, i);
-        }
-    }
-}
-
 /* Brace scan of a comment-free copy: a "{" at depth 0 right after a ")"
    opens a function body. */
 int EnumerateFunctions(const char *text, size_t len, int nMax, FunctionList &out)
@@ -140,7 +93,7 @@ int EnumerateFunctions(const char *text, size_t len, int nMax, FunctionList &out
             if (depth > 0)
                 --depth;
         } else if (c == '"' || c == '\'') {
-            i = SkipQuoted(t, len, i, c);
+            i = SkipQuotedLiteral(t, len, i);
             continue;
         }
         ++i;

@@ -14,7 +14,8 @@ struct FunctionList {
 };
 
 // Overwrites every comment of text[0, len) with spaces in place; line breaks
-// inside comments are kept, so offsets, lengths and line numbers stay.
+// inside comments are kept, so offsets, lengths and line numbers stay; an
+// unterminated block comment runs to the end.
 void BlankComments(char *text, size_t len);
 
 // Lists the functions of text[0, len); nMax <= 0 means no cap (the editor

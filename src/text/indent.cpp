@@ -1,6 +1,7 @@
 #include "text/indent.h"
 
 #include "common/cp932.h"
+#include "text/quoted_literal.h"
 
 namespace {
 
@@ -60,13 +61,7 @@ int IndentText(const char *t, size_t len, const IndentOptions &opt, std::string 
             EmitLine(s, i + 1);
             ++i;
         } else if (c == '"' || c == '\'') {
-            size_t p = i + 1;
-            while (p < len && t[p] != c && t[p] != '\n') {
-                if (t[p] == '\\' && p + 1 < len && t[p + 1] != '\n')
-                    ++p;
-                p += cp932::CharLength(t + p, t + len);
-            }
-            i = p < len && t[p] == c ? p + 1 : p; // a line end is handled above
+            i = SkipQuotedLiteral(t, len, i); // a line end is handled above
             charEnd = i;
         } else if (c == '/' && i + 1 < len && t[i + 1] == '/') {
             while (i < len && t[i] != '\n')
@@ -116,14 +111,7 @@ void SpaceParentheses(const char *t, size_t len, std::string &out)
             continue;
         }
         if (c == '"' || c == '\'') { // literal copied as it stands
-            size_t p = i + 1;
-            while (p < len && t[p] != c && t[p] != '\n') {
-                if (t[p] == '\\' && p + 1 < len && t[p + 1] != '\n')
-                    ++p;
-                p += cp932::CharLength(t + p, t + len);
-            }
-            if (p < len && t[p] == c)
-                ++p;
+            size_t p = SkipQuotedLiteral(t, len, i);
             out.append(t + i, p - i);
             i = p;
             continue;

@@ -26,7 +26,7 @@ TEST(BlankComments, KeepsOffsetsLiteralsAndLines)
     std::string before = s;
     BlankComments(&s[0], s.size());
     EXPECT_EQ(s.size(), before.size());
-    EXPECT_EQ(s, std::string("a     \r\n      b     \r\n\"/*s*/\" '\"' /* open"));
+    EXPECT_EQ(s, std::string("a     \r\n      b     \r\n\"/*s*/\" '\"'        "));
     // Property: any bytes keep their length and every line break stays put.
     unsigned seed = 7;
     for (int round = 0; round < 200; ++round) {
