@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include "designer/flags.h"
+#include "designer/locator.h"
 #include "designer/parser.h"
 #include "designer/template.h"
 #include "designer/wide_iconv.h"
@@ -89,4 +90,30 @@ TEST(DesignerWriter, NewDialogNamesAndForms)
     EXPECT_EQ(BackupFileName("C:\\cfg\\"), "C:\\cfg\\backup.rc");
     EXPECT_EQ(BackupEntry("D", "Mon Dec  7 10:00:00 2026\n", "H", "B"),
               "\r\n save backup \"D\" Mon Dec  7 10:00:00 2026\n \r\nH\r\nB\r\n\r\n------------end of script \"D\"------------");
+}
+
+TEST(DesignerLocator, FindsStatementsByIdentifier)
+{
+    std::string body = "BEGIN\r\n  LTEXT \"a, b\", IDC_X, 1, 2, 3, 4\r\n"
+                       "  EDITTEXT IDC_E, 5, 6, 7, 8, ES_LEFT | WS_BORDER\r\n"
+                       "  CONTROL \"c\", IDC_C, \"Button\", BS_PUSHBUTTON |\r\n     WS_TABSTOP, 9, 10 + 1, 11, 12\r\nEND";
+    Ctrldata r;
+    memset(&r, 0, sizeof r);
+    strcpy(r.szClass, "STATIC_LTEXT");
+    strcpy(r.szIdent, "IDC_X");
+    TextSpan t = FindControlStatement(body, r);
+    ASSERT_TRUE(t.found);
+    EXPECT_EQ(body.substr(t.start, t.length), "LTEXT \"a, b\", IDC_X, 1, 2, 3, 4");
+    strcpy(r.szClass, "EDIT");
+    strcpy(r.szIdent, "IDC_E");
+    t = FindControlStatement(body, r);
+    EXPECT_EQ(body.substr(t.start, t.length), "EDITTEXT IDC_E, 5, 6, 7, 8, ES_LEFT | WS_BORDER");
+    strcpy(r.szClass, "BUTTON");
+    strcpy(r.szIdent, "IDC_C");
+    t = FindControlStatement(body, r);
+    EXPECT_EQ(body.substr(t.start, t.length),
+              "CONTROL \"c\", IDC_C, \"Button\", BS_PUSHBUTTON |\r\n     WS_TABSTOP, 9, 10 + 1, 11, 12");
+    strcpy(r.szIdent, "IDC_NONE");
+    EXPECT_FALSE(FindControlStatement(body, r).found);
+    EXPECT_FALSE(MatchStatement("CONTROL \"never closes", {"CONTROL", "*", "X"}).found);
 }
