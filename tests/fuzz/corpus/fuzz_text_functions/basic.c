@@ -1,0 +1,5 @@
+int main(void)
+{
+  if (x) { s = "{"; }
+}
+/* } */ int f(int (*p)(int)) { }

@@ -1,0 +1,2 @@
+struct S { int x; };
+•\ f() { }
