@@ -27,22 +27,6 @@ bool IsDelimiter(char c)
     return IsBlank(c) || IsOperatorChar(c) || IsPunctuationChar(c);
 }
 
-// Skips a string or character literal that opens at text[at]; it ends at
-// its closing quote or at the end of the line. Returns the offset after it.
-size_t SkipLiteral(const char *text, size_t nLen, size_t at)
-{
-    char chQuote = text[at++];
-    while (at < nLen && text[at] != '\n') {
-        char c = text[at];
-        if (c == chQuote)
-            return at + 1;
-        if (c == '\\' && at + 1 < nLen && text[at + 1] != '\n')
-            at = cp932::NextCharOffset(text, nLen, at + 1);
-        else
-            at = cp932::NextCharOffset(text, nLen, at);
-    }
-    return at;
-}
 
 // Matches the tokens after the first one from offset at. Returns true when
 // all of them stand there in turn.
@@ -97,33 +81,6 @@ bool Matches(const std::vector<char> &text, const char *const (&tokens)[N])
 }
 
 } // namespace
-
-/* Blanks comments outside literals, keeping line breaks. */
-void BlankComments(char *text, size_t nLen)
-{
-    size_t at = 0;
-    while (at < nLen) {
-        char c = text[at];
-        if (c == '"' || c == '\'') {
-            at = SkipLiteral(text, nLen, at);
-        } else if (c == '/' && at + 1 < nLen && text[at + 1] == '/') {
-            while (at < nLen && text[at] != '\n' && text[at] != '\r')
-                text[at++] = ' ';
-        } else if (c == '/' && at + 1 < nLen && text[at + 1] == '*') {
-            text[at++] = ' ';
-            text[at++] = ' ';
-            while (at < nLen && !(text[at] == '*' && at + 1 < nLen && text[at + 1] == '/')) {
-                if (text[at] != '\n' && text[at] != '\r')
-                    text[at] = ' ';
-                ++at;
-            }
-            for (int i = 0; i < 2 && at < nLen; ++i)
-                text[at++] = ' ';
-        } else {
-            at = cp932::NextCharOffset(text, nLen, at);
-        }
-    }
-}
 
 /* Looks for the first token at each character start, then the rest. */
 bool MatchTokenRun(const char *text, size_t nLen, const char *const *tokens, int nTokens)

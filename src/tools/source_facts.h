@@ -11,10 +11,8 @@ struct SourceFacts {
     bool bVoidMain;  // void main(
 };
 
-// Overwrites every comment in text[0, nLen) with spaces ("/*" to "*/", "//"
-// to the end of the line), leaving line breaks, string and character
-// literals as they are. A comment that never closes runs to the end.
-void BlankComments(char *text, size_t nLen);
+// Comments are blanked by BlankComments of the text analysis.
+#include "text/function_list.h"
 
 // True when the token run matches somewhere in text[0, nLen). Tokens are
 // compared byte-wise; blanks may stand between them. A token " *" needs a
