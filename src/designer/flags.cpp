@@ -1,6 +1,7 @@
 // Flag lookups and conversions over the control catalogue.
 #include "designer/flags.h"
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 #include "common/cp932.h"
 
@@ -34,16 +35,35 @@ static int FindInList(const FlagEntry *list, const char *name)
     return -1;
 }
 
+/* Name -> slot index of every row (list 1 first, then list 2), built once. */
+static const std::unordered_map<std::string, int> &RowNameIndex(const ClassInfo *row)
+{
+    static std::unordered_map<std::string, int> index[kClassCount];
+    static bool built = false;
+    if (!built) {
+        for (int r = 0; r < kClassCount; r++) {
+            for (int pass = 0; pass < 2; pass++) {
+                const FlagEntry *list = pass ? g_classInfo[r].exStyle : g_classInfo[r].style;
+                for (int i = 31; i >= 0; i--) // lowest slot wins
+                    if (list[i].name && list[i].name[0] && (pass == 0 || !index[r].count(list[i].name) ||
+                                                            FindInList(g_classInfo[r].style, list[i].name) < 0))
+                        index[r][list[i].name] = i;
+            }
+        }
+        built = true;
+    }
+    return index[row - g_classInfo];
+}
+
 /* Slot of flagName in the row of className: -1 no row, -2 no such name. */
 int FindFlagIndex(const char *className, const char *flagName)
 {
     ClassInfo *row = FindClassInfo(className);
     if (!row)
         return -1;
-    int i = FindInList(row->style, flagName);
-    if (i < 0)
-        i = FindInList(row->exStyle, flagName);
-    return i < 0 ? -2 : i;
+    const auto &index = RowNameIndex(row);
+    auto it = index.find(flagName);
+    return it == index.end() ? -2 : it->second;
 }
 
 /* Splits an expression into "|"-separated names with blanks removed. */

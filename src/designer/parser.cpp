@@ -91,7 +91,21 @@ bool ReadQuoted(Cursor &c, std::string &out)
     return true;
 }
 
-/* Reads an argument up to the next comma or line end at depth 0. */
+/* True when an expression broken at a line end goes on: an operator ends the line or starts the next. */
+bool ContinuesOnNextLine(const std::string &s, size_t start, size_t eol)
+{
+    size_t b = eol;
+    while (b > start && IsBlank(s[b - 1]))
+        b--;
+    if (b > start && strchr("|&+-*/(", s[b - 1]))
+        return true;
+    size_t a = eol;
+    while (a < s.size() && IsBlank(s[a]))
+        a++;
+    return a < s.size() && strchr("|&+*/", s[a]);
+}
+
+/* Reads an argument up to the next comma, or the line end unless the expression goes on. */
 std::string ReadArg(Cursor &c)
 {
     SkipBlanks(c);
@@ -102,7 +116,8 @@ std::string ReadArg(Cursor &c)
         if (ch == '(') depth++;
         else if (ch == ')') depth--;
         else if (ch == ',' && depth <= 0) break;
-        else if ((ch == '\n' || ch == '"') && depth <= 0) break;
+        else if (ch == '"' && depth <= 0) break;
+        else if (ch == '\n' && depth <= 0 && !ContinuesOnNextLine(c.s, st, c.pos)) break;
         c.pos++;
     }
     size_t en = c.pos;

@@ -69,6 +69,14 @@ TEST(DesignerParser, ControlAndShortForms)
     EXPECT_STREQ(c[18].szClass, "BUTTON_DEFPUSHBUTTON");
     EXPECT_EQ(d[0].keywords[13], "PUSHBOX");
     EXPECT_STREQ(d[1].dlg.szType, "DIALOG");
+    // Style expressions broken over lines, as the writer breaks them.
+    d = ParseOk("A DIALOG 0,0,1,1\nBEGIN\nCONTROL \"x\" ,\r\n  IDX ,\"BUTTON\", WS_CHILD| BS_AUTOCHECKBOX|\r\n     WS_TABSTOP,\r\n"
+                "  1 ,2 ,3 ,4\r\nEDITTEXT 5, 1, 1, 1, 1, ES_LEFT\r\n   | ES_NUMBER\r\nLTEXT \"y\", 6, 1, 1, 1, 1, SS_NOTIFY\r\nEND\n");
+    ASSERT_EQ(d[0].controls.size(), 3u);
+    EXPECT_EQ(d[0].controls[0].style, 0x40010003u);
+    EXPECT_EQ(d[0].controls[0].bottom, 4);
+    EXPECT_EQ(d[0].controls[1].style, 0x802000u);
+    EXPECT_EQ(d[0].controls[2].style, 0x100u);
 }
 
 TEST(DesignerParser, WholeWordsIconAndLimits)
