@@ -344,6 +344,7 @@ bool ReadShort(Cursor &c, const ShortForm &f, Ctrldata &r)
 bool ReadBlock(Cursor &c, ParsedDialog &d)
 {
     size_t beginPos = c.pos;
+    d.controls.reserve(32);
     for (;;) {
         SkipBlanks(c);
         if (c.pos >= c.s.size()) {
@@ -360,7 +361,8 @@ bool ReadBlock(Cursor &c, ParsedDialog &d)
         if (kw.empty()) { Fail(c, "unexpected character in control block"); return false; }
         if (kw == "END") break;
         if ((int)d.controls.size() >= kMaxControls) { Fail(c, "more than 256 controls"); return false; }
-        Ctrldata r;
+        d.controls.emplace_back();
+        Ctrldata &r = d.controls.back();
         memset(&r, 0, sizeof r);
         bool ok;
         if (kw == "CONTROL")
@@ -370,6 +372,7 @@ bool ReadBlock(Cursor &c, ParsedDialog &d)
             for (const ShortForm &s : kShortForms)
                 if (kw == s.keyword) f = &s;
             if (kw == "ICON") { // skipped without a record: text, id, x, y [, cx, cy ...]
+                d.controls.pop_back();
                 std::string t;
                 if (!ReadQuoted(c, t) && c.error.empty()) ReadArg(c);
                 while (c.error.empty() && SkipComma(c)) ReadArg(c);
@@ -380,7 +383,6 @@ bool ReadBlock(Cursor &c, ParsedDialog &d)
             ok = ReadShort(c, *f, r);
         }
         if (!ok) return false;
-        d.controls.push_back(r);
         d.keywords.push_back(kw);
     }
     return true;
