@@ -176,7 +176,7 @@ static bool DecodeFields(BlockReader &r, ConfigFile &cfg, BlockDamage &damage)
         return false;
     std::memcpy(ss.cfRc, cf, sizeof cf);
 
-    int32_t values[4];
+    int32_t values[4] = {};
     if (!ReadI32s(r, values, 1, damage, 5))
         return false;
     ss.crBackMain = static_cast<uint32_t>(values[0]);

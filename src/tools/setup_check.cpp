@@ -161,7 +161,7 @@ ToolsError SetupRowText(SetupItem item, int nState, const char *szSysRoot, char 
     if (capacity == 0)
         return TOOLS_NO_FIT;
     out[0] = '\0';
-    if (item < 0 || item >= SETUP_ITEM_COUNT)
+    if ((int)item < 0 || (int)item >= (int)SETUP_ITEM_COUNT)
         return TOOLS_BAD_PATH;
     if (nState < SETUP_STATE_MISSING || nState > SETUP_STATE_FULL) {
         if (item == SETUP_AUTOEXEC || item == SETUP_BCC_CFG || item == SETUP_ILINK_CFG)

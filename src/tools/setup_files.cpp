@@ -311,7 +311,7 @@ ToolsError SetupFilePath(SetupItem item, const char *szSysRoot, char *out, size_
         "AUTOEXEC.BAT", "BORLAND\\BCC55", "BORLAND\\BCC55\\BIN\\BCC32.CFG",
         "BORLAND\\BCC55\\BIN\\ILINK32.CFG"};
     std::string root = DriveRoot(szSysRoot);
-    if (root.empty() || item < 0 || item >= SETUP_ITEM_COUNT)
+    if (root.empty() || (int)item < 0 || (int)item >= (int)SETUP_ITEM_COUNT)
         return TOOLS_BAD_PATH;
     return CopyJoined(out, capacity, root.data(), root.size(), kRest[item]) ? TOOLS_OK : TOOLS_NO_FIT;
 }
