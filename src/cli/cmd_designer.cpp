@@ -97,18 +97,27 @@ const ParsedDialog *FindDialog(const std::vector<ParsedDialog> &dialogs, const c
     return nullptr;
 }
 
-int RunTemplate(int argc, char **argv)
+// The dialog NAME of FILE.rc for the template and emit commands: usage
+// errors give 2, a missing file or dialog 1, found 0.
+int LoadNamedDialog(int argc, char **argv, const char *usage, std::vector<ParsedDialog> &dialogs,
+                    const ParsedDialog *&found)
 {
     if (argc != 3) {
-        fprintf(stderr, "usage: sora-tool template FILE.rc NAME\n");
+        fprintf(stderr, "usage: sora-tool %s\n", usage);
         return 2;
     }
-    std::vector<ParsedDialog> dialogs;
     if (!LoadDialogs(argv[1], dialogs))
         return 1;
-    const ParsedDialog *d = FindDialog(dialogs, argv[2]);
-    if (!d)
-        return 1;
+    found = FindDialog(dialogs, argv[2]);
+    return found ? 0 : 1;
+}
+
+int RunTemplate(int argc, char **argv)
+{
+    std::vector<ParsedDialog> dialogs;
+    const ParsedDialog *d = nullptr;
+    if (int rc = LoadNamedDialog(argc, argv, "template FILE.rc NAME", dialogs, d))
+        return rc;
     std::vector<uint8_t> bytes;
     if (!BuildPreviewTemplate(d->dlg, d->controls, Cp932ToUtf16Iconv, bytes)) {
         fprintf(stderr, "template does not fit\n");
@@ -120,16 +129,10 @@ int RunTemplate(int argc, char **argv)
 
 int RunEmit(int argc, char **argv)
 {
-    if (argc != 3) {
-        fprintf(stderr, "usage: sora-tool emit FILE.rc NAME\n");
-        return 2;
-    }
     std::vector<ParsedDialog> dialogs;
-    if (!LoadDialogs(argv[1], dialogs))
-        return 1;
-    const ParsedDialog *d = FindDialog(dialogs, argv[2]);
-    if (!d)
-        return 1;
+    const ParsedDialog *d = nullptr;
+    if (int rc = LoadNamedDialog(argc, argv, "emit FILE.rc NAME", dialogs, d))
+        return rc;
     WriteStdout(EmitDialog(d->dlg, d->controls));
     return 0;
 }
