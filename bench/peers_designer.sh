@@ -3,7 +3,7 @@
 # Usage: bench/peers_designer.sh [BUILD_DIR]
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
-build=${1:-$here/../build}
+build=${1:-$here/../build/native}
 tool=$build/src/cli/sora-tool
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
