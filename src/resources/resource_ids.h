@@ -127,4 +127,13 @@
 #define IDS_SNIPPETLIST     7598
 #define IDS_SNIPPET_BASE    6545
 
+#include "ids_doc.h"
+#include "ids_text.h"
+#include "ids_filelist.h"
+#include "ids_settings.h"
+#include "ids_tools.h"
+#include "ids_web.h"
+#include "ids_designer.h"
+#include "ids_capture.h"
+
 #endif

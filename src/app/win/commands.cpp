@@ -1,5 +1,6 @@
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
+#include "app/win/subsystem_commands.h"
 #include "common/cp932.h"
 #include "resource_ids.h"
 
@@ -169,26 +170,14 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
             OnLineJumpEnter();
         break;
 
-    // Served by the subsystems built on this frame; until they are wired
-    // these commands have no effect.
-    case IDM_OPEN: case IDM_SAVEAS: case IDM_OVERWRITE: case IDM_SAVERC:
-    case IDM_ADDINSERT: case IDM_ADDDOSSHOW: case IDM_ADDDOSHIDE: case IDM_ADDOTHER:
-    case IDM_BTNPAGEXCHG: case IDM_BTNCHANGEPOS: case IDM_BTNPROPERTY: case IDM_BTNDELETE:
-    case IDM_RESOURCELIST: case IDM_FUNCLIST: case IDM_NEXTFUNC: case IDM_FUNCTOP:
-    case IDM_BINVIEWER: case IDM_BRACECOLOUR: case IDM_FILEREMOVE: case IDM_SETTINGS:
-    case IDM_FILEOPENFOLDER: case IDM_FILEOPENFILE: case IDM_FILEPAGEXCHG: case IDM_FILEDOSHERE:
-    case IDM_FILEADD: case IDM_FILECLEAR: case IDM_FILEEXPAND: case IDM_FILESELECT: case IDM_FILEDROP:
-    case IDM_TREEOPEN: case IDM_TREETARGET:
-    case IDM_FONT: case IDM_BKCOLOR: case IDM_FONTREPAIR: case IDM_CAPTURE:
-    case IDM_WEBSEARCH: case IDM_WEBSEARCHBAR: case IDM_COMPILESETTINGS: case IDM_STATICLIB:
-    case IDM_APISKELETON: case IDM_DIALOGDESIGN: case IDM_MENUDESIGN: case IDM_COMPILERSETUP:
-    case IDM_QUICKCOMPILE: case IDM_MAKEFILE: case IDM_PANESWITCH: case IDM_COLOURPASS:
-    case IDM_NEXTBTNPAGE: case IDM_NEXTFILEPAGE:
-        break;
     default:
-        // 956-998 snippets, 8000+ user buttons and 8500+ file buttons are
-        // served by the workspace; anything else has no effect.
+        // Everything else belongs to a subsystem (956-998 snippets, 8000+
+        // user buttons and 8500+ file buttons among them); an id nobody
+        // takes has no effect.
+        DocCommand(hwnd, id, code, lParam) || TextCommand(hwnd, id, code, lParam) ||
+            FileListCommand(hwnd, id, code, lParam) || SettingsCommand(hwnd, id, code, lParam) ||
+            ToolsCommand(hwnd, id, code, lParam) || WebCommand(hwnd, id, code, lParam) ||
+            DesignerCommand(hwnd, id, code, lParam) || CaptureCommand(hwnd, id, code, lParam);
         break;
     }
-    (void)lParam;
 }

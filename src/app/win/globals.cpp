@@ -31,11 +31,12 @@ int nUserBarHeight = 28, nToolbarHeight = 26;
 HFONT hComboFont, hUiGothicFont, hSmallFont, hEntryFont;
 WNDPROC OldEditProc, OldEntryProc;
 HMODULE hRichEditLib;
-FindInfo findInfo;
+SettingsRecord settingsRecord;
+FindInfo &findInfo = settingsRecord.findInfo;
 
 BOOL bArmed, bCaptureDragging, bPosCapture, bPosChangeMode, bDesignFlag, bArmedInsert;
 BOOL bBarDoubleClick;
-DWORD dwBarStates[5];
+uint32_t (&dwBarStates)[BAR_STATE_COUNT] = settingsRecord.dwBarStates;
 
 /*
  * ShowStatusMessage: writes a message into part 0 of the status bar and

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/startup_core.h"
+#include "settings/settings_record.h"
 
 extern HINSTANCE hInst;
 extern HWND hMainWnd;
@@ -43,17 +44,18 @@ extern WNDPROC OldEditProc, OldEntryProc;
 
 extern HMODULE hRichEditLib;
 
-// Search mode of the find bar: 0 normal, 1 variable, 2 pattern
-struct FindInfo { BYTE btCurmode; };
-extern FindInfo findInfo;
+// The settings record (loaded at creation, written at the close). The find
+// bar's search mode (findInfo.btCurmode: 0 normal, 1 variable, 2 pattern)
+// and the bar-state words are fields of it, known by their own names.
+extern SettingsRecord settingsRecord;
+extern FindInfo &findInfo;
 
 // Pointer modes: at most one is set at a time
 extern BOOL bArmed, bCaptureDragging, bPosCapture, bPosChangeMode, bDesignFlag, bArmedInsert;
 extern BOOL bBarDoubleClick;
 
 // Bar-state words: 0 command line, 1 toolbar, 2 file list, 3 find bar, 4 user buttons
-enum { BAR_SHOWN = 8, BAR_FLOATING = 0x80 };
-extern DWORD dwBarStates[5];
+extern uint32_t (&dwBarStates)[BAR_STATE_COUNT];
 
 // Status bar part 0 message with its clearing timer (150)
 void ShowStatusMessage(const char *text, UINT clearAfterMs);

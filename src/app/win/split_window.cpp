@@ -327,6 +327,8 @@ static LRESULT CALLBACK SplitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         InvalidateRect(hwnd, NULL, TRUE);
         Relayout(hwnd);
         return 0;
+    case SWM_GETSECOND:
+        return (LRESULT)p->hSecond;
     case SWM_SETPOS:
         SetPos(p, (int)wParam);
         return 0;

@@ -19,6 +19,7 @@
 #define SWM_SETEDGE       (WM_USER + 3)   // wParam edge flags, lParam edge kind
 #define SWM_SETMIN        (WM_USER + 4)   // wParam smallest drag position
 #define SWM_SETSECONDSIZE (WM_USER + 5)   // wParam size the second pane keeps
+#define SWM_GETSECOND     (WM_USER + 6)   // returns the second pane
 
 extern const char SPLIT_WINDOW_CLASS[];
 

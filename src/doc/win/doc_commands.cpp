@@ -1,0 +1,10 @@
+#include "app/win/subsystem_commands.h"
+
+#include "resource_ids.h"
+
+/* DocCommand: the main window's commands served by this subsystem. */
+BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+{
+    (void)hwnd; (void)id; (void)code; (void)lParam;
+    return FALSE;
+}

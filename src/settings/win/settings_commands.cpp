@@ -1,0 +1,10 @@
+#include "app/win/subsystem_commands.h"
+
+#include "resource_ids.h"
+
+/* SettingsCommand: the main window's commands served by this subsystem. */
+BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+{
+    (void)hwnd; (void)id; (void)code; (void)lParam;
+    return FALSE;
+}
