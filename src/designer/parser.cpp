@@ -361,9 +361,8 @@ bool ReadBlock(Cursor &c, ParsedDialog &d)
         if (kw.empty()) { Fail(c, "unexpected character in control block"); return false; }
         if (kw == "END") break;
         if ((int)d.controls.size() >= kMaxControls) { Fail(c, "more than 256 controls"); return false; }
-        d.controls.emplace_back();
+        d.controls.emplace_back(); // value-initialised: all fields zero
         Ctrldata &r = d.controls.back();
-        memset(&r, 0, sizeof r);
         bool ok;
         if (kw == "CONTROL")
             ok = ReadControl(c, r);
