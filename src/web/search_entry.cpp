@@ -172,12 +172,16 @@ int BuildSearchRequest(const SearchEntry *pEntry, const char *szWord,
     szSentWord[at] = '\0';
     char szVariable[ENTRY_VARIABLE_SIZE];
     CopyCut(pEntry->szVariable, strcspn(pEntry->szVariable, "="), szVariable, sizeof szVariable);
+    char szServer[ENTRY_SERVER_SIZE], szHost[ENTRY_SERVER_SIZE];
+    CopyCut(pEntry->szServer, strnlen(pEntry->szServer, ENTRY_SERVER_SIZE), szServer, sizeof szServer);
+    unsigned nPort = HTTP_PORT;
+    if (!SplitHostPort(szServer, szHost, sizeof szHost, &nPort))
+        return 0;
     const char *szSlash = pEntry->szPath[0] == '/' ? "" : "/";
     int n = std::snprintf(szRequest, nSize,
-                          "GET %s%.*s?%s=%s%s HTTP/1.0\r\nHost: %.*s:%d\r\nUser-Agent: virizid/0.0\r\n\r\n",
+                          "GET %s%.*s?%s=%s%s HTTP/1.0\r\nHost: %s:%u\r\nUser-Agent: virizid/0.0\r\n\r\n",
                           szSlash, int(strnlen(pEntry->szPath, ENTRY_PATH_SIZE)), pEntry->szPath,
-                          szVariable, szSentWord, szOptions,
-                          int(strnlen(pEntry->szServer, ENTRY_SERVER_SIZE)), pEntry->szServer, HTTP_PORT);
+                          szVariable, szSentWord, szOptions, szHost, nPort);
     if (n < 0 || size_t(n) >= nSize) {
         szRequest[0] = '\0';
         return 0;
@@ -190,9 +194,14 @@ int BuildPageRequest(const char *szPath, const char *szHost, char *szRequest, si
 {
     if (nSize == 0)
         return 0;
+    szRequest[0] = '\0';
+    char szName[ENTRY_SERVER_SIZE];
+    unsigned nPort = HTTP_PORT;
+    if (!SplitHostPort(szHost, szName, sizeof szName, &nPort))
+        return 0;
     int n = std::snprintf(szRequest, nSize,
-                          "GET %s HTTP/1.0\r\nHost: %s:%d\r\nUser-Agent: virizid/0.0\r\n\r\n",
-                          szPath, szHost, HTTP_PORT);
+                          "GET %s HTTP/1.0\r\nHost: %s:%u\r\nUser-Agent: virizid/0.0\r\n\r\n",
+                          szPath, szName, nPort);
     if (n < 0 || size_t(n) >= nSize) {
         szRequest[0] = '\0';
         return 0;
@@ -237,6 +246,31 @@ int SplitLinkUrl(const char *szLink, char *szHost, size_t nHostSize,
     szHost[hostEnd - host] = '\0';
     std::memcpy(szPath, path, pathLen);
     szPath[pathLen] = '\0';
+    return 1;
+}
+
+/* Splits "host[:port]" into host and port. */
+int SplitHostPort(const char *szServer, char *szHost, size_t nHostSize, unsigned *pnPort)
+{
+    // ":" lies below every trail byte, so the bytes may be scanned.
+    const char *colon = std::strchr(szServer, ':');
+    size_t hostLen = colon ? size_t(colon - szServer) : std::strlen(szServer);
+    if (hostLen == 0 || hostLen + 1 > nHostSize)
+        return 0;
+    unsigned nPort = HTTP_PORT;
+    if (colon) {
+        const char *p = colon + 1;
+        unsigned long value = 0;
+        int digits = 0;
+        for (; std::isdigit(static_cast<unsigned char>(*p)) && digits < 6; ++p, ++digits)
+            value = value * 10 + unsigned(*p - '0');
+        if (digits == 0 || *p != '\0' || value == 0 || value > 65535)
+            return 0;
+        nPort = unsigned(value);
+    }
+    std::memcpy(szHost, szServer, hostLen);
+    szHost[hostLen] = '\0';
+    *pnPort = nPort;
     return 1;
 }
 

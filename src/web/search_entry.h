@@ -54,13 +54,15 @@ int BuildOptionString(const SearchEntry *pEntry, char *szOut, size_t nSize);
 // The search query request of the entry for the word (blanks sent as "+",
 // control bytes as %XX) into szRequest of nSize bytes (REQUEST_SIZE in the
 // dialogs). Only the variable's name before any "=" is sent, and a path
-// without a leading "/" gets one. Returns 1, or 0 (szRequest empty) when the
-// request would not fit.
+// without a leading "/" gets one. The Host line names the server's port
+// (HTTP_PORT unless the server field gives "host:port"). Returns 1, or 0
+// (szRequest empty) when the request would not fit or the server field is
+// not a host with an optional port.
 int BuildSearchRequest(const SearchEntry *pEntry, const char *szWord,
                        char *szRequest, size_t nSize);
 
-// The page fetch request for path and host. Returns 1, or 0 (empty) when it
-// would not fit nSize.
+// The page fetch request for path and host ("host" or "host:port"). Returns
+// 1, or 0 (empty) when it would not fit nSize or the host is not valid.
 int BuildPageRequest(const char *szPath, const char *szHost, char *szRequest, size_t nSize);
 
 // Splits a link of a result page into the host to connect to (szHost, kept
@@ -72,6 +74,12 @@ int BuildPageRequest(const char *szPath, const char *szHost, char *szRequest, si
 // not fit the buffers.
 int SplitLinkUrl(const char *szLink, char *szHost, size_t nHostSize,
                  char *szPath, size_t nPathSize);
+
+// Splits a server field "host" or "host:port" into the host name and the
+// port (HTTP_PORT when none is given). Returns 1, or 0 when the host is
+// empty or does not fit nHostSize, or the port is not a number from 1 to
+// 65535.
+int SplitHostPort(const char *szServer, char *szHost, size_t nHostSize, unsigned *pnPort);
 
 // True when the host text is a dotted IPv4 address (looked up by address).
 bool IsDottedAddress(const char *szHost);

@@ -114,3 +114,33 @@ TEST(IsDottedAddress, AddressesAndNames)
     EXPECT_FALSE(IsDottedAddress("www.example.jp"));
     EXPECT_FALSE(IsDottedAddress(""));
 }
+
+TEST(SplitHostPort, NamesAddressesAndPorts)
+{
+    char host[32];
+    unsigned port = 0;
+    ASSERT_EQ(SplitHostPort("www.example.jp", host, sizeof host, &port), 1);
+    EXPECT_STREQ(host, "www.example.jp");
+    EXPECT_EQ(port, 80u);
+    ASSERT_EQ(SplitHostPort("127.0.0.1:8765", host, sizeof host, &port), 1);
+    EXPECT_STREQ(host, "127.0.0.1");
+    EXPECT_EQ(port, 8765u);
+    EXPECT_EQ(SplitHostPort("h:0", host, sizeof host, &port), 0);
+    EXPECT_EQ(SplitHostPort("h:65536", host, sizeof host, &port), 0);
+    EXPECT_EQ(SplitHostPort("h:80x", host, sizeof host, &port), 0);
+    EXPECT_EQ(SplitHostPort("h:", host, sizeof host, &port), 0);
+    EXPECT_EQ(SplitHostPort(":80", host, sizeof host, &port), 0);
+    EXPECT_EQ(SplitHostPort("", host, sizeof host, &port), 0);
+
+    // The request names the given port once, for queries and page fetches.
+    SearchEntry e;
+    SplitUrlToEntry("http://127.0.0.1:8765/cgi/find?q=&n=5", &e);
+    EXPECT_STREQ(e.szServer, "127.0.0.1:8765");
+    char req[REQUEST_SIZE];
+    ASSERT_EQ(BuildSearchRequest(&e, "x", req, sizeof req), 1);
+    EXPECT_STREQ(req, "GET /cgi/find?q=x&n=5 HTTP/1.0\r\nHost: 127.0.0.1:8765\r\nUser-Agent: virizid/0.0\r\n\r\n");
+    ASSERT_EQ(BuildPageRequest("/a.html", "127.0.0.1:8765", req, sizeof req), 1);
+    EXPECT_STREQ(req, "GET /a.html HTTP/1.0\r\nHost: 127.0.0.1:8765\r\nUser-Agent: virizid/0.0\r\n\r\n");
+    std::strcpy(e.szServer, "h:port");
+    EXPECT_EQ(BuildSearchRequest(&e, "x", req, sizeof req), 0);
+}
