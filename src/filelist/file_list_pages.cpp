@@ -71,6 +71,9 @@ int FileListPages::Add(const std::string &szFull, const std::string &szRcFull,
 {
     if (szFull.empty() || FindByPath(szFull))
         return 0;
+    // The text on show is put aside first: when that fails, nothing moves.
+    if (mode == ADD_OPENED && pCurchk && hooks.park && !hooks.park(*pCurchk))
+        return -1;
     FileEntry *e = new FileEntry;
     e->szFull = szFull;
     e->szRcFull = szRcFull;
@@ -89,8 +92,6 @@ int FileListPages::Add(const std::string &szFull, const std::string &szRcFull,
         if (hooks.onChecked)
             hooks.onChecked(*e);
     }
-    if (mode == ADD_OPENED && pCurchk && hooks.park)
-        hooks.park(*pCurchk);
     pCurchk = e;
     idcurchk = e->id;
     ++ncount;
@@ -106,8 +107,8 @@ int FileListPages::Select(uint32_t id, const std::string &szPathOnShow)
     if (!e || e->szFull == szPathOnShow)
         return 0;
     if (pCurchk) {
-        if (hooks.park)
-            hooks.park(*pCurchk);
+        if (hooks.park && !hooks.park(*pCurchk))
+            return -1;
         if (hooks.onUnchecked)
             hooks.onUnchecked(*pCurchk);
     }

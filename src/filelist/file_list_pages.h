@@ -50,7 +50,9 @@ struct FileListHooks {
     std::function<void(FileEntry &)> onUnchecked;  // 262
     std::function<void(FileEntry &)> onChecked;    // 263
     std::function<void(FileEntry &)> onRemoved;    // destroy the button (264)
-    std::function<void(FileEntry &)> park;         // write both panes aside
+    // Writes both panes aside; false when they could not be written, and
+    // then the list switches to nothing so that the text stays in the pane.
+    std::function<bool(FileEntry &)> park;
     std::function<void(FileEntry &)> bringUp;      // fill the panes from the entry
 };
 
@@ -74,10 +76,12 @@ public:
     PageTop pagetops[FILELIST_PAGE_SLOTS];
     int ipage = 0;
 
-    // 1 when added, 0 when szFull is already on the page on show or empty.
+    // 1 when added, 0 when szFull is already on the page on show or empty,
+    // -1 when the current entry could not be parked (nothing changed).
     int Add(const std::string &szFull, const std::string &szRcFull, const std::string &szLabel, int mode);
     // 1 when the entry was brought up; 0 when it is the file on show
-    // (szPathOnShow) already or no entry on the page on show has the id.
+    // (szPathOnShow) already or no entry on the page on show has the id,
+    // -1 when the current entry could not be parked (nothing changed).
     int Select(uint32_t id, const std::string &szPathOnShow);
     // 1 when removed, 0 when no entry on the page on show has the id.
     int Remove(uint32_t id);

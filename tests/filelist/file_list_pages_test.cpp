@@ -12,6 +12,7 @@ namespace {
 // Records the hooks as "event:id" words.
 struct Recorder {
     std::vector<std::string> events;
+    bool bParkFails = false;
     void Attach(FileListPages &list)
     {
         auto note = [this](const char *what) {
@@ -21,7 +22,10 @@ struct Recorder {
         list.hooks.onUnchecked = note("unchecked");
         list.hooks.onChecked = note("checked");
         list.hooks.onRemoved = note("removed");
-        list.hooks.park = note("park");
+        list.hooks.park = [this](FileEntry &e) {
+            events.push_back("park:" + std::to_string(e.id));
+            return !bParkFails;
+        };
         list.hooks.bringUp = note("bringUp");
         list.hooks.onPageCleared = [this] { events.push_back("cleared"); };
     }
@@ -45,7 +49,7 @@ TEST(FileListPages, AddParksTheCurrentAndRefusesDuplicates)
     EXPECT_EQ(list.Add("C:\\a.c", "", "a.c", ADD_OPENED), 1);
     EXPECT_EQ(rec.Take(), "shown:8500 checked:8500");
     EXPECT_EQ(list.Add("C:\\b.c", "C:\\b.rc", "b.c", ADD_OPENED), 1);
-    EXPECT_EQ(rec.Take(), "shown:8501 unchecked:8500 checked:8501 park:8500");
+    EXPECT_EQ(rec.Take(), "park:8500 shown:8501 unchecked:8500 checked:8501");
     EXPECT_EQ(list.idcurchk, 8501);
     EXPECT_EQ(list.Add("C:\\a.c", "", "a.c", ADD_OPENED), 0);
     EXPECT_EQ(list.Add("", "", "", ADD_OPENED), 0);
@@ -164,4 +168,22 @@ TEST(FileListPages, WriteAndReadGiveFreshIdsAndNoCurrent)
     std::string again;
     back.Write(again);
     EXPECT_EQ(again, block);
+}
+
+TEST(FileListPages, AFailedParkingSwitchesNothing)
+{
+    FileListPages list;
+    Recorder rec;
+    rec.Attach(list);
+    list.Add("C:\\a.c", "", "a.c", ADD_OPENED);
+    list.Add("C:\\b.c", "", "b.c", ADD_OPENED);
+    rec.Take();
+    rec.bParkFails = true;
+    EXPECT_EQ(list.Add("C:\\c.c", "", "c.c", ADD_OPENED), -1);
+    EXPECT_EQ(list.Select(8500, "C:\\b.c"), -1);
+    EXPECT_EQ(rec.Take(), "park:8501 park:8501");
+    EXPECT_EQ(list.idcurchk, 8501);
+    EXPECT_EQ(list.ncount, 2);
+    EXPECT_EQ(list.nidcount, 2u);
+    EXPECT_EQ(list.FindByPath("C:\\c.c"), nullptr);
 }
