@@ -45,6 +45,33 @@ void SetSnippet(FindHit &h, const char *p, size_t n)
 
 } // namespace
 
+/* ChooseFindPrimitive: one byte by character, else plain, isolated or syntax. */
+const char *ChooseFindPrimitive(SearchFunction &fn, const char *phrase, int nCurMode, int btSearchMode,
+                                int bVarSyntax, char *compiled)
+{
+    bool bSyntax;
+    if (std::strlen(phrase) == 1) {
+        fn.Select(nCurMode == 1 ? "strchrExA_Isl" : "strchrExA");
+        return phrase;
+    }
+    if (nCurMode == 1) {
+        bSyntax = bVarSyntax == 1 && search::HasSeveralWords(phrase);
+        if (!bSyntax) {
+            fn.Select("strstrIsl_lang");
+            return phrase;
+        }
+    } else {
+        bSyntax = btSearchMode == 2 || (btSearchMode == 1 && search::HasSeveralWords(phrase));
+        if (!bSyntax) {
+            fn.Select("strstr");
+            return phrase;
+        }
+    }
+    search::CompileSyntaxPattern(compiled, search::kSyntaxPatternSize, phrase);
+    fn.Select("strstrpatn2");
+    return compiled;
+}
+
 /* Every hit of the phrase by the primitive the mode asks for. */
 int MyFindStringAll(const char *text, size_t len, const char *phrase, int nMode, int nMax, FindAllResult &out)
 {

@@ -2,6 +2,7 @@
 // functions, and the replacement of checked rows.
 #pragma once
 #include "text/function_list.h"
+#include "text/search_core.h"
 
 #include <cstddef>
 #include <string>
@@ -23,6 +24,15 @@ struct FindAllResult {
 // Finds every hit of phrase in the zero-terminated text (len bytes), each
 // search resuming one byte after the previous hit; nMax <= 0 means no cap
 // (the editor passes 998). Returns the number of hits.
+// The primitive of find next and find previous for a phrase in search mode
+// nCurMode (0 normal, 1 variable, 2 pattern) under the two syntax settings
+// (btSearchMode 0 never, 1 with several words, 2 always; bVarSyntax 1:
+// several words in variable mode are a syntax pattern). Selects it in fn
+// and returns the pattern to pass: the phrase, or its compiled form in
+// compiled (kSyntaxPatternSize bytes).
+const char *ChooseFindPrimitive(SearchFunction &fn, const char *phrase, int nCurMode, int btSearchMode,
+                                int bVarSyntax, char *compiled);
+
 int MyFindStringAll(const char *text, size_t len, const char *phrase, int nMode, int nMax, FindAllResult &out);
 
 struct FindRow {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <string>
 
 namespace {
@@ -96,4 +98,30 @@ TEST(FindAll, ReplaceKeepsARunningOffset)
     rows = BuildFindRows(t2.data(), t2.size(), none, found);
     ReplaceCheckedRows(t2, rows, found, {0, 7}, "ab", std::string(300, 'r').c_str(), kFindNormal, nullptr);
     EXPECT_EQ(t2.size(), 128u);
+}
+
+TEST(FindAll, FindNextPrimitiveFollowsModeAndSettings)
+{
+    char compiled[search::kSyntaxPatternSize];
+    auto hit = [&](const char *text, const char *phrase, int mode, int searchMode, int varSyntax) -> long {
+        SearchFunction fn;
+        const char *pattern = ChooseFindPrimitive(fn, phrase, mode, searchMode, varSyntax, compiled);
+        int n = static_cast<int>(std::strlen(phrase));
+        const char *p = fn.Call(text, pattern, &n, " \r\n\t\v", 0);
+        return p ? static_cast<long>(p - text) : -1;
+    };
+    // normal mode, default setting 2: "a b" is a syntax pattern
+    EXPECT_EQ(3, hit("ab a  b", "a b", 0, 2, 1));
+    EXPECT_EQ(0, hit("a\tb", "a b", 0, 2, 1));
+    EXPECT_EQ(-1, hit("ab", "a b", 0, 2, 1));
+    EXPECT_EQ(-1, hit("a  b", "a b", 0, 0, 1)); // setting 0: plain bytes
+    EXPECT_EQ(1, hit("xa b", "a b", 0, 0, 1));
+    // variable mode: isolated words; one byte alone between non-identifiers
+    EXPECT_EQ(6, hit("print int", "int", 1, 2, 1));
+    EXPECT_EQ(-1, hit("int_x", "int", 1, 2, 1));
+    EXPECT_EQ(5, hit("ab+a(i) i", "i", 1, 2, 1)); // "(i)" at 5, not "ai"
+    // a one-byte phrase never matches a trail byte: 表 is 0x95 0x5C
+    EXPECT_EQ(2, hit("\x95\x5c\x5c", "\x5c", 0, 2, 1));
+    // the Japanese word in normal mode
+    EXPECT_EQ(4, hit("ab  \x8c\x9f\x8d\xf5", "\x8c\x9f\x8d\xf5", 0, 2, 1));
 }
