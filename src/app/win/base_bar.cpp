@@ -7,8 +7,8 @@ static const DWORD FLOAT_STYLE = WS_CAPTION | WS_THICKFRAME;
 /* DockBar: removes the caption, sizing border and modal frame. */
 void DockBar(HWND base)
 {
-    SetWindowLongA(base, GWL_STYLE, GetWindowLongA(base, GWL_STYLE) & ~FLOAT_STYLE);
-    SetWindowLongA(base, GWL_EXSTYLE, GetWindowLongA(base, GWL_EXSTYLE) & ~WS_EX_DLGMODALFRAME);
+    SetWindowLongPtrA(base, GWL_STYLE, GetWindowLongPtrA(base, GWL_STYLE) & ~FLOAT_STYLE);
+    SetWindowLongPtrA(base, GWL_EXSTYLE, GetWindowLongPtrA(base, GWL_EXSTYLE) & ~WS_EX_DLGMODALFRAME);
     SetWindowPos(base, NULL, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -48,16 +48,28 @@ INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
         }
         return TRUE;
     }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) {
+    case WM_COMMAND: {
+        // Buttons of the two bars and the page buttons go to the main window.
+        HWND from = (HWND)lParam;
+        UINT id = LOWORD(wParam);
+        BOOL fromBar = from && (GetParent(from) == hFileRebar || GetParent(from) == hRebar);
+        if (id != IDCANCEL && (fromBar || id == IDM_NEXTBTNPAGE || id == IDM_NEXTFILEPAGE))
+            SendMessageA(hMainWnd, WM_COMMAND, wParam, lParam);
+        return TRUE;
+    }
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_LBUTTONDOWN || LOWORD(wParam) == WM_RBUTTONDOWN) {
+            POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+            MapWindowPoints(dlg, hMainWnd, &pt, 1);
+            SendMessageA(hMainWnd, WM_PARENTNOTIFY, wParam, MAKELPARAM(pt.x, pt.y));
+        }
+        return TRUE;
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam == HTCAPTION) {
             SendMessageA(dlg, WM_CLOSE, 0, 0);
             return TRUE;
         }
-        SendMessageA(hMainWnd, WM_COMMAND, wParam, lParam);
-        return TRUE;
-    case WM_PARENTNOTIFY:
-        SendMessageA(hMainWnd, msg, wParam, lParam);
-        return TRUE;
+        return FALSE;
     case WM_CLOSE:
         DockBar(dlg);
         if (dlg == hFileRebarBase) {

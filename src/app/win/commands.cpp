@@ -1,5 +1,7 @@
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
+#include "app/win/panes.h"
+#include "settings/win/workspace_hooks.h"
 #include "app/win/subsystem_commands.h"
 #include "common/cp932.h"
 #include "resource_ids.h"
@@ -77,15 +79,6 @@ static void InsertSkeleton(UINT id)
     SendMessageA(hEdit, EM_REPLACESEL, TRUE, (LPARAM)text);
 }
 
-static BOOL OtherModeActive(const BOOL *self)
-{
-    const BOOL *modes[] = {&bArmed, &bCaptureDragging, &bPosCapture, &bDesignFlag, &bArmedInsert};
-    for (const BOOL *m : modes)
-        if (m != self && *m)
-            return TRUE;
-    return FALSE;
-}
-
 static void ShellOpen(const char *file, const char *params, const char *folder, int show)
 {
     ShellExecuteA(hMainWnd, "open", file, params, folder, show);
@@ -115,7 +108,7 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
         SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
         break;
     case IDM_ARMINSERT:
-        if (OtherModeActive(&bArmedInsert))
+        if (OtherPointerModeActive(&bArmedInsert))
             break;
         bArmedInsert = TRUE;
         SetCursor(LoadCursorA(hInst, "INSERTCURSOR"));
@@ -158,6 +151,11 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
         break;
     }
     case IDM_COPYTOFIND:    CopySelectionToFind(); break;
+    case IDM_FONT:          ChoosePaneFont(hCurEdit); break;
+    case IDM_BKCOLOR:       ChoosePaneColour(hCurEdit); break;
+    case IDM_FONTREPAIR:    RepairPaneFont(hCurEdit); break;
+    case IDM_PANESWITCH:    SwitchPane(hwnd); break;
+    case IDM_NEXTBTNPAGE:   NextUserButtonPage(); break;
     case IDM_WRAPCOMMENT:   WrapComment(); break;
     case IDC_LINESTATIC:
         if (code == STN_DBLCLK)

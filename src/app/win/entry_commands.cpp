@@ -1,11 +1,14 @@
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
 #include "resource_ids.h"
+#include "text/win/find_commands.h"
 
 #include <commctrl.h>
 #include <richedit.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 /*
  * OnFindEnter: Enter in the find entry. A selected part of the entry is
@@ -22,9 +25,23 @@ void OnFindEnter()
     int len = GetWindowTextLengthA(hEditEntry);
     if (len == 0)
         return;
-    if (findInfo.btCurmode > 2)
+    switch (findInfo.btCurmode) {
+    case 0:
+    case 1: {
+        std::string fstring(len * 2 + 2, '\0');  // room for double-byte text
+        SORA_ASSERT(!fstring.empty());
+        GetWindowTextA(hEditEntry, &fstring[0], (int)fstring.size());
+        fstring.resize(std::strlen(fstring.c_str()));
+        FindNext(GetCurrentEdit(hMainWnd), fstring.c_str());
+        SecureZeroMemory(&fstring[0], fstring.size());
+        break;
+    }
+    case 2:
+        OpenFindAllDialog(hMainWnd);
+        break;
+    default:
         MessageBoxA(hMainWnd, "ボタンの選択が不正です", "Caution !", MB_OK | MB_ICONEXCLAMATION);
-    // The search itself belongs to the text-analysis commands.
+    }
 }
 
 /* OnLineStaticDoubleClick: opens the line-jump entry over the line read-out. */

@@ -8,7 +8,7 @@ HWND hMainWnd;
 
 HWND hEdit, hSubEdit1, hCurEdit;
 HWND hEditEntry, hStatus, hLineStatic, hLineJumpEdit;
-HWND hToolbar, hFindRebar;
+HWND hToolbar, hFindRebar, hFindToolbar;
 HWND hRebarBase, hRebar, hFileRebarBase, hFileRebar;
 HWND hFileTree, hCmdLineDlg, hCmdCombo;
 HWND hPageButton, hFilesButton, hSwitchCheck;
@@ -36,6 +36,15 @@ FindInfo &findInfo = settingsRecord.findInfo;
 
 BOOL bArmed, bCaptureDragging, bPosCapture, bPosChangeMode, bDesignFlag, bArmedInsert;
 BOOL bBarDoubleClick;
+
+BOOL OtherPointerModeActive(const BOOL *self)
+{
+    const BOOL *modes[] = {&bArmed, &bCaptureDragging, &bPosCapture, &bDesignFlag, &bArmedInsert};
+    for (const BOOL *m : modes)
+        if (m != self && *m)
+            return TRUE;
+    return FALSE;
+}
 uint32_t (&dwBarStates)[BAR_STATE_COUNT] = settingsRecord.dwBarStates;
 
 /*

@@ -12,7 +12,7 @@ extern HWND hMainWnd;
 // Panes and bars
 extern HWND hEdit, hSubEdit1, hCurEdit;
 extern HWND hEditEntry, hStatus, hLineStatic, hLineJumpEdit;
-extern HWND hToolbar, hFindRebar;
+extern HWND hToolbar, hFindRebar, hFindToolbar;
 extern HWND hRebarBase, hRebar, hFileRebarBase, hFileRebar;
 extern HWND hFileTree, hCmdLineDlg, hCmdCombo;
 extern HWND hPageButton, hFilesButton, hSwitchCheck;
@@ -53,6 +53,8 @@ extern FindInfo &findInfo;
 // Pointer modes: at most one is set at a time
 extern BOOL bArmed, bCaptureDragging, bPosCapture, bPosChangeMode, bDesignFlag, bArmedInsert;
 extern BOOL bBarDoubleClick;
+// True when a pointer mode other than *self is set.
+BOOL OtherPointerModeActive(const BOOL *self);
 
 // Bar-state words: 0 command line, 1 toolbar, 2 file list, 3 find bar, 4 user buttons
 extern uint32_t (&dwBarStates)[BAR_STATE_COUNT];

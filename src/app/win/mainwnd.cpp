@@ -90,6 +90,17 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         OnMainTimer(hwnd, wParam);
         return 0;
+    case WM_NOTIFY:
+        return OnMainNotify(hwnd, wParam, lParam);
+    case WM_PARENTNOTIFY:
+        OnMainParentNotify(hwnd, wParam, lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_RBUTTONDOWN:
+        OnMainMouse(hwnd, msg);
+        return 0;
     case WM_ENTERSIZEMOVE:
     case WM_EXITSIZEMOVE:
         return 0;

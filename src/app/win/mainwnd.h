@@ -15,6 +15,12 @@ void OnMainDestroy(HWND hwnd);
 // The pane that commands act on.
 HWND GetCurrentEdit(HWND mainWnd);
 
+// Mouse input, notifications and the edit context menu
+LRESULT OnMainNotify(HWND hwnd, WPARAM wParam, LPARAM lParam);
+void OnMainParentNotify(HWND hwnd, WPARAM wParam, LPARAM lParam);
+void OnMainMouse(HWND hwnd, UINT msg);
+void ShowEditContextMenu(HWND hwnd, HWND pane);
+
 // Enter command handlers (WM_COMMAND 9997)
 void OnFindEnter();
 void OnLineStaticDoubleClick();

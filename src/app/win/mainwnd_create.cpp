@@ -1,3 +1,4 @@
+#include "app/win/bars.h"
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
 #include "app/win/panes.h"
@@ -78,8 +79,8 @@ static void CreatePanes(HWND hwnd)
     hSubEdit1 = CreateChild("RichEdit", "", paneStyle, 0, 0, 0, 0, hwnd, IDC_SUBEDIT, WS_EX_CLIENTEDGE);
     hEdit = CreateChild("RichEdit", "", paneStyle | WS_VISIBLE | ES_WANTRETURN, 0, 0, 0, 0, hwnd,
                         IDC_MAINEDIT, WS_EX_CLIENTEDGE);
-    SetInitialPaneFont(hEdit);
-    SetInitialPaneFont(hSubEdit1);
+    InitPaneFont(hSubEdit1);
+    InitPaneFont(hEdit);
     hCurEdit = hEdit;
     SendMessageA(hEdit, EM_EXLIMITTEXT, 0, 0xFFFFE);
     SendMessageA(hSubEdit1, EM_EXLIMITTEXT, 0, 0x1FFFE);
@@ -104,30 +105,6 @@ static void CreateButtons(HWND hwnd)
     AddTooltip(hFilesButton, "次のファイルリストを表示します", rc);
     hSwitchCheck = CreateChild("BUTTON", "切り替え", WS_CHILD | BS_AUTOCHECKBOX | BS_PUSHLIKE, 5, 63, 54, 20,
                                hwnd, IDM_PANESWITCH);
-}
-
-/* CreateFindBar: the find entry and the line read-out in their rebar. */
-static void CreateFindBar(HWND hwnd)
-{
-    hEditEntry = CreateChild("EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 200, 22,
-                             hwnd, IDC_FINDENTRY);
-    hFindRebar = CreateChild(REBARCLASSNAMEA, NULL,
-                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_BANDBORDERS |
-                                 CCS_NODIVIDER | CCS_NORESIZE,
-                             0, 0, 400, 40, hwnd, 0);
-    REBARBANDINFOA band = {};
-    band.cbSize = REBARBANDINFOA_V6_SIZE;
-    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_STYLE;
-    band.fStyle = RBBS_CHILDEDGE;
-    band.hwndChild = hEditEntry;
-    band.cxMinChild = 120;
-    band.cyMinChild = 22;
-    band.cx = 300;
-    SendMessageA(hFindRebar, RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band);
-    band.hwndChild = hLineStatic;
-    band.cxMinChild = 100;
-    band.cx = 160;
-    SendMessageA(hFindRebar, RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band);
 }
 
 /* BuildSplitTree: the five split windows that lay out the panes and bars. */
@@ -176,10 +153,7 @@ BOOL OnMainCreate(HWND hwnd)
     hUiGothicFont = MakeFont(12, 0, 400, FALSE, "MS UI Gothic");
     CreateBarBases(hwnd);
     CreateCommandBar(hwnd);
-    hToolbar = CreateChild(TOOLBARCLASSNAMEA, NULL, WS_CHILD | WS_VISIBLE | TBSTYLE_LIST | TBSTYLE_FLAT |
-                                                        TBSTYLE_TOOLTIPS,
-                           0, 0, 300, 50, hwnd, IDC_TOOLBAR, 0x188);
-    SendMessageA(hToolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CreateMainToolbar(hwnd);
     SendMessageA(hCmdCombo, WM_SETFONT, (WPARAM)hComboFont, 0);
     FillCommandList();
 
@@ -193,6 +167,7 @@ BOOL OnMainCreate(HWND hwnd)
     CreateButtons(hwnd);
 
     hSmallFont = MakeFont(10, 7, 700, TRUE, NULL);
+    CreateFindEntry(hwnd);
     CreateFindBar(hwnd);
     BuildSplitTree(hwnd);
 

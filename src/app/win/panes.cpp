@@ -1,38 +1,266 @@
 #include "app/win/panes.h"
 
 #include "app/win/globals.h"
+#include "app/win/mainwnd.h"
+#include "app/win/pane_text.h"
+#include "app/win/split_window.h"
+#include "doc/win/document.h"
+#include "resource_ids.h"
+#include "text/win/find_commands.h"
 
+#include <commctrl.h>
+#include <commdlg.h>
 #include <richedit.h>
 #include <cstring>
+#include <string>
 
-/* SetInitialPaneFont: a fixed-pitch Japanese font until the settings set one. */
-void SetInitialPaneFont(HWND pane)
+COLORREF crLastChosen = RGB(255, 255, 255), crMainPane = RGB(255, 255, 255), crRcPane = RGB(255, 255, 255);
+static COLORREF acrCustom[16];
+static int nInitialFonts = 2;  // panes that still get the built-in face
+
+static BOOL IsModified(HWND pane) { return (BOOL)SendMessageA(pane, EM_GETMODIFY, 0, 0); }
+
+static CHARFORMATA SelectionFormat(HWND pane)
 {
     CHARFORMATA cf = {};
     cf.cbSize = sizeof cf;
-    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR;
-    cf.yHeight = 200;
-    cf.bCharSet = SHIFTJIS_CHARSET;
-    cf.bPitchAndFamily = FIXED_PITCH;
-    cf.crTextColor = RGB(0, 0, 0);
-    std::strcpy(cf.szFaceName, "ＭＳ ゴシック");
-    SendMessageA(pane, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
-    // A format change marks the pane modified; an empty pane is not.
-    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    SendMessageA(pane, EM_GETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
+    return cf;
 }
 
-/* EntryProc: the find entry; its keys arrive already filtered by Pretranslate. */
+/*
+ * InitPaneFont: the pane's default character format: the built-in face for
+ * the first two panes, afterwards the format the user has chosen.
+ */
+int InitPaneFont(HWND pane)
+{
+    BOOL wasModified = IsModified(pane);
+    CHARFORMATA cf = {};
+    cf.cbSize = sizeof cf;
+    if (nInitialFonts > 0) {
+        cf.bCharSet = SHIFTJIS_CHARSET;
+        cf.bPitchAndFamily = 0x42;
+        cf.dwEffects = CFE_BOLD;
+        cf.yHeight = 200;  // 10 points; the control has no size of its own yet
+        std::strcpy(cf.szFaceName, "ＭＳ 明朝");
+        --nInitialFonts;
+    } else {
+        cf = SelectionFormat(pane);
+    }
+    cf.dwMask = FontMask;
+    cf.bPitchAndFamily |= 2;
+    if (!SendMessageA(pane, EM_SETCHARFORMAT, 0, (LPARAM)&cf)) {
+        MessageBoxA(pane, "フォントの初期設定に失敗しました。", "Error", MB_OK);
+        return 0;
+    }
+    if (!wasModified)
+        SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    return 1;
+}
+
+/* ChoosePaneFont: the font dialog for the selection, or the whole text when none. */
+int ChoosePaneFont(HWND pane)
+{
+    BOOL wasModified = IsModified(pane);
+    CHARFORMATA cf = SelectionFormat(pane);
+    LOGFONTA lf = {};
+    HDC dc = GetDC(pane);
+    lf.lfHeight = MulDiv(cf.yHeight, GetDeviceCaps(dc, LOGPIXELSY), -1440);
+    ReleaseDC(pane, dc);
+    lf.lfWeight = (cf.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (cf.dwEffects & CFE_ITALIC) != 0;
+    lf.lfUnderline = (cf.dwEffects & CFE_UNDERLINE) != 0;
+    lf.lfStrikeOut = (cf.dwEffects & CFE_STRIKEOUT) != 0;
+    lf.lfCharSet = cf.bCharSet;
+    lf.lfPitchAndFamily = cf.bPitchAndFamily;
+    lstrcpynA(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
+
+    CHOOSEFONTA font = {};
+    font.lStructSize = sizeof font;
+    font.hwndOwner = pane;
+    font.lpLogFont = &lf;
+    font.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+    font.rgbColors = cf.crTextColor;
+    if (ChooseFontA(&font)) {
+        CHARFORMATA chosen = {};
+        chosen.cbSize = sizeof chosen;
+        chosen.dwMask = FontMask;
+        chosen.yHeight = font.iPointSize * 2;
+        if (lf.lfWeight >= FW_BOLD) chosen.dwEffects |= CFE_BOLD;
+        if (lf.lfItalic) chosen.dwEffects |= CFE_ITALIC;
+        if (lf.lfUnderline) chosen.dwEffects |= CFE_UNDERLINE;
+        if (lf.lfStrikeOut) chosen.dwEffects |= CFE_STRIKEOUT;
+        chosen.crTextColor = font.rgbColors;
+        chosen.bCharSet = lf.lfCharSet;
+        chosen.bPitchAndFamily = lf.lfPitchAndFamily;
+        lstrcpynA(chosen.szFaceName, lf.lfFaceName, LF_FACESIZE);
+        CHARRANGE cr;
+        SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&cr);
+        WPARAM where = cr.cpMin != cr.cpMax ? SCF_SELECTION : SCF_ALL;
+        if (!SendMessageA(pane, EM_SETCHARFORMAT, where, (LPARAM)&chosen)) {
+            MessageBoxA(pane, "フォントの変更はできませんでした。", "Error", MB_OK);
+            return 0;
+        }
+    }
+    if (!wasModified)
+        SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    SetFocus(pane);
+    return 1;
+}
+
+/* ChoosePaneColour: the colour dialog for the pane's background. */
+int ChoosePaneColour(HWND pane)
+{
+    CHOOSECOLORA cc = {};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = pane;
+    cc.lpCustColors = acrCustom;
+    cc.rgbResult = crLastChosen;
+    cc.Flags = CC_RGBINIT;
+    if (ChooseColorA(&cc)) {
+        crLastChosen = cc.rgbResult;
+        SendMessageA(pane, EM_SETBKGNDCOLOR, 0, crLastChosen);
+    }
+    if (pane == hEdit)
+        crMainPane = crLastChosen;
+    else if (pane == hSubEdit1)
+        crRcPane = crLastChosen;
+    SetFocus(pane);
+    return 1;
+}
+
+/*
+ * RepairPaneFont: makes the control lay out its text again by applying a
+ * different format and then the right one, and loading the text anew.
+ */
+void RepairPaneFont(HWND pane)
+{
+    BOOL wasModified = IsModified(pane);
+    ShowWindow(pane, SW_HIDE);
+    CHARFORMATA cf = SelectionFormat(pane);
+    CHARFORMATA kept = cf;
+    cf.dwMask = FontMask;
+    cf.yHeight += 2;
+    cf.bCharSet = 255;
+    std::strcpy(cf.szFaceName, "System");
+    SendMessageA(pane, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
+    kept.dwMask = FontMask;
+    SendMessageA(pane, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&kept);
+
+    CHARRANGE sel;
+    SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&sel);
+    std::string text = GetPaneText(pane);
+    pane = SetPaneText(pane, text);
+    SecureZeroMemory(&text[0], text.size());
+    SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&sel);
+    ShowWindow(pane, SW_SHOW);
+    if (!wasModified)
+        SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+}
+
+/* LoadResourceScriptOnce: the ".rc" beside the main file, when the resource pane is empty. */
+static void LoadResourceScriptOnce()
+{
+    if (szFullPath[0] == '\0' || PaneTextBytesBound(hSubEdit1) > 0)
+        return;
+    if (szRcPath[0] == '\0' || GetFileAttributesA(szRcPath) == INVALID_FILE_ATTRIBUTES) {
+        char szRc[FULL_PATH_SIZE];
+        if (!ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc))
+            szRc[0] = '\0';
+        std::strcpy(szRcPath, szRc);
+        if (szRcPath[0] == '\0' || GetFileAttributesA(szRcPath) == INVALID_FILE_ATTRIBUTES) {
+            szRcPath[0] = '\0';
+            return;
+        }
+    }
+    MySetFileOn(hMainWnd, hSubEdit1, szRcPath);
+}
+
+static void EnableMenuBar(HWND mainWnd, BOOL enableFirst)
+{
+    HMENU menu = GetMenu(mainWnd);
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i)
+        if (i == 0 || enableFirst)
+            EnableMenuItem(menu, i, MF_BYPOSITION | (enableFirst ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(mainWnd);
+}
+
+/* SwitchPane (1407): shows the resource pane or the main pane. */
+void SwitchPane(HWND mainWnd)
+{
+    BOOL toResource = (SendMessageA(hToolbar, TB_GETSTATE, IDM_PANESWITCH, 0) & TBSTATE_CHECKED) != 0;
+    SendMessageA(hSwitchCheck, BM_SETCHECK, toResource ? BST_CHECKED : BST_UNCHECKED, 0);
+    char title[WINDOW_TITLE_SIZE] = "";
+    GetWindowTextA(mainWnd, title, sizeof title);
+    if (toResource) {
+        TBBUTTON list = {15, IDM_RESOURCELIST, TBSTATE_ENABLED, BTNS_BUTTON, {0}, 0, 15};
+        SendMessageA(hToolbar, TB_INSERTBUTTONA, 1, (LPARAM)&list);
+        ShowWindow(hFileRebarBase, SW_HIDE);
+        ShowWindow(hEdit, SW_HIDE);
+        ShowWindow(hFileTree, SW_HIDE);
+        SendMessageA(Split2, SWM_SETSECOND, (WPARAM)hSubEdit1, 1);
+        ShowWindow(hSubEdit1, SW_SHOW);
+        hCurEdit = hSubEdit1;
+        std::strcpy(szMainTitleSave, title);
+        SetWindowTextA(mainWnd, szRcTitleSave);
+        EnableMenuBar(mainWnd, FALSE);
+        LoadResourceScriptOnce();
+    } else {
+        SendMessageA(hToolbar, TB_DELETEBUTTON, 1, 0);
+        ShowWindow(hSubEdit1, SW_HIDE);
+        SendMessageA(Split2, SWM_SETSECOND, (WPARAM)hEdit, 1);
+        ShowWindow(hEdit, SW_SHOW);
+        ShowWindow(hFileTree, SW_SHOW);
+        if (settingsRecord.bMultiFile && (dwBarStates[2] & BAR_SHOWN))
+            ShowWindow(hFileRebarBase, SW_SHOW);
+        hCurEdit = hEdit;
+        std::strcpy(szRcTitleSave, title);
+        SetWindowTextA(mainWnd, szMainTitleSave);
+        EnableMenuBar(mainWnd, TRUE);
+    }
+    SetFocus(hCurEdit);
+}
+
+/* EntryProc: the find entry; its scroll arrows step through the matches. */
 static LRESULT CALLBACK EntryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_CHAR && (wParam == '\r' || wParam == '\n'))
         return 0;  // Enter is a command, never a character of the entry
+    if ((msg == WM_VSCROLL || msg == EM_SCROLL) && (LOWORD(wParam) == SB_LINEUP || LOWORD(wParam) == SB_LINEDOWN)) {
+        int len = GetWindowTextLengthA(hwnd);
+        if (len > 0) {
+            std::string phrase(len * 2 + 2, '\0');
+            GetWindowTextA(hwnd, &phrase[0], (int)phrase.size());
+            phrase.resize(std::strlen(phrase.c_str()));
+            HWND pane = GetCurrentEdit(hMainWnd);
+            if (LOWORD(wParam) == SB_LINEUP)
+                FindPrevious(pane, phrase.c_str());
+            else
+                FindNext(pane, phrase.c_str());
+            SecureZeroMemory(&phrase[0], phrase.size());
+        }
+    }
     return CallWindowProcA(OldEntryProc, hwnd, msg, wParam, lParam);
 }
 
 /* EditProc: the main pane; dropped files are taken here. */
 static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == WM_DROPFILES) {
+        OnDropFiles(hwnd, (HDROP)wParam);
+        return 0;
+    }
     return CallWindowProcA(OldEditProc, hwnd, msg, wParam, lParam);
+}
+
+HWND CreateFindEntry(HWND parent)
+{
+    hEditEntry = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_NOHIDESEL | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
+                                 0, 0, 0, 0, parent, (HMENU)(INT_PTR)IDC_FINDENTRY, hInst, NULL);
+    SendMessageA(hEditEntry, EM_LIMITTEXT, 256, 0);
+    return hEditEntry;
 }
 
 void SubclassPanes()

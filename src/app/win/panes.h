@@ -1,8 +1,25 @@
-// The two rich-edit panes: initial font and subclassing.
+// The two rich-edit panes: character formats, fonts, background colours,
+// the switch between them, the find entry and the subclassing.
 #pragma once
 #include <windows.h>
 
-void SetInitialPaneFont(HWND pane);
+// Character-format mask of every format applied to a pane: bold, italic,
+// underline, strike-out, size, colour, face, offset and character set.
+const DWORD FontMask = 0xF800000F;
+
+// Background colours: the last one chosen, and the main and resource
+// panes' own (the settings keep the panes' colours).
+extern COLORREF crLastChosen, crMainPane, crRcPane;
+
+int InitPaneFont(HWND pane);
+int ChoosePaneFont(HWND pane);
+int ChoosePaneColour(HWND pane);
+void RepairPaneFont(HWND pane);
+void SwitchPane(HWND mainWnd);
+
+// The find entry hEditEntry (id 5011) at (0, 0), placed by the find bar.
+HWND CreateFindEntry(HWND parent);
+
 void SubclassPanes();
 // Restores the window procedures of hEdit and hEditEntry, reporting a refusal.
 void UnsubclassPanes();

@@ -17,6 +17,11 @@ HWND AddTooltip(HWND control, const char *text, RECT rc)
     ti.hwnd = control;
     ti.hinst = hInst;
     ti.lpszText = (LPSTR)text;
+    if (rc.right == 0 && rc.bottom == 0) {
+        GetClientRect(control, &rc);
+        if (rc.right == 0) rc.right = 200;
+        if (rc.bottom == 0) rc.bottom = 50;
+    }
     ti.rect = rc;
     SendMessageA(tip, TTM_ADDTOOLA, 0, (LPARAM)&ti);
     return tip;

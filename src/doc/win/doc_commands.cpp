@@ -1,10 +1,81 @@
 #include "app/win/subsystem_commands.h"
 
+#include "app/win/globals.h"
+#include "app/win/workspace_calls.h"
+#include "doc/win/document.h"
+#include "filelist/win/file_list_hooks.h"
 #include "resource_ids.h"
 
-/* DocCommand: the main window's commands served by this subsystem. */
+#include <richedit.h>
+#include <cstdio>
+#include <cstring>
+
+/* SaveAsCommand (201): the main pane under a new name, listed in multi-file mode. */
+static void SaveAsCommand(HWND hwnd)
+{
+    std::strcpy(szPrevFileTitle, szFileTitle);
+    int written = WriteMyFile(hwnd, hEdit, szFullPath);
+    if ((written > 0 || std::strcmp(szPrevFileTitle, szFileTitle) != 0) && settingsRecord.bMultiFile) {
+        char szRc[FULL_PATH_SIZE];
+        if (ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc)) {
+            RecordRcAssociation(szFullPath, szRc);
+            FileListAddFile(szFullPath, szRc, szFileTitle, -1);
+        }
+    }
+    SetFocus(hEdit);
+}
+
+/* StatusWithPath: a status message with a path in its placeholder. */
+static void StatusWithPath(const char *format, const char *szPath, UINT ms)
+{
+    char text[FULL_PATH_SIZE + 128];
+    _snprintf(text, sizeof text - 1, format, szPath);
+    text[sizeof text - 1] = '\0';
+    ShowStatusMessage(text, ms);
+}
+
+/* SaveResourcePane (204): overwrite the resource script, or save it under a new name. */
+static void SaveResourcePane(HWND hwnd)
+{
+    if (szRcPath[0] == '\0' || std::strcmp(szRcPath, szFullPath) == 0) {
+        SORA_ASSERT(hCurEdit == hSubEdit1);
+        char szRc[FULL_PATH_SIZE] = "";
+        ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc);
+        std::strcpy(szRcPath, szRc);
+        WriteMyFile(hwnd, hSubEdit1, szRcPath);
+        return;
+    }
+    if (OverWrite(hwnd, hSubEdit1, szRcPath) == 0)
+        StatusWithPath("ファイルを上書きしました %s", szRcPath, 3000);
+    else
+        StatusWithPath("書き込みは行われませんでした。ファイル %s", szRcPath, 3000);
+}
+
+/* OverWriteCommand (202): the current pane over its file. */
+static void OverWriteCommand(HWND hwnd)
+{
+    SaveSettingsForOverwrite(hwnd);
+    if (hCurEdit == hEdit) {
+        if (OverWrite(hwnd, hEdit, szFullPath) == 0)
+            StatusWithPath("ファイルを上書きしました %s", szFullPath, 10000);
+    } else if (hCurEdit == hSubEdit1) {
+        SaveResourcePane(hwnd);
+    }
+    SetFocus(hCurEdit);
+}
+
+/* DocCommand: open, save under a new name, overwrite. */
 BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    (void)hwnd; (void)id; (void)code; (void)lParam;
+    (void)code; (void)lParam;
+    switch (id) {
+    case IDM_OPEN:
+        OpenFileCommand(hwnd, hEdit);
+        SetFocus(hEdit);
+        return TRUE;
+    case IDM_SAVEAS:    SaveAsCommand(hwnd); return TRUE;
+    case IDM_OVERWRITE: OverWriteCommand(hwnd); return TRUE;
+    case IDM_SAVERC:    SaveResourcePane(hwnd); return TRUE;
+    }
     return FALSE;
 }

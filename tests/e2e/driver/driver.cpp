@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 #include <richedit.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>

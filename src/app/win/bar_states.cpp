@@ -1,9 +1,0 @@
-#include "app/win/bars.h"
-
-#include "app/win/globals.h"
-
-/* ApplyBarStates: shows, hides, docks or floats the bars by their words. */
-void ApplyBarStates(HWND mainWnd)
-{
-    (void)mainWnd;
-}

@@ -1,0 +1,31 @@
+#include "doc/win/document.h"
+
+#include "doc/doc_messages.h"
+
+char szFullPath[FULL_PATH_SIZE];
+char szRcPath[FULL_PATH_SIZE];
+char szFileTitle[FILE_TITLE_SIZE];
+char szPrevFileTitle[FILE_TITLE_SIZE];
+char szMainTitleSave[WINDOW_TITLE_SIZE];
+char szRcTitleSave[WINDOW_TITLE_SIZE];
+
+/* ShowDocMessage: one message box of the documents, by its id. */
+int ShowDocMessage(HWND owner, DocMessageId id)
+{
+    const DocMessage &m = GetDocMessage(id);
+    if (id == DOC_MSG_NONE)
+        return 0;
+    UINT flags = MB_OK;
+    switch (m.nBox) {
+    case DOC_BOX_PLAIN:                 flags = MB_OK; break;
+    case DOC_BOX_EXCLAMATION:           flags = MB_OK | MB_ICONEXCLAMATION; break;
+    case DOC_BOX_EXCLAMATION_TASKMODAL: flags = MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND; break;
+    case DOC_BOX_STOP:                  flags = MB_OK | MB_ICONSTOP; break;
+    case DOC_BOX_OKCANCEL:              flags = MB_OKCANCEL; break;
+    case DOC_BOX_OKCANCEL_TOPMOST:      flags = MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TOPMOST; break;
+    case DOC_BOX_YESNO_TASKMODAL:
+        flags = MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND;
+        break;
+    }
+    return MessageBoxA(owner, m.szText, m.szTitle, flags);
+}

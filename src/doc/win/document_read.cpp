@@ -1,0 +1,168 @@
+#include "doc/win/document.h"
+
+#include "app/win/globals.h"
+#include "app/win/pane_text.h"
+#include "app/win/panes.h"
+#include "doc/doc_messages.h"
+#include "filelist/win/file_list_hooks.h"
+#include "resource_ids.h"
+
+#include <commdlg.h>
+#include <richedit.h>
+#include <cstring>
+#include <vector>
+
+static bool PathExists(const char *szPath)
+{
+    return GetFileAttributesA(szPath) != INVALID_FILE_ATTRIBUTES;
+}
+
+/* ReadWholeFile: reads up to nSize bytes from the start of the file. */
+static size_t ReadWholeFile(HANDLE file, char *buf, size_t nSize, bool *pFailed)
+{
+    size_t got = 0;
+    *pFailed = false;
+    while (got < nSize) {
+        DWORD chunk = 0;
+        DWORD want = (DWORD)(nSize - got);
+        if (!ReadFile(file, buf + got, want, &chunk, NULL)) {
+            *pFailed = true;
+            break;
+        }
+        if (chunk == 0)
+            break;
+        got += chunk;
+    }
+    return got;
+}
+
+/*
+ * MySetFileOn: reads a file into a pane after checking the path, the
+ * lock and the size; asks before showing a file that holds zero bytes.
+ */
+int MySetFileOn(HWND owner, HWND pane, const char *szPath)
+{
+    DocCheck check = CheckReadPath(szPath, PathExists, PathExists);
+    if (check != DOC_OK) {
+        ShowDocMessage(owner, ReadCheckMessage(check));
+        return 0;
+    }
+    HANDLE file = CreateFileA(szPath, GENERIC_READ, 0, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) {
+        ShowDocMessage(owner, DOC_MSG_LOCKED_FILE);
+        return 0;
+    }
+    LARGE_INTEGER size;
+    bool bSizeKnown = GetFileSizeEx(file, &size) != 0;
+    check = CheckReadSize(bSizeKnown, bSizeKnown ? (uint64_t)size.QuadPart : 0);
+    if (check != DOC_OK) {
+        ShowDocMessage(check == DOC_TOO_BIG ? hMainWnd : owner, ReadCheckMessage(check));
+        CloseHandle(file);
+        return 0;
+    }
+    size_t nFileSize = (size_t)size.QuadPart;
+    std::vector<char> buf;
+    try {
+        buf.assign(ReadBufferSize(nFileSize), '\0');
+    } catch (...) {
+        ShowDocMessage(owner, DOC_MSG_READ_NO_MEMORY);
+        CloseHandle(file);
+        return 0;
+    }
+
+    BOOL wasVisible = IsWindowVisible(pane);
+    ShowWindow(pane, SW_HIDE);
+    bool bReadFailed;
+    size_t nRead = ReadWholeFile(file, buf.data(), nFileSize, &bReadFailed);
+    CloseHandle(file);
+    if (bReadFailed)
+        ShowDocMessage(owner, DOC_MSG_READ_FAILED);
+    ReadAnalysis read = AnalyseReadBuffer(buf.data(), nRead, nFileSize);
+    size_t nShown = read.nTextLen;
+
+    BOOL isMain = pane == hEdit;
+    if (isMain) {
+        InitPaneFont(pane);
+        EnableMenuItem(GetMenu(hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | (read.bOverwriteAllowed ? MF_ENABLED : MF_GRAYED));
+        if (read.bHasZeroBytes && ShowDocMessage(owner, DOC_MSG_NOT_PURE_TEXT) == IDYES) {
+            ReplaceZeroBytes(buf.data(), read.nTextLen, nRead);
+            nShown = nRead;
+        }
+    }
+    GetNameOfPath(szPath, szFileTitle, sizeof szFileTitle);
+    std::string title = FormatDocumentTitle(szFileTitle, nFileSize, read.nTextLen, false);
+    SetWindowTextA(hMainWnd, title.c_str());
+
+    pane = SetPaneText(pane, buf.data(), nShown);
+    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    if (isMain) {
+        char szRc[FULL_PATH_SIZE];
+        if (ReplaceExtension(szPath, ".rc", szRc, sizeof szRc))
+            RecordRcAssociation(szPath, szRc);
+    }
+    SecureZeroMemory(buf.data(), buf.size());
+    if (wasVisible)
+        ShowWindow(pane, SW_SHOW);
+    return 1;
+}
+
+/* SetFullPath: the main path, refused (never cut) when it does not fit. */
+static void SetFullPath(const char *szPath)
+{
+    if (std::strlen(szPath) < sizeof szFullPath)
+        std::strcpy(szFullPath, szPath);
+}
+
+/* OpenIntoPane: opens a chosen or dropped file, through the file list in multi-file mode. */
+int OpenIntoPane(HWND pane, const char *szPath)
+{
+    if (!settingsRecord.bMultiFile) {
+        if (MySetFileOn(hMainWnd, pane, szPath))
+            SetFullPath(szPath);
+        return 1;
+    }
+    if (std::strcmp(szPath, szFullPath) == 0) {
+        MySetFileOn(hMainWnd, pane, szPath);
+        return 1;
+    }
+    if (!FileListPageHasPath(szPath)) {
+        char szRc[FULL_PATH_SIZE], szLabel[FILE_TITLE_SIZE];
+        if (!ReplaceExtension(szPath, ".rc", szRc, sizeof szRc)) {
+            ShowDocMessage(hMainWnd, DOC_MSG_PATH_TOO_LONG);
+            return 1;
+        }
+        GetNameOfPath(szPath, szLabel, sizeof szLabel);
+        RecordRcAssociation(szPath, szRc);
+        FileListAddFile(szPath, szRc, szLabel, -1);
+        if (MySetFileOn(hMainWnd, pane, szPath))
+            SetFullPath(szPath);
+        return 1;
+    }
+    ShowDocMessage(hMainWnd, DOC_MSG_ALREADY_LISTED);
+    return 1;
+}
+
+/* OpenFileCommand: the open dialog, after offering to save a modified pane. */
+int OpenFileCommand(HWND owner, HWND pane)
+{
+    char szFile[MAX_PATH] = "";
+    lstrcpynA(szFile, szFullPath, sizeof szFile);
+    if (SendMessageA(pane, EM_GETMODIFY, 0, 0) && ShowDocMessage(owner, DOC_MSG_ASK_SAVE_BEFORE_OPEN) == IDOK)
+        WriteMyFile(owner, pane, szFullPath);
+
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = szOpenFilter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = sizeof szFile;
+    ofn.lpstrFileTitle = szFileTitle;
+    ofn.nMaxFileTitle = sizeof szFileTitle;
+    ofn.lpstrTitle = szOpenDialogTitle;
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameA(&ofn))
+        return 0;
+    OpenIntoPane(pane, szFile);
+    return 0;
+}

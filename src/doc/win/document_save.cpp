@@ -1,0 +1,147 @@
+#include "doc/win/document.h"
+
+#include "app/win/globals.h"
+#include "app/win/pane_text.h"
+#include "doc/doc_messages.h"
+
+#include <commdlg.h>
+#include <richedit.h>
+#include <cstring>
+#include <string>
+
+/*
+ * SaveTextAtomically: writes the bytes to a new temporary file beside the
+ * target and puts it in the target's place only when every byte is
+ * written and the file is closed, so a failure leaves the old file whole.
+ */
+static SaveCheck SaveTextAtomically(const char *szPath, const std::string &text, uint64_t *pFileSize)
+{
+    SaveSteps steps = {};
+    steps.bBufferAllocated = true;
+    steps.nToWrite = SavedTextLength(text.data(), text.size());
+    *pFileSize = 0;
+
+    char szTemp[MAX_PATH] = "";
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (unsigned nTry = 0; nTry < 100 && file == INVALID_HANDLE_VALUE; ++nTry) {
+        if (!MakeSaveTempPath(szPath, nTry, szTemp, sizeof szTemp))
+            break;
+        file = CreateFileA(szTemp, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
+    steps.bTempOpened = file != INVALID_HANDLE_VALUE;
+    if (steps.bTempOpened) {
+        while (steps.nWritten < steps.nToWrite) {
+            DWORD done = 0;
+            if (!WriteFile(file, text.data() + steps.nWritten, (DWORD)(steps.nToWrite - steps.nWritten), &done, NULL) ||
+                done == 0)
+                break;
+            steps.nWritten += done;
+        }
+        LARGE_INTEGER size = {};
+        if (GetFileSizeEx(file, &size))
+            *pFileSize = (uint64_t)size.QuadPart;
+        steps.bClosed = FlushFileBuffers(file) && CloseHandle(file);
+        if (!steps.bClosed)
+            CloseHandle(file);
+        if (steps.nWritten == steps.nToWrite && steps.bClosed)
+            steps.bReplaced = MoveFileExA(szTemp, szPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        if (!steps.bReplaced)
+            DeleteFileA(szTemp);
+    }
+    return CheckSaveSteps(steps);
+}
+
+/* AskSavePath: the save dialog over a caller's buffer; FALSE when cancelled. */
+static BOOL AskSavePath(HWND owner, char *szFile, DWORD nFileSize, char *szTitle, DWORD nTitleSize,
+                        const char *szDialogTitle)
+{
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = szSaveFilter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = nFileSize;
+    ofn.lpstrFileTitle = szTitle;
+    ofn.nMaxFileTitle = nTitleSize;
+    ofn.lpstrTitle = szDialogTitle;
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    return GetSaveFileNameA(&ofn);
+}
+
+/* SavePane: the pane's bytes into the file; the modified flag is cleared only on success. */
+static SaveCheck SavePane(HWND owner, HWND pane, SaveCaller caller, const char *szPath, uint64_t *pFileSize)
+{
+    std::string text = GetPaneText(pane);
+    SaveCheck check = SaveTextAtomically(szPath, text, pFileSize);
+    SecureZeroMemory(&text[0], text.size());
+    if (check == SAVE_OK)
+        SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    else
+        ShowDocMessage(owner, SaveCheckMessage(caller, check));
+    return check;
+}
+
+static uint64_t PaneTextLength(HWND pane)
+{
+    return GetPaneText(pane).size();
+}
+
+/* WriteMyFile: save under a new name chosen in the save dialog. */
+int WriteMyFile(HWND owner, HWND pane, char *szPath)
+{
+    char szTitle[FILE_TITLE_SIZE] = "";
+    if (!AskSavePath(owner, szPath, FULL_PATH_SIZE, szTitle, sizeof szTitle, szSaveAsDialogTitle))
+        return SaveReturnValue(SAVE_AS, SAVE_CANCELLED, 0);
+    std::strcpy(szFileTitle, szTitle);
+    uint64_t nFileSize;
+    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, &nFileSize);
+    if (check == SAVE_OK) {
+        std::string title = FormatDocumentTitle(szFileTitle, nFileSize, PaneTextLength(pane), false);
+        SetWindowTextA(hMainWnd, title.c_str());
+    }
+    return SaveReturnValue(SAVE_AS, check, nFileSize);
+}
+
+/* WriteMyFile2: save of a generated text under a name the user confirms. */
+int WriteMyFile2(HWND owner, HWND pane, char *szPath)
+{
+    SaveDialogSeed seed;
+    if (!SeedSaveDialog2(szPath, &seed)) {
+        ShowDocMessage(owner, DOC_MSG_PATH_TOO_LONG);
+        return SaveReturnValue(SAVE_AS_2, SAVE_CANCELLED, 0);
+    }
+    if (!AskSavePath(owner, seed.szFile, sizeof seed.szFile, seed.szFileTitle, sizeof seed.szFileTitle,
+                     szSave2DialogTitle))
+        return SaveReturnValue(SAVE_AS_2, SAVE_CANCELLED, 0);
+    std::strcpy(szPath, seed.szFile);
+    uint64_t nFileSize;
+    SaveCheck check = SavePane(owner, pane, SAVE_AS_2, szPath, &nFileSize);
+    return SaveReturnValue(SAVE_AS_2, check, nFileSize);
+}
+
+static bool FolderExists(const char *szFolder)
+{
+    DWORD attr = GetFileAttributesA(szFolder);
+    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+/* OverWrite: the pane over its file, after checking the path. */
+int OverWrite(HWND owner, HWND pane, const char *szPath)
+{
+    DocCheck refusal = CheckOverWritePath(szPath, FolderExists);
+    if (refusal != DOC_OK) {
+        ShowDocMessage(refusal == DOC_NO_FILE_NAME ? hMainWnd : owner, OverWriteCheckMessage(refusal));
+        return -1;
+    }
+    uint64_t nFileSize;
+    SaveCheck check = SavePane(owner, pane, SAVE_OVERWRITE, szPath, &nFileSize);
+    if (check == SAVE_OK) {
+        GetNameOfPath(szPath, szFileTitle, sizeof szFileTitle);
+        std::string title = FormatDocumentTitle(szFileTitle, nFileSize, PaneTextLength(pane), true);
+        SetWindowTextA(hMainWnd, title.c_str());
+    }
+    return SaveReturnValue(SAVE_OVERWRITE, check, nFileSize);
+}
