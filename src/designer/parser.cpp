@@ -340,6 +340,21 @@ bool ReadShort(Cursor &c, const ShortForm &f, Ctrldata &r)
     return true;
 }
 
+/* Reads a preprocessor line at the cursor, remembering #define values. */
+void ReadDirective(Cursor &c)
+{
+    const std::string &s = c.s;
+    size_t eol = s.find('\n', c.pos);
+    if (eol == std::string::npos) eol = s.size();
+    Cursor lc{s, c.pos + 1, std::string(), {}};
+    if (ReadWord(lc) == "define") {
+        std::string name = ReadWord(lc);
+        std::string val = s.substr(lc.pos, eol - lc.pos);
+        if (!name.empty()) c.defines[name] = EvalExpr(val, c.defines);
+    }
+    c.pos = eol;
+}
+
 /* Reads the BEGIN ... END block of one dialog. */
 bool ReadBlock(Cursor &c, ParsedDialog &d)
 {
@@ -354,6 +369,10 @@ bool ReadBlock(Cursor &c, ParsedDialog &d)
         }
         if (c.s[c.pos] == '{' || c.s[c.pos] == '}') {
             if (c.s[c.pos++] == '}') break;
+            continue;
+        }
+        if (c.s[c.pos] == '#') { // definitions may stand inside the block
+            ReadDirective(c);
             continue;
         }
         size_t kwPos = c.pos;
@@ -479,15 +498,7 @@ bool ParseDialogs(const std::string &text, std::vector<ParsedDialog> &out, std::
         SkipBlanks(c);
         if (c.pos >= s.size()) break;
         if (s[c.pos] == '#') {
-            size_t eol = s.find('\n', c.pos);
-            if (eol == std::string::npos) eol = s.size();
-            Cursor lc{s, c.pos + 1, std::string(), {}};
-            if (ReadWord(lc) == "define") {
-                std::string name = ReadWord(lc);
-                std::string val = s.substr(lc.pos, eol - lc.pos);
-                if (!name.empty()) c.defines[name] = EvalExpr(val, c.defines);
-            }
-            c.pos = eol;
+            ReadDirective(c);
             prev.clear();
             continue;
         }

@@ -2,11 +2,16 @@
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <iconv.h>
+#include "designer/enumerate.h"
+#include "designer/header.h"
+#include "designer/menu_script.h"
 #include "designer/parser.h"
+#include "designer/update.h"
 #include "designer/writer.h"
 
 namespace {
@@ -144,4 +149,68 @@ TEST(DesignerWindres, EmittedScriptsCompileToTheSameControls)
             EXPECT_EQ(a.style, e.style) << k;
         }
     }
+}
+
+namespace {
+
+/* Compiles a CP932 script and reports whether windres accepted it. */
+bool CompilesWithWindres(const std::string &script, const std::string &name)
+{
+    std::map<std::string, std::vector<ResControl>> res;
+    return Compile(script, name, res);
+}
+
+std::string ReadFile(const std::string &path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+} // namespace
+
+TEST(DesignerWindres, MenuScriptCompiles)
+{
+    if (system("i686-w64-mingw32-windres --version >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "windres not installed";
+    std::string menu = BuildMenuScript({{"\x83\x74\x83\x40\x83\x43\x83\x8b", "Open", "SEPARATOR", "Exit"},
+                                        {"\x95\x5c\x8e\xa6"}}, "USERSMENU"); // ファイル / 表示
+    EXPECT_TRUE(CompilesWithWindres("#define IDM_USERS(n) (40000 + (n))\n" + menu, "menu")) << menu;
+}
+
+TEST(DesignerWindres, CustomisedDialogCompilesWithItsChanges)
+{
+    if (system("i686-w64-mingw32-windres --version >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "windres not installed";
+    std::string real = ReadFile(DESIGNER_TEST_DATA "/sample_5c.rc");
+    std::vector<DialogExtent> list;
+    ASSERT_EQ(EnumerateDialogs(real, list, nullptr), 1);
+    std::vector<ParsedDialog> parsed;
+    std::string err;
+    ASSERT_TRUE(ParseDialogs(DefineLines(real) + list[0].header + list[0].body, parsed, err)) << err;
+    std::vector<Ctrldata> saved = parsed[0].controls, now = saved;
+    now[2].top = 33;
+    strcpy(now[2].szText, "\x83\x5c\x83\x74\x83\x67 \"x\""); // ソフト "x"
+    std::string del = std::string(kDeletedMark) + now[0].szIdent;
+    strcpy(now[0].szIdent, del.c_str());
+    Ctrldata extra = now[3];
+    strcpy(extra.szIdent, kUnnamedMark);
+    extra.top = 80;
+    now.push_back(extra);
+    Dlgdata dlg = parsed[0].dlg;
+    strcpy(dlg.szCaption, "\x94\x5c\x97\xcd"); // 能力
+    std::string header = WriteDialogHeader(list[0].header, dlg, parsed[0].dlg);
+    UpdateResult r = UpdateDialogScript(list[0].body, now, saved, "IDC_", 500);
+    std::string script = real.substr(0, list[0].headerStart) + header + r.body + real.substr(list[0].bodyEnd);
+    std::map<std::string, std::vector<ResControl>> res;
+    ASSERT_TRUE(Compile("#define VIEWMENU 1\n" + script, "custom", res)) << script;
+    const std::vector<ResControl> &c = res["VIEWOPT"];
+    ASSERT_EQ(c.size(), 5u); // LTEXT gone, one PUSHBUTTON added
+    EXPECT_EQ(c[0].id, 2001u);
+    EXPECT_EQ(c[1].id, 2002u);
+    EXPECT_EQ(c[1].y, 33);
+    EXPECT_EQ(c[1].text, "?12477?12501?12488 \"x\""); // the converted text with its quotes
+    EXPECT_EQ(c[4].id, 500u);
+    EXPECT_EQ(c[4].y, 80);
 }
