@@ -1,10 +1,23 @@
 #include "app/win/subsystem_commands.h"
 
+#include "app/win/globals.h"
+#include "capture/win/capture.h"
+#include "doc/win/binary_viewer.h"
 #include "resource_ids.h"
 
-/* CaptureCommand: the main window's commands served by this subsystem. */
+/* CaptureCommand: the main window's commands served by this subsystem: the
+   screen capture and the binary viewer. */
 BOOL CaptureCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    (void)hwnd; (void)id; (void)code; (void)lParam;
+    (void)code; (void)lParam;
+    switch (id) {
+    case IDM_BINVIEWER:
+        if (!hBinViewer || !IsWindow(hBinViewer))
+            OpenBinaryViewer(hwnd);
+        return TRUE;
+    case IDM_CAPTURE:
+        StartCapture(hwnd);
+        return TRUE;
+    }
     return FALSE;
 }

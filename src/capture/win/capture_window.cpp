@@ -1,0 +1,294 @@
+#include "capture/win/capture.h"
+
+#include "app/win/globals.h"
+#include "capture/capture_area_core.h"
+
+static const char szCaptureClass[] = "WHOLE";
+
+enum { SHOW_TIMER = 1, SHOW_DELAY_MS = 300 };
+
+// Start and last point of the drag (client coordinates of the capture
+// window, which are screen coordinates).
+static POINT ptStart, ptLast;
+
+// The screen as it was when the capture window came up: the window shows
+// it and the capture copies from it, so the rectangle holds what the user
+// saw, whatever the system puts into a window that does not paint.
+static HDC hShotDC;
+static HBITMAP hShotBitmap;
+static HGDIOBJ hShotOld;
+
+static UINT nOptionsMessage;
+
+/* TakeScreenShot: the whole screen into a memory bitmap. */
+static void TakeScreenShot()
+{
+    HDC screen = GetDC(NULL);
+    int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    hShotDC = CreateCompatibleDC(screen);
+    hShotBitmap = hShotDC ? CreateCompatibleBitmap(screen, cx, cy) : NULL;
+    if (hShotBitmap) {
+        hShotOld = SelectObject(hShotDC, hShotBitmap);
+        BitBlt(hShotDC, 0, 0, cx, cy, screen, 0, 0, SRCCOPY | CAPTUREBLT);
+    } else if (hShotDC) {
+        DeleteDC(hShotDC);
+        hShotDC = NULL;
+    }
+    ReleaseDC(NULL, screen);
+}
+
+/* FreeScreenShot: the memory bitmap of TakeScreenShot goes. */
+static void FreeScreenShot()
+{
+    if (hShotDC) {
+        SelectObject(hShotDC, hShotOld);
+        DeleteDC(hShotDC);
+    }
+    if (hShotBitmap)
+        DeleteObject(hShotBitmap);
+    hShotDC = NULL;
+    hShotBitmap = NULL;
+    hShotOld = NULL;
+}
+
+/* DrawBand: the rubber band from a to b, drawn by inverting the pixels, so
+   that drawing it again removes it. */
+static void DrawBand(HWND hwnd, POINT a, POINT b)
+{
+    HDC dc = GetDC(hwnd);
+    if (!dc)
+        return;
+    HPEN pen = CreatePen(PS_DASHDOTDOT, 2, RGB(0, 0, 0));
+    int oldRop = SetROP2(dc, R2_NOT);
+    HGDIOBJ oldPen = pen ? SelectObject(dc, pen) : NULL;
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, a.x, a.y, b.x, b.y);
+    SelectObject(dc, oldBrush);
+    if (oldPen)
+        SelectObject(dc, oldPen);
+    SetROP2(dc, oldRop);
+    if (pen)
+        DeleteObject(pen);
+    ReleaseDC(hwnd, dc);
+}
+
+/* PutOnClipboard: the bitmap on the clipboard; TRUE when the clipboard
+   took it (and owns it from then on). */
+static BOOL PutOnClipboard(HBITMAP hBitmap)
+{
+    if (!OpenClipboard(hMainWnd))
+        return FALSE;
+    BOOL taken = EmptyClipboard() && SetClipboardData(CF_BITMAP, hBitmap) != NULL;
+    CloseClipboard();
+    return taken;
+}
+
+/* CaptureArea: the planned screen area into a new bitmap, which is saved,
+   shown on a view board and put on the clipboard as the settings say. */
+static void CaptureRectangle(const CaptureArea &area)
+{
+    HDC screen = GetDC(NULL);
+    HBITMAP bitmap = screen ? CreateCompatibleBitmap(screen, area.nWidth, area.nHeight) : NULL;
+    HDC mem = bitmap ? CreateCompatibleDC(screen) : NULL;
+    if (!mem) {
+        MessageBeep(MB_OK);
+        if (bitmap)
+            DeleteObject(bitmap);
+        if (screen)
+            ReleaseDC(NULL, screen);
+        return;
+    }
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    SetStretchBltMode(mem, COLORONCOLOR);
+    StretchBlt(mem, 0, 0, area.nWidth, area.nHeight, hShotDC ? hShotDC : screen, area.xSrc, area.ySrc,
+               area.cxSrc, area.cySrc, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+
+    if (settingsRecord.bCaptureToBmp)
+        SaveBitmapFile(bitmap, screen);
+    OpenViewBoard(hMainWnd, bitmap, area.nWidth, area.nHeight);
+    // Last, because the clipboard owns the bitmap once it took it.
+    if (!(settingsRecord.bCaptureToClipboard && PutOnClipboard(bitmap)))
+        DeleteObject(bitmap);
+    ReleaseDC(NULL, screen);
+}
+
+/* OnCaptureButtonDown: a drag starts where the button went down. */
+static void OnCaptureButtonDown(HWND hwnd, POINT pt)
+{
+    if (!bArmed)
+        return;
+    bCaptureDragging = TRUE;
+    ptStart = ptLast = pt;
+    DrawBand(hwnd, ptStart, ptLast);
+    SetCapture(hwnd);
+    SetCursor(LoadCursor(NULL, IDC_CROSS));
+}
+
+/* OnCaptureMouseMove: the band follows the pointer. */
+static void OnCaptureMouseMove(HWND hwnd, POINT pt)
+{
+    if (!bCaptureDragging)
+        return;
+    DrawBand(hwnd, ptStart, ptLast);
+    DrawBand(hwnd, ptStart, pt);
+    ptLast = pt;
+}
+
+/* EndDrag: both flags off, the band removed, the mouse released. */
+static void EndDrag(HWND hwnd)
+{
+    if (bCaptureDragging)
+        DrawBand(hwnd, ptStart, ptLast);
+    bArmed = FALSE;
+    bCaptureDragging = FALSE;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    SetCursor(LoadCursor(NULL, IDC_ARROW));
+}
+
+/* OnCaptureButtonUp: the dragged rectangle is captured; the window goes. */
+static void OnCaptureButtonUp(HWND hwnd, POINT pt)
+{
+    if (bCaptureDragging) {
+        EndDrag(hwnd);
+        CaptureArea area;
+        if (PlanCaptureArea(ptStart.x, ptStart.y, pt.x, pt.y, &area))
+            CaptureRectangle(area);
+        else
+            MessageBeep(MB_OK);  // a click without a drag has nothing to capture
+    }
+    DestroyWindow(hwnd);
+}
+
+/* OnCaptureOptions: the outputs set from outside (bits CAPOPT_*). */
+static LRESULT OnCaptureOptions(WPARAM flags)
+{
+    settingsRecord.bCaptureToBmp = (flags & CAPOPT_BMP) ? 1 : 0;
+    settingsRecord.bCaptureToClipboard = (flags & CAPOPT_CLIPBOARD) ? 1 : 0;
+    captureOptions.bFixedSize = (flags & CAPOPT_FIXED_SIZE) ? TRUE : FALSE;
+    return 1;
+}
+
+/* OnCapturePaint: the screen as it was, and the band while dragging. */
+static void OnCapturePaint(HWND hwnd)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    if (hShotDC)
+        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+               ps.rcPaint.bottom - ps.rcPaint.top, hShotDC, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    EndPaint(hwnd, &ps);
+    if (bCaptureDragging)
+        DrawBand(hwnd, ptStart, ptLast);
+}
+
+/* OnCaptureTimer: the delayed showing, once the screen has settled. */
+static void OnCaptureTimer(HWND hwnd)
+{
+    KillTimer(hwnd, SHOW_TIMER);
+    TakeScreenShot();
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    UpdateWindow(hwnd);
+}
+
+static POINT PointOf(LPARAM lParam)
+{
+    POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    return pt;
+}
+
+/* CaptureWndProc: the window procedure of "WHOLE". */
+static LRESULT CALLBACK CaptureWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == nOptionsMessage && nOptionsMessage != 0)
+        return OnCaptureOptions(wParam);
+    switch (msg) {
+    case WM_TIMER:
+        if (wParam == SHOW_TIMER)
+            OnCaptureTimer(hwnd);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        OnCapturePaint(hwnd);
+        return 0;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursor(NULL, bArmed ? IDC_CROSS : IDC_ARROW));
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        OnCaptureButtonDown(hwnd, PointOf(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        OnCaptureMouseMove(hwnd, PointOf(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        OnCaptureButtonUp(hwnd, PointOf(lParam));
+        return 0;
+    case WM_RBUTTONDOWN:  // a way out that captures nothing
+        EndDrag(hwnd);
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE) {
+            EndDrag(hwnd);
+            DestroyWindow(hwnd);
+        }
+        return 0;
+    case WM_DESTROY:
+        KillTimer(hwnd, SHOW_TIMER);
+        if (GetCapture() == hwnd)
+            ReleaseCapture();
+        bArmed = FALSE;
+        bCaptureDragging = FALSE;
+        FreeScreenShot();
+        if (hCaptureWnd == hwnd)
+            hCaptureWnd = NULL;
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+HWND CreateCaptureWindow(HWND owner)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CaptureWndProc;
+    wc.hInstance = hInst;
+    wc.hbrBackground = (HBRUSH)GetStockObject(HOLLOW_BRUSH);
+    wc.lpszClassName = szCaptureClass;
+    RegisterClassA(&wc);  // fails harmlessly once the class exists
+    if (!nOptionsMessage)
+        nOptionsMessage = RegisterWindowMessageA(SORA_CAPTURE_OPTIONS_MESSAGE);
+
+    HWND hwnd = CreateWindowExA(0, szCaptureClass, "", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                GetSystemMetrics(SM_CYSCREEN), owner, NULL, hInst, NULL);
+    if (!hwnd)
+        ShowCaptureMessage(owner, CAPTURE_MSG_WINDOW_FAILED);
+    return hwnd;
+}
+
+/* AnotherPointerModeActive: a mode other than the capture holds the mouse. */
+static BOOL AnotherPointerModeActive()
+{
+    return bArmed || bCaptureDragging || bPosCapture || bPosChangeMode || bDesignFlag || bArmedInsert;
+}
+
+void StartCapture(HWND owner)
+{
+    if (hCaptureWnd && IsWindow(hCaptureWnd))
+        return;
+    if (AnotherPointerModeActive()) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    hCaptureWnd = CreateCaptureWindow(owner);
+    if (!hCaptureWnd)
+        return;
+    bArmed = TRUE;
+    bCaptureDragging = FALSE;
+    // Shown a moment later, when the menu has gone and the windows beneath
+    // have repainted; the message loop runs meanwhile.
+    if (!SetTimer(hCaptureWnd, SHOW_TIMER, SHOW_DELAY_MS, NULL))
+        OnCaptureTimer(hCaptureWnd);
+}
