@@ -4,7 +4,9 @@
 #include "settings/win/workspace_hooks.h"
 #include "app/win/subsystem_commands.h"
 #include "common/cp932.h"
+#include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
+#include "text/win/reformat.h"
 
 #include <richedit.h>
 #include <shellapi.h>
@@ -131,11 +133,13 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
         if (MessageBoxA(hwnd, "インデントします。\r\nよろしいですか？", "確認",
                         MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
             break;
+        IndentCurrentPane();
         break;
     case IDM_FILELISTCLEAR:
         if (MessageBoxA(hwnd, "ファイルリスト（ボタン）をすべて削除します。\r\n\r\nよろしいですか？", "確認",
                         MB_YESNO | MB_ICONINFORMATION) == IDNO)
             break;
+        ClearFileList();
         break;
     case IDM_MODE_NORMAL:   findInfo.btCurmode = 0; break;
     case IDM_MODE_VARIABLE: findInfo.btCurmode = 1; break;

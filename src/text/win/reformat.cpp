@@ -1,0 +1,77 @@
+#include "text/win/reformat.h"
+
+#include "app/win/globals.h"
+#include "app/win/pane_text.h"
+#include "text/indent.h"
+#include "text/win/pane_select.h"
+
+#include <richedit.h>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+/* ReplaceWholeText: the new text into the pane, the caret at a byte offset of it. */
+HWND ReplaceWholeText(HWND pane, const std::string &text, size_t caret)
+{
+    CHARFORMATA base;
+    GetPaneBaseFormat(pane, &base);
+    pane = SetPaneText(pane, text);
+    CHARFORMATA cf;
+    ColourFormat(&cf, base, base.crTextColor);
+    cf.dwEffects = base.dwEffects;
+    SendMessageA(pane, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
+    if (caret > text.size())
+        caret = text.size();
+    PanePositions map(text.c_str(), text.size(), PaneCountsBytes(pane, text));
+    SelectPaneBytes(pane, map, caret, caret);
+    SendMessageA(pane, EM_SCROLLCARET, 0, 0);
+    SendMessageA(pane, EM_SETMODIFY, TRUE, 0);
+    return pane;
+}
+
+} // namespace
+
+HWND IndentPane(HWND pane)
+{
+    std::string text = GetPaneText(pane);
+    if (text.empty())
+        return pane;
+    PanePositions map(text.c_str(), text.size(), PaneCountsBytes(pane, text));
+    size_t from, to;
+    GetPaneByteSelection(pane, map, &from, &to);
+    // The caret stays on the same line: count the lines before it.
+    size_t line = 0;
+    for (size_t i = 0; i < to && i < text.size(); ++i)
+        if (text[i] == '\n')
+            ++line;
+    IndentOptions opt;
+    opt.chOpen = settingsRecord.chIndentOpen ? settingsRecord.chIndentOpen : '{';
+    opt.chClose = settingsRecord.chIndentClose ? settingsRecord.chIndentClose : '}';
+    opt.nStep = std::abs((int)(signed char)settingsRecord.btIndentWidth);
+    opt.nInitial = std::abs((int)(signed char)settingsRecord.btIndentMargin);
+    std::string out;
+    if (!IndentText(text.c_str(), text.size(), opt, out)) {
+        MessageBoxA(hMainWnd, "インデントできません。", "Too big buffer required", MB_OK | MB_ICONEXCLAMATION);
+        return pane;
+    }
+    size_t caret = 0;
+    for (size_t seen = 0; caret < out.size() && seen < line; ++caret)
+        if (out[caret] == '\n')
+            ++seen;
+    pane = ReplaceWholeText(pane, out, caret);
+    ShowStatusMessage("Indent Completed !", 3000);
+    return pane;
+}
+
+HWND SpacePane(HWND pane)
+{
+    std::string text = GetPaneText(pane);
+    if (text.empty())
+        return pane;
+    std::string out;
+    SpaceParentheses(text.c_str(), text.size(), out);
+    if (out == text)
+        return pane;
+    return ReplaceWholeText(pane, out, 0);
+}
