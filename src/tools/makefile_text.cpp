@@ -48,7 +48,8 @@ ToolsError BuildMakefileText(const MakefileState *state, char *out, size_t capac
     }
     MakefileOptions(state->target, state->bMultiThread, szOptions);
     const char *values[] = {szSource, szRcName, szTarget, szOptions};
-    if (!FillPlaceholders(out, capacity, kMakefileTemplate, values, 4))
+    const char *szTemplate = state->szTemplate ? state->szTemplate : kMakefileTemplate;
+    if (!FillPlaceholders(out, capacity, szTemplate, values, 4))
         return TOOLS_NO_FIT;
     return TOOLS_OK;
 }

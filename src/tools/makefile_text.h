@@ -19,6 +19,8 @@ struct MakefileState {
     const char *szRcPath;      // its resource script, "" when none
     MakefileTarget target;
     bool bMultiThread;         // "マルチスレッド(-tWM)"
+    const char *szTemplate;    // the template from the string table, or
+                               // null for the built-in kMakefileTemplate
 };
 
 // The compiler options of the makefile: "-tW ", "-tWD ", "-tWM" as chosen,

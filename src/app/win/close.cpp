@@ -1,6 +1,8 @@
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
 #include "app/win/panes.h"
+#include "settings/win/settings_file.h"
+#include "tools/win/dos_process.h"
 
 #include <cstdio>
 
@@ -25,10 +27,13 @@ static void DestroyIfOpen(HWND *window)
  */
 void OnMainClose(HWND hwnd)
 {
+    if (!EndDosProcessForClose(hwnd))
+        return;
     if (!AskIfModified(hEdit, "メインの内容が変更されています。\r\nそれでも終了しますか？"))
         return;
     if (!AskIfModified(hSubEdit1, "リソースの内容が変更されています。\r\nそれでも終了しますか？"))
         return;
+    SaveSettingsAtClose(hwnd);
     UnsubclassPanes();
     DestroyIfOpen(&hSubEdit1);
     DestroyIfOpen(&hEdit);

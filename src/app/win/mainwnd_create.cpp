@@ -5,6 +5,8 @@
 #include "app/win/split_window.h"
 #include "app/win/tooltips.h"
 #include "resource_ids.h"
+#include "settings/win/settings_file.h"
+#include "tools/win/build_tools.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -177,5 +179,7 @@ BOOL OnMainCreate(HWND hwnd)
     ShowWindow(hFileRebarBase, SW_SHOW);
     ShowWindow(hRebarBase, SW_SHOW);
     RelayoutMain();
+    LoadSettingsAtStart(hwnd);
+    ScheduleStartupSetupCheck(hwnd);
     return TRUE;
 }

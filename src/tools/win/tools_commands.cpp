@@ -1,10 +1,38 @@
 #include "app/win/subsystem_commands.h"
 
 #include "resource_ids.h"
+#include "tools/win/build_tools.h"
+#include "tools/win/dos_process.h"
+
+// The code that marks the start-up run of the setup check.
+enum { SETUP_AT_STARTUP = 1 };
 
 /* ToolsCommand: the main window's commands served by this subsystem. */
 BOOL ToolsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    (void)hwnd; (void)id; (void)code; (void)lParam;
+    (void)lParam;
+    switch (id) {
+    case IDM_ENTER:
+        if (code != IDC_DOS_INPUT)
+            return FALSE;
+        OnDosInputEnter();
+        return TRUE;
+    case IDM_STATICLIB:     OpenStaticLibDialog(hwnd); return TRUE;
+    case IDM_QUICKCOMPILE:  QuickCompile(hwnd); return TRUE;
+    case IDM_MAKEFILE:      OpenMakefileDialog(hwnd); return TRUE;
+    case IDM_COMPILERSETUP:
+        if (code == SETUP_AT_STARTUP)
+            RunStartupSetupCheck();
+        else
+            CompilerSetupCommand();
+        return TRUE;
+    }
     return FALSE;
+}
+
+/* ScheduleStartupSetupCheck: runs the start-up check once the main window
+   is up (its creation has loaded the settings by then). */
+void ScheduleStartupSetupCheck(HWND hwnd)
+{
+    PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDM_COMPILERSETUP, SETUP_AT_STARTUP), 0);
 }

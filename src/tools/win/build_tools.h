@@ -1,0 +1,23 @@
+// The build commands and the compiler setup check of the main window.
+#pragma once
+#include <windows.h>
+
+// Command 409: the makefile window (modeless, hMakefileDlg).
+void OpenMakefileDialog(HWND owner);
+
+// Command 408: the quick compile of the file on show.
+void QuickCompile(HWND owner);
+
+// Command 399: the static library dialog.
+void OpenStaticLibDialog(HWND owner);
+
+// One pass of the compiler setup check; 1 when the user changed a file in
+// the dialog (check again), else 0.
+int CheckCompilerSetup(void);
+
+// Command 406: the check from the menu, repeated while files change.
+void CompilerSetupCommand(void);
+
+// The check at start-up, after the window is up and the settings loaded.
+void ScheduleStartupSetupCheck(HWND hwnd);
+void RunStartupSetupCheck(void);

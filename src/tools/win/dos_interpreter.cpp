@@ -1,0 +1,140 @@
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "app/win/globals.h"
+#include "tools/dos_input.h"
+#include "tools/win/dos_internal.h"
+#include "tools/win/dos_process.h"
+
+DosProcess dosProcess;
+
+namespace {
+
+const DWORD kPipeSize = 4096;
+
+void CloseAndClear(HANDLE *handle)
+{
+    if (*handle)
+        CloseHandle(*handle);
+    *handle = NULL;
+}
+
+// One pipe whose end on our side is not inherited by the interpreter, so
+// that closing it here really closes the pipe.
+BOOL MakePipe(HANDLE *read, HANDLE *write, BOOL bOursIsRead)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, TRUE};
+    if (!CreatePipe(read, write, &sa, kPipeSize))
+        return FALSE;
+    SetHandleInformation(bOursIsRead ? *read : *write, HANDLE_FLAG_INHERIT, 0);
+    return TRUE;
+}
+
+void ClosePipes(void)
+{
+    CloseAndClear(&dosProcess.hStdInRd);
+    CloseAndClear(&dosProcess.hStdInWr);
+    CloseAndClear(&dosProcess.hStdOutRd);
+    CloseAndClear(&dosProcess.hStdOutWr);
+    CloseAndClear(&dosProcess.hStdErrRd);
+    CloseAndClear(&dosProcess.hStdErrWr);
+}
+
+} // namespace
+
+/* StartInterpreter: COMSPEC with its standard handles on three pipes. */
+BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
+{
+    std::memset(&dosProcess, 0, sizeof dosProcess);
+    char szComspec[256] = "";
+    DWORD n = GetEnvironmentVariableA("COMSPEC", szComspec, sizeof szComspec);
+    if (n == 0 || n >= sizeof szComspec) {
+        std::snprintf(szWhy, whyCap, "環境変数COMSPECが見つからないため、コマンドインタープリタを起動できません。\r\n"
+                                     "このDOS窓ではコマンドを実行できません。\r\n");
+        return FALSE;
+    }
+    if (!MakePipe(&dosProcess.hStdInRd, &dosProcess.hStdInWr, FALSE) ||
+        !MakePipe(&dosProcess.hStdOutRd, &dosProcess.hStdOutWr, TRUE) ||
+        !MakePipe(&dosProcess.hStdErrRd, &dosProcess.hStdErrWr, TRUE)) {
+        std::snprintf(szWhy, whyCap, "パイプを作成できませんでした（エラー %lu）。\r\n"
+                                     "このDOS窓ではコマンドを実行できません。\r\n", GetLastError());
+        ClosePipes();
+        return FALSE;
+    }
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+    si.hStdInput = dosProcess.hStdInRd;
+    si.hStdOutput = dosProcess.hStdOutWr;
+    si.hStdError = dosProcess.hStdErrWr;
+    const char *szFolder = szCurDir[0] && GetFileAttributesA(szCurDir) != INVALID_FILE_ATTRIBUTES ? szCurDir : NULL;
+    if (!CreateProcessA(szComspec, NULL, NULL, NULL, TRUE, CREATE_NO_WINDOW | IDLE_PRIORITY_CLASS, NULL, szFolder,
+                        &si, &dosProcess.pi)) {
+        std::snprintf(szWhy, whyCap, "コマンドインタープリタ「%s」を起動できませんでした（エラー %lu）。\r\n"
+                                     "このDOS窓ではコマンドを実行できません。\r\n", szComspec, GetLastError());
+        ClosePipes();
+        std::memset(&dosProcess.pi, 0, sizeof dosProcess.pi);
+        return FALSE;
+    }
+    CloseAndClear(&dosProcess.pi.hThread);
+    WaitForInputIdle(dosProcess.pi.hProcess, 2000);
+    session->hProcess = dosProcess.pi.hProcess;
+    session->hStdOut = dosProcess.hStdOutRd;
+    session->hStdErr = dosProcess.hStdErrRd;
+    session->hStdIn = dosProcess.hStdInWr;
+    // The read ends belong to the reader from now on; the interpreter's
+    // ends are its own.
+    dosProcess.hStdOutRd = dosProcess.hStdErrRd = NULL;
+    CloseAndClear(&dosProcess.hStdInRd);
+    CloseAndClear(&dosProcess.hStdOutWr);
+    CloseAndClear(&dosProcess.hStdErrWr);
+    return TRUE;
+}
+
+/* WriteDosCommand: one command line down the interpreter's input. */
+BOOL WriteDosCommand(const char *szLine)
+{
+    SORA_ASSERT(dosProcess.hStdInWr != NULL);
+    if (!dosProcess.hStdInWr)
+        return FALSE;
+    std::vector<char> buf(std::strlen(szLine) + 4);
+    size_t n = ComposeDosInput(szLine, buf.data(), buf.size());
+    DWORD written = 0;
+    return n > 0 && WriteFile(dosProcess.hStdInWr, buf.data(), (DWORD)n, &written, NULL) && written == n;
+}
+
+/* DosProcessRunning: the interpreter exists and has not ended. */
+BOOL DosProcessRunning(void)
+{
+    DWORD code = 0;
+    return dosProcess.pi.hProcess && GetExitCodeProcess(dosProcess.pi.hProcess, &code) && code == STILL_ACTIVE;
+}
+
+/* EndInterpreter: "exit", waiting, closing our ends and, when it still
+   runs, termination. */
+void EndInterpreter(HWND owner, DWORD dwFirstWaitMs, DWORD dwSecondWaitMs, const char *szQuestion)
+{
+    HANDLE hProcess = dosProcess.pi.hProcess;
+    if (dosProcess.hStdInWr) {
+        DWORD written = 0;
+        WriteFile(dosProcess.hStdInWr, kDosExitInput, (DWORD)std::strlen(kDosExitInput) + 1, &written, NULL);
+    }
+    if (hProcess)
+        WaitForSingleObject(hProcess, dwFirstWaitMs);
+    CloseAndClear(&dosProcess.hStdInWr);
+    CloseDosSemaphore();
+    if (pDosSession)
+        InterlockedExchange(&pDosSession->bClosing, 1);
+    if (hProcess && WaitForSingleObject(hProcess, dwSecondWaitMs) == WAIT_TIMEOUT) {
+        GetExitCodeProcess(hProcess, &dosProcess.dwExitCode);
+        if (!szQuestion ||
+            MessageBoxA(owner, szQuestion, "確認", MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+            TerminateProcess(hProcess, dosProcess.dwExitCode);
+    }
+    // The process handle stays with the reader, which still drains the
+    // pipes until the interpreter is gone.
+    ClosePipes();
+    std::memset(&dosProcess, 0, sizeof dosProcess);
+}
