@@ -1,1 +1,12 @@
 /* Control and resource ids of the filelist subsystem's dialogs (included by resource_ids.h). */
+#pragma once
+
+/* Page exchange dialog PGEXCHGENTRYDLG */
+#define IDC_PGX_REFRESH     6970
+#define IDC_PGX_COUNT       6972
+#define IDC_PGX_POSITION    6973
+#define IDC_PGX_NUMBER      6975
+#define IDC_PGX_PREV        6976
+#define IDC_PGX_NEXT        6977
+#define IDC_PGX_PAGE        6978
+#define IDC_PGX_SHIFT       6980

@@ -1,1 +1,91 @@
 /* Control and resource ids of the settings subsystem's dialogs (included by resource_ids.h). */
+#pragma once
+
+/* Commands a batch thread hands to the main window (wParam low word). */
+#define IDM_BATCH_READFILE   8490
+#define IDM_BATCH_WRITEFILE  8491
+#define IDM_BATCH_STATUS     8492
+#define IDM_BATCH_STATUSDONE 8493
+#define IDM_BATCH_MESSAGE    8494
+
+/* ADDBUTTONDLGINSRT */
+#define IDC_INS_LABEL        6902
+#define IDC_INS_TEXT         6905
+#define IDC_INS_SNIPPETS     6906
+#define IDC_INS_MAKE         6907
+#define IDC_INS_ATCARET      6909
+/* ADDBUTTONDLGDOSCMD */
+#define IDC_CMD_LABEL        6922
+#define IDC_CMD_TEXT         6925
+#define IDC_CMD_MAKE         6927
+#define IDC_CMD_CANCEL       6928
+/* ADDBUTTONDLGDOSEX */
+#define IDC_EX_LABEL         6932
+#define IDC_EX_HELPERS       6935
+#define IDC_EX_TEXT          6936
+#define IDC_EX_MAKE          6938
+#define IDC_EX_CANCEL        6939
+/* ADDBUTTONDLGOTH: radio buttons 6942 to 6952 */
+#define IDC_OTH_FIRST        6942
+#define IDC_OTH_LAST         6952
+#define IDC_OTH_LABEL        6958
+#define IDC_OTH_MAKE         6960
+#define IDC_OTH_CANCEL       6961
+/* ADDBUTTONDLGTABBOX */
+#define IDC_TABBOX_TAB       6999
+/* PROPDIALOG */
+#define IDC_PROP_LABEL       6981
+#define IDC_PROP_KIND        6982
+#define IDC_PROP_POSCAPTION  6985
+#define IDC_PROP_POSITION    6986
+#define IDC_PROP_POSUNIT     6987
+#define IDC_PROP_TEXT        6990
+#define IDC_PROP_POINTER     6991
+#define IDC_PROP_CARET       6992
+
+/* Settings sheet pages */
+#define IDC_PS1_OPENLAST     6002
+#define IDC_PS1_SAVELAYOUT   6004
+#define IDC_PS1_LAYOUTUSER   6005
+#define IDC_PS1_LAYOUTSAVED  6006
+#define IDC_PS1_LAYOUTDEF    6007
+#define IDC_PS1_RESTORELOOK  6008
+#define IDC_PS2_WIDTH        6011
+#define IDC_PS2_OPEN         6014
+#define IDC_PS2_CLOSE        6015
+#define IDC_PS2_MARGIN       6017
+#define IDC_PS4_FIRSTOPT     6032
+#define IDC_PS4_LASTOPT      6038
+#define IDC_PS4_OPTIONS      6043
+#define IDC_PS4_FILE         6044
+#define IDC_PS4_OPENFOLDER   6046
+#define IDC_PS4_MORE         6047
+#define IDC_PS5_LIST         6056
+#define IDC_PS6_NORMAL       6063
+#define IDC_PS6_SYNTAXMANY   6064
+#define IDC_PS6_SYNTAX       6065
+#define IDC_PS6_VARSYNTAX    6067
+#define IDC_PS6_BLANKS       6068
+#define IDC_PS6_OPERATORS    6070
+#define IDC_PSO_TOBMP        6072
+#define IDC_PSO_TOCLIP       6073
+#define IDC_PSO_FIXED        6076
+#define IDC_PSO_WIDTH        6077
+#define IDC_PSO_FOLDER       6078
+#define IDC_PSO_HEIGHT       6079
+#define IDC_PS7_CPLSRC       6083
+#define IDC_PS7_CPLASK       6084
+#define IDC_PS7_CPLFIXED     6085
+#define IDC_PS7_CPLCHOOSE    6086
+#define IDC_PS7_CPLDIR       6088
+#define IDC_PS7_LIBSRC       6089
+#define IDC_PS7_LIBASK       6090
+#define IDC_PS7_LIBFIXED     6091
+#define IDC_PS7_LIBCHOOSE    6092
+#define IDC_PS7_LIBDIR       6093
+#define IDC_PS7_CHANGED      6094
+#define IDC_PS8_NAMEFIRST    6102
+#define IDC_PS8_NAMELAST     6104
+#define IDC_PS8_FOLDER       6106
+#define IDC_PS8_EXT          6107
+#define IDC_PS8_CHOOSE       6110

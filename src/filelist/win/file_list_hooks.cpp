@@ -1,11 +1,22 @@
 #include "filelist/win/file_list_hooks.h"
 
-// Until the file list is built the documents see an empty list.
-BOOL FileListPageHasPath(const char *szPath) { (void)szPath; return FALSE; }
+#include "filelist/win/file_list_win.h"
 
-void FileListAddFile(const char *szPath, const char *szRcPath, const char *szLabel, int nMode)
+/* FileListPageHasPath: the path is an entry of the page on show. */
+BOOL FileListPageHasPath(const char *szPath)
 {
-    (void)szPath; (void)szRcPath; (void)szLabel; (void)nMode;
+    return pFileList && szPath && pFileList->FindByPath(szPath) != NULL;
 }
 
-void RecordRcAssociation(const char *szPath, const char *szRcPath) { (void)szPath; (void)szRcPath; }
+/* FileListAddFile: lists a file (see FileListAddFileChecked). */
+void FileListAddFile(const char *szPath, const char *szRcPath, const char *szLabel, int nMode)
+{
+    FileListAddFileChecked(szPath, szRcPath, szLabel, nMode);
+}
+
+/* RecordRcAssociation: the pair, unless the source path has one. */
+void RecordRcAssociation(const char *szPath, const char *szRcPath)
+{
+    if (szPath && szRcPath)
+        AddRcAssociation(rcAssociation, szPath, szRcPath);
+}

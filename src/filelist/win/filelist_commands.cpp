@@ -1,10 +1,109 @@
 #include "app/win/subsystem_commands.h"
 
+#include <shellapi.h>
+
+#include "app/win/globals.h"
+#include "doc/path_core.h"
+#include "filelist/win/file_list_win.h"
+#include "filelist/win/file_tree.h"
+#include "filelist/win/page_exchange.h"
 #include "resource_ids.h"
+#include "settings/win/band_button.h"
+
+/* TargetEntry: the entry the pop-up menu was opened for, or NULL. */
+static FileEntry *TargetEntry()
+{
+    return pFileList ? pFileList->FindById(nFilePopupTarget) : NULL;
+}
+
+/* OpenEntryFolder: shell "open" of the entry's folder or file, or a DOS window there. */
+static void OpenForEntry(UINT id)
+{
+    FileEntry *e = TargetEntry();
+    if (!e)
+        return;
+    char szFolder[MAX_PATH] = "";
+    GetFolderOfPath(e->szFull.c_str(), szFolder, sizeof szFolder);
+    if (id == IDM_FILEOPENFOLDER)
+        ShellExecuteA(hMainWnd, "open", szFolder, NULL, NULL, SW_SHOWNORMAL);
+    else if (id == IDM_FILEOPENFILE)
+        ShellExecuteA(hMainWnd, "open", e->szFull.c_str(), NULL, NULL, SW_SHOWNORMAL);
+    else
+        ShellExecuteA(hMainWnd, "open", "COMMAND.COM", NULL, szFolder, 5);
+}
+
+/* OnTreeCommand: the tree's side of commands 260-266. */
+static void OnTreeCommand(UINT id, LPARAM lParam)
+{
+    FileEntry *e = (FileEntry *)lParam;
+    switch (id) {
+    case IDM_FILEADD:
+        if (pFileTree) pFileTree->AddEntry(e);
+        break;
+    case IDM_FILECLEAR:
+        if (pFileTree) pFileTree->ClearFiles();
+        break;
+    case IDM_FILEEXPAND:
+        if (pFileTree) pFileTree->SetEntryState(e, TVIS_EXPANDED);
+        break;
+    case IDM_FILESELECT:
+        if (pFileTree)
+            pFileTree->SetEntryState(e, IsWindowVisible(hEdit) ? TVIS_EXPANDED | TVIS_BOLD | TVIS_SELECTED
+                                                               : TVIS_EXPANDED | TVIS_BOLD);
+        break;
+    case IDM_FILEDROP:
+        if (pFileTree) pFileTree->RemoveEntry(e);
+        break;
+    case IDM_TREEOPEN:
+        // A click on a tree node counts as a click on the entry's button.
+        if (e && pFileList && !FileListBusy() && pFileList->FindById(e->id) == e)
+            SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM(e->id, 2), 0);
+        break;
+    case IDM_TREETARGET:
+        if (e)
+            nFilePopupTarget = e->id;
+        break;
+    }
+}
 
 /* FileListCommand: the main window's commands served by this subsystem. */
 BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    (void)hwnd; (void)id; (void)code; (void)lParam;
+    (void)code;
+    if (pFileList && pFileList->OwnsId(id)) {
+        SelectFileEntry(id);
+        return TRUE;
+    }
+    switch (id) {
+    case IDM_FILEADD: case IDM_FILECLEAR: case IDM_FILEEXPAND: case IDM_FILESELECT:
+    case IDM_FILEDROP: case IDM_TREEOPEN: case IDM_TREETARGET:
+        OnTreeCommand(id, lParam);
+        return TRUE;
+    case IDM_FILEREMOVE:
+        if (TargetEntry())
+            RemoveFileEntry(nFilePopupTarget);
+        return TRUE;
+    case IDM_FILEOPENFOLDER:
+    case IDM_FILEOPENFILE:
+    case IDM_FILEDOSHERE:
+        OpenForEntry(id);
+        return TRUE;
+    case IDM_FILECUT:
+        return TRUE;
+    case IDM_FILEPAGEXCHG:
+        if (IsMultiFileMode())
+            ShowFilePageExchange(hwnd);
+        return TRUE;
+    case IDM_NEXTFILEPAGE:
+        if (CheckMultiFileMode(hwnd))
+            NextFilePage();
+        return TRUE;
+    }
     return FALSE;
+}
+
+/* ClearFileListAfterQuestion: menu 231 after its confirmation. */
+void ClearFileList()
+{
+    RemoveAllFileEntries();
 }

@@ -1,10 +1,71 @@
 #include "app/win/subsystem_commands.h"
 
+#include <string>
+
+#include "app/win/globals.h"
+#include "app/win/mainwnd.h"
+#include "app/win/pane_text.h"
 #include "resource_ids.h"
+#include "settings/win/add_button_dialogs.h"
+#include "settings/win/batch_run.h"
+#include "settings/win/settings_sheet.h"
+#include "settings/win/user_buttons.h"
+#include "settings/win/workspace_hooks.h"
+
+/* InsertSnippet: string 6545 + id in place of the selection of the current pane. */
+static void InsertSnippet(UINT id)
+{
+    enum { SNIPPET_MAX = 2048 };
+    std::string text(SNIPPET_MAX + 1, '\0');
+    int n = LoadStringA(hInst, IDS_SNIPPET_BASE + id, &text[0], SNIPPET_MAX + 1);
+    if (n <= 0)
+        return;
+    text.resize((size_t)n);
+    HWND pane = GetCurrentEdit(hMainWnd);
+    ReplacePaneSelection(pane, text.data(), text.size(), TRUE);
+}
 
 /* SettingsCommand: the main window's commands served by this subsystem. */
 BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    (void)hwnd; (void)id; (void)code; (void)lParam;
+    (void)code;
+    if (id >= USER_BUTTON_FIRST_ID && id < USER_BUTTON_FIRST_ID + USER_BUTTON_LIMIT)
+        return PressUserButton(id) || id < (UINT)(USER_BUTTON_FIRST_ID + userButtons.nUserButtons);
+    if (OnBatchRequest(id, lParam))
+        return TRUE;
+    if (id >= IDM_SNIPPET_FIRST && id <= IDM_SNIPPET_LAST) {
+        InsertSnippet(id);
+        return TRUE;
+    }
+    switch (id) {
+    case IDM_ADDINSERT:   ShowAddButtonDialog(hwnd, "ADDBUTTONDLGINSRT"); return TRUE;
+    case IDM_ADDDOSSHOW:  ShowAddButtonDialog(hwnd, "ADDBUTTONDLGDOSCMD"); return TRUE;
+    case IDM_ADDDOSHIDE:  ShowAddButtonDialog(hwnd, "ADDBUTTONDLGDOSEX"); return TRUE;
+    case IDM_ADDOTHER:    ShowAddButtonTabBox(hwnd); return TRUE;
+    case IDM_BTNPAGEXCHG: ShowUserPageExchange(hwnd); return TRUE;
+    case IDM_BTNCHANGEPOS:
+        if (FindUserButton(userButtons, nUserPopupTarget)) {
+            bPosCapture = TRUE;
+            bPosChangeMode = TRUE;
+            SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
+        }
+        return TRUE;
+    case IDM_BTNPROPERTY:
+        if (FindUserButton(userButtons, nUserPopupTarget))
+            ShowButtonProperties(hwnd, nUserPopupTarget);
+        return TRUE;
+    case IDM_BTNDELETE:
+        DeleteUserButtonWithId(nUserPopupTarget);
+        return TRUE;
+    case IDM_NEXTBTNPAGE:
+        NextUserButtonPage();
+        return TRUE;
+    case IDM_SETTINGS:
+        ShowSettingsSheet(hwnd, 0);
+        return TRUE;
+    case IDM_COMPILESETTINGS:
+        ShowSettingsSheet(hwnd, 2);
+        return TRUE;
+    }
     return FALSE;
 }

@@ -1,0 +1,263 @@
+#include "filelist/win/file_list_win.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <cstdio>
+
+#include "app/win/globals.h"
+#include "app/win/pane_text.h"
+#include "doc/win/document.h"
+#include "filelist/win/file_bytes.h"
+#include "filelist/win/file_tree.h"
+#include "filelist/win/temp_backup.h"
+#include "resource_ids.h"
+#include "settings/win/band_button.h"
+
+FileListPages *pFileList = NULL;
+RcAssociation rcAssociation;
+UINT nFilePopupTarget = 0;
+
+static int nBusy = 0;
+
+// Marks a stretch of list work (re-entrant).
+struct BusyScope {
+    BusyScope() { ++nBusy; }
+    ~BusyScope() { --nBusy; }
+};
+
+BOOL FileListBusy() { return nBusy > 0; }
+
+BOOL IsMultiFileMode() { return settingsRecord.bMultiFile != 0; }
+
+BOOL CheckMultiFileMode(HWND owner)
+{
+    if (IsMultiFileMode())
+        return TRUE;
+    MessageBoxA(owner, "複数ファイルを扱うモードに入っていません。【設定】で切り替えてください。", "OK", MB_OK);
+    return FALSE;
+}
+
+/* Notify: one of the list's commands 260-264 to the main window. */
+static void Notify(UINT id, FileEntry *entry)
+{
+    SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM(id, 0), (LPARAM)entry);
+}
+
+static void OnShown(FileEntry &e)
+{
+    AddFileBandButton(hFileRebar, e.szLabel.c_str(), e.id);
+    Notify(IDM_FILEADD, &e);
+}
+
+static void SetButtonCheck(FileEntry &e, BOOL bCheck, UINT nCommand)
+{
+    HWND button = BandButtonWindow(hFileRebar, e.id);
+    if (!button)
+        return;
+    SendMessageA(button, BM_SETCHECK, bCheck ? BST_CHECKED : BST_UNCHECKED, 0);
+    Notify(nCommand, &e);
+}
+
+static void OnChecked(FileEntry &e) { SetButtonCheck(e, TRUE, IDM_FILESELECT); }
+static void OnUnchecked(FileEntry &e) { SetButtonCheck(e, FALSE, IDM_FILEEXPAND); }
+
+static void OnRemoved(FileEntry &e)
+{
+    DeleteBandButton(hFileRebar, e.id);
+    Notify(IDM_FILEDROP, &e);
+}
+
+/* OnPageCleared: every band and button of the old page goes. */
+static void OnPageCleared()
+{
+    LRESULT n = SendMessageA(hFileRebar, RB_GETBANDCOUNT, 0, 0);
+    for (LRESULT i = n - 1; i >= 0; --i) {
+        REBARBANDINFOA band = {};
+        band.cbSize = REBARBANDINFOA_V6_SIZE;
+        band.fMask = RBBIM_CHILD;
+        SendMessageA(hFileRebar, RB_GETBANDINFOA, (WPARAM)i, (LPARAM)&band);
+        SendMessageA(hFileRebar, RB_DELETEBAND, (WPARAM)i, 0);
+        if (band.hwndChild)
+            DestroyWindow(band.hwndChild);
+    }
+    Notify(IDM_FILECLEAR, NULL);
+}
+
+/* RememberView: the selection and first visible line of a pane. */
+static void RememberView(HWND pane, CharRange &cr, int32_t &nTopLine)
+{
+    CHARRANGE r = {0, 0};
+    SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&r);
+    cr.cpMin = r.cpMin;
+    cr.cpMax = r.cpMax;
+    nTopLine = (int32_t)SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+}
+
+/* RestoreView: the remembered selection and scroll position of a pane. */
+static void RestoreView(HWND pane, const CharRange &cr, int32_t nTopLine)
+{
+    CHARRANGE r = {cr.cpMin, cr.cpMax};
+    SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&r);
+    LONG first = (LONG)SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageA(pane, EM_LINESCROLL, 0, nTopLine - first);
+}
+
+/* Park: both panes of the entry on show aside; FALSE keeps them. */
+static bool Park(FileEntry &e)
+{
+    CharRange crMain, crRc;
+    int32_t nMainTop = 0, nRcTop = 0;
+    RememberView(hEdit, crMain, nMainTop);
+    RememberView(hSubEdit1, crRc, nRcTop);
+    if (!ParkMain(e, hEdit))
+        return false;
+    if (!ParkRc(e, hSubEdit1)) {
+        // The main text is in its file already; the pane keeps its flag.
+        SendMessageA(hEdit, EM_SETMODIFY, e.nMainModified, 0);
+        e.bMainTmp = 0;
+        return false;
+    }
+    e.crMain = crMain;
+    e.crRc = crRc;
+    e.nMainTopLine = nMainTop;
+    e.nRcTopLine = nRcTop;
+    return true;
+}
+
+/* BringUp: the entry's panes from their temporary files or its file. */
+static void BringUp(FileEntry &e)
+{
+    if (e.bRcTmp) {
+        restoreTmp(hMainWnd, hSubEdit1, e);
+        RestoreView(hSubEdit1, e.crRc, e.nRcTopLine);
+    }
+    if (e.bMainTmp) {
+        restoreTmp(hMainWnd, hEdit, e);
+        RestoreView(hEdit, e.crMain, e.nMainTopLine);
+    } else if (!FileExists(e.szFull.c_str())) {
+        szFullPath[0] = '\0';
+        HWND pane = SetPaneText(hEdit, "", 0);
+        SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    } else if (MySetFileOn(hMainWnd, hEdit, e.szFull.c_str())) {
+        lstrcpynA(szFullPath, e.szFull.c_str(), sizeof szFullPath);
+    }
+    ShowWindow(hEdit, SW_SHOW);
+    SetFocus(hEdit);
+}
+
+void CreateFileList(HWND mainWnd)
+{
+    (void)mainWnd;
+    if (pFileList)
+        return;
+    pFileList = new FileListPages;
+    FileListHooks &h = pFileList->hooks;
+    h.onShown = OnShown;
+    h.onPageCleared = OnPageCleared;
+    h.onUnchecked = OnUnchecked;
+    h.onChecked = OnChecked;
+    h.onRemoved = OnRemoved;
+    h.park = Park;
+    h.bringUp = BringUp;
+    AttachFileTree(hFileTree);
+}
+
+void FreeFileList()
+{
+    delete pFileList;
+    pFileList = NULL;
+    rcAssociation.pairs.clear();
+    FreeFileTree();
+}
+
+BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char *szLabel, int nMode)
+{
+    if (!pFileList || !szPath)
+        return TRUE;
+    BusyScope busy;
+    int r = pFileList->Add(szPath, szRcPath ? szRcPath : "", szLabel ? szLabel : "", nMode);
+    if (r == 0 && nMode != ADD_RECORD_ONLY) {
+        MessageBoxA(hMainWnd, "arere?", NULL, MB_OK | MB_TASKMODAL);
+        FileEntry *e = pFileList->FindByPath(szPath);
+        if (e && lstrcmpA(szFullPath, szPath) != 0) {
+            char szMsg[3 * MAX_PATH + 64];
+            _snprintf(szMsg, sizeof szMsg - 1, "エラーが発生しました。\r\n%s %s %s", szFullPath, szPath,
+                      e->szFull.c_str());
+            szMsg[sizeof szMsg - 1] = '\0';
+            MessageBoxA(hMainWnd, szMsg, "申し訳ありません。", MB_OK);
+        }
+    }
+    return r >= 0;
+}
+
+int SelectFileEntry(UINT id)
+{
+    if (!pFileList)
+        return 0;
+    BusyScope busy;
+    FileEntry *e = pFileList->FindById(id);
+    if (!e || e->szFull == szFullPath)
+        return 0;
+    ShowWindow(hEdit, SW_HIDE);
+    int r = pFileList->Select(id, szFullPath);
+    ShowWindow(hEdit, SW_SHOW);
+    if (r < 0 && pFileList->pCurchk) {
+        // Nothing switched: the button of the file on show stays checked.
+        HWND button = BandButtonWindow(hFileRebar, pFileList->pCurchk->id);
+        HWND clicked = BandButtonWindow(hFileRebar, id);
+        if (clicked)
+            SendMessageA(clicked, BM_SETCHECK, BST_UNCHECKED, 0);
+        if (button)
+            SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
+    }
+    return r;
+}
+
+void UpdateFilesButtonText()
+{
+    if (!pFileList || !hFilesButton)
+        return;
+    char szText[32];
+    wsprintfA(szText, "Files%d", pFileList->PageNumber());
+    SetWindowTextA(hFilesButton, szText);
+}
+
+void NextFilePage()
+{
+    if (!pFileList)
+        return;
+    {
+        BusyScope busy;
+        pFileList->NextPage();
+    }
+    if (!pFileList->top && IsWindowVisible(hFileRebar)) {
+        ShowWindow(hFileRebar, SW_HIDE);
+        ShowWindow(hFileRebar, SW_SHOW);
+    }
+    UpdateFilesButtonText();
+}
+
+void RemoveFileEntry(UINT id)
+{
+    if (!pFileList)
+        return;
+    BusyScope busy;
+    pFileList->Remove(id);
+}
+
+void RemoveAllFileEntries()
+{
+    if (!pFileList)
+        return;
+    BusyScope busy;
+    pFileList->RemoveAll();
+}
+
+void LoadFileListPages(const std::vector<StoredPage> &pages)
+{
+    if (!pFileList)
+        return;
+    BusyScope busy;
+    pFileList->Load(pages);
+    UpdateFilesButtonText();
+}

@@ -1,0 +1,49 @@
+// The file list of the main window: the FileListPages object with its
+// buttons on hFileRebar, the parking of the panes, and the resource
+// script associations.
+#pragma once
+#include <windows.h>
+
+#include "filelist/file_list_pages.h"
+#include "filelist/rc_association.h"
+
+#include <vector>
+
+extern FileListPages *pFileList;
+extern RcAssociation rcAssociation;
+// Id of the entry the file pop-up menu was opened for (0 when none).
+extern UINT nFilePopupTarget;
+
+// Makes the list, its hooks and the file tree (main window creation).
+void CreateFileList(HWND mainWnd);
+// Frees the list (main window destruction).
+void FreeFileList();
+
+// Multi-file mode: the setting, decided from the working folder at load.
+BOOL IsMultiFileMode();
+// "複数ファイルを扱うモードに入っていません..." when it is off; returns its state.
+BOOL CheckMultiFileMode(HWND owner);
+
+// Adds a file opened by the user; FALSE when the file on show could not
+// be parked (its text stays; the caller must not load the new file).
+BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char *szLabel, int nMode);
+
+// Brings up the entry with the id (a click on its button). 1 brought up,
+// 0 already on show or unknown, -1 when parking failed.
+int SelectFileEntry(UINT id);
+// The next file page; the "Files%d" button follows.
+void NextFilePage();
+// Writes "Files%d" with the page number on the 1413 button.
+void UpdateFilesButtonText();
+// Removes the entry with the id; removes every entry of the page on show.
+void RemoveFileEntry(UINT id);
+void RemoveAllFileEntries();
+// Menu 231 after its question: every entry of the page on show goes.
+void ClearFileList();
+
+// Lists the pages read from the settings; no entry is current.
+void LoadFileListPages(const std::vector<StoredPage> &pages);
+
+// TRUE while the list itself is changing buttons and the tree (the tree's
+// selection notifications are then not the user's).
+BOOL FileListBusy();

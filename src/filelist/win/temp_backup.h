@@ -1,0 +1,20 @@
+// Parking a pane's text in its temporary file while another listed file
+// is on show, and bringing it back.
+#pragma once
+#include <windows.h>
+
+#include "filelist/file_list_pages.h"
+
+// Writes the main pane's text to the entry's main temporary file and
+// remembers its modified flag. FALSE (with a message, the pane untouched)
+// when the file could not be written.
+BOOL ParkMain(FileEntry &entry, HWND pane);
+
+// The same for the resource pane; an empty pane parks nothing (bRcTmp 0).
+// After parking the pane is emptied and the resource path cleared.
+BOOL ParkRc(FileEntry &entry, HWND pane);
+
+// Fills the pane (main or resource) from the entry's temporary file.
+// 1 when filled, 0 otherwise (reported; the pane is then empty). The pane
+// may be rebuilt: use hEdit / hSubEdit1 afterwards.
+int restoreTmp(HWND mainWnd, HWND pane, FileEntry &entry);

@@ -1,0 +1,107 @@
+#include "settings/win/band_button.h"
+
+#include <commctrl.h>
+
+#include "app/win/globals.h"
+#include "settings/user_button.h"
+#include "settings/win/user_buttons.h"
+
+/* LabelWidth: the width of the label in the button's font. */
+static int LabelWidth(HWND button, const char *szLabel)
+{
+    HDC dc = GetDC(button);
+    if (!dc)
+        return 40;
+    HGDIOBJ old = SelectObject(dc, (HGDIOBJ)SendMessageA(button, WM_GETFONT, 0, 0));
+    SIZE size = {40, 12};
+    GetTextExtentPoint32A(dc, szLabel, lstrlenA(szLabel), &size);
+    SelectObject(dc, old);
+    ReleaseDC(button, dc);
+    return size.cx;
+}
+
+/* MakeBandButton: the button child and its band, styled for user or file bars. */
+static HWND MakeBandButton(HWND bar, const char *szLabel, UINT id, BOOL bFileButton)
+{
+    if (userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
+        MessageBoxA(hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
+        return NULL;
+    }
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_LEFT;
+    if (bFileButton)
+        style |= BS_PUSHLIKE | BS_AUTORADIOBUTTON;
+    HWND button = CreateWindowExA(0, "BUTTON", szLabel, style, 0, 0, 50, 20, GetParent(bar),
+                                  (HMENU)(INT_PTR)id, hInst, NULL);
+    if (!button)
+        return NULL;
+    if (hUiGothicFont)
+        SendMessageA(button, WM_SETFONT, (WPARAM)hUiGothicFont, FALSE);
+    int w = LabelWidth(button, szLabel);
+
+    REBARBANDINFOA band = {};
+    band.cbSize = REBARBANDINFOA_V6_SIZE;
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_STYLE | RBBIM_ID | RBBIM_IDEALSIZE;
+    band.hwndChild = button;
+    band.wID = id;
+    if (bFileButton) {
+        band.fStyle = RBBS_CHILDEDGE | RBBS_VARIABLEHEIGHT | RBBS_NOGRIPPER;
+        band.cx = 12;
+        band.cxMinChild = 12;
+        band.cxIdeal = 12;
+        band.cyChild = 54;
+        band.cyMaxChild = 54;
+        band.cyMinChild = w + 15 < 54 ? w + 15 : 54;
+    } else {
+        band.fStyle = RBBS_CHILDEDGE | RBBS_VARIABLEHEIGHT;
+        band.cxMinChild = w + 8 < 50 ? w + 8 : 50;
+        band.cyMinChild = 20;
+        band.cx = 50;
+        band.cyChild = 20;
+        band.cyMaxChild = 40;
+        band.cyIntegral = 70;
+        band.cxIdeal = w + 10;
+    }
+    if (!SendMessageA(bar, RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band)) {
+        DestroyWindow(button);
+        return NULL;
+    }
+    InvalidateRect(bar, NULL, TRUE);
+    return button;
+}
+
+HWND AddBandButton(HWND bar, const char *szLabel, UINT id)
+{
+    return MakeBandButton(bar, szLabel, id, FALSE);
+}
+
+HWND AddFileBandButton(HWND bar, const char *szLabel, UINT id)
+{
+    return MakeBandButton(bar, szLabel, id, TRUE);
+}
+
+HWND BandButtonWindow(HWND bar, UINT id)
+{
+    return bar ? GetDlgItem(GetParent(bar), (int)id) : NULL;
+}
+
+/* DeleteBandButton: the band and its button go. */
+void DeleteBandButton(HWND bar, UINT id)
+{
+    if (!bar)
+        return;
+    LRESULT index = SendMessageA(bar, RB_IDTOINDEX, id, 0);
+    if (index >= 0)
+        SendMessageA(bar, RB_DELETEBAND, (WPARAM)index, 0);
+    HWND button = BandButtonWindow(bar, id);
+    if (button)
+        DestroyWindow(button);
+    InvalidateRect(bar, NULL, TRUE);
+}
+
+/* ShowBandButton: shows or hides the band of the button. */
+void ShowBandButton(HWND bar, UINT id, BOOL bShow)
+{
+    LRESULT index = SendMessageA(bar, RB_IDTOINDEX, id, 0);
+    if (index >= 0)
+        SendMessageA(bar, RB_SHOWBAND, (WPARAM)index, bShow);
+}

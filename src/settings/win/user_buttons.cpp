@@ -1,0 +1,212 @@
+#include "settings/win/user_buttons.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <cstdio>
+
+#include "app/win/globals.h"
+#include "app/win/mainwnd.h"
+#include "app/win/pane_text.h"
+#include "filelist/win/file_bytes.h"
+#include "filelist/win/page_exchange.h"
+#include "resource_ids.h"
+#include "settings/button_block.h"
+#include "settings/win/band_button.h"
+#include "settings/win/batch_run.h"
+#include "tools/win/dos_process.h"
+
+UserButtonPages userButtons;
+UINT nUserPopupTarget = 0;
+UINT nArmedInsertButton = 0;
+
+/* ShowPageBands: shows or hides the bands of one page. */
+static void ShowPageBands(int slot, BOOL bShow)
+{
+    for (const UserButton &b : userButtons.slots[slot])
+        ShowBandButton(hRebar, b.id, bShow);
+}
+
+UserButton *MakeUserButton(const char *szLabel, uint8_t kind, int32_t value, const std::string &text)
+{
+    if (userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
+        MessageBoxA(hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
+        return NULL;
+    }
+    // The band is made before the counter grows, as the limit counts made buttons.
+    UserButton probe;
+    SetButtonLabel(probe, szLabel);
+    UINT id = USER_BUTTON_FIRST_ID + userButtons.nUserButtons;
+    AddBandButton(hRebar, probe.szLabel, id);
+    UserButton *b = AddUserButton(userButtons, szLabel, kind, value, text);
+    InvalidateRect(hRebar, NULL, TRUE);
+    return b;
+}
+
+void MakeUserButtonBands()
+{
+    // The counter already counts the loaded buttons: make the bands as if
+    // each were new, then put it back.
+    int nSaved = userButtons.nUserButtons;
+    userButtons.nUserButtons = 0;
+    for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
+        for (const UserButton &b : userButtons.slots[k]) {
+            if (!AddBandButton(hRebar, b.szLabel, b.id))
+                break;
+            ++userButtons.nUserButtons;
+            if (k != userButtons.nCurrent)
+                ShowBandButton(hRebar, b.id, FALSE);
+        }
+    }
+    userButtons.nUserButtons = nSaved;
+}
+
+void ClearUserButtons()
+{
+    for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
+        for (const UserButton &b : userButtons.slots[k])
+            DeleteBandButton(hRebar, b.id);
+        userButtons.slots[k].clear();
+    }
+    userButtons.nCurrent = 0;
+}
+
+void LoadUserButtonPages(const UserButtonPages &pages)
+{
+    ClearUserButtons();
+    int nCounter = userButtons.nUserButtons;
+    userButtons = pages;
+    // Ids follow the run's counter, whatever the given pages said.
+    userButtons.nUserButtons = nCounter;
+    for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
+        for (UserButton &b : userButtons.slots[k]) {
+            if (userButtons.nUserButtons >= USER_BUTTON_LIMIT)
+                break;
+            b.id = USER_BUTTON_FIRST_ID + userButtons.nUserButtons++;
+        }
+    }
+    userButtons.nUserButtons = nCounter;
+    MakeUserButtonBands();
+    int nMade = 0;
+    for (int k = 0; k < USER_PAGE_SLOTS; ++k)
+        nMade += (int)userButtons.slots[k].size();
+    userButtons.nUserButtons = nCounter + nMade > USER_BUTTON_LIMIT ? USER_BUTTON_LIMIT : nCounter + nMade;
+}
+
+void MakeDefaultUserButtons()
+{
+    UserButtonPages pages;
+    MakeDefaultButtons(pages);
+    LoadUserButtonPages(pages);
+}
+
+/* TextEnd: the position after the last character of the pane. */
+static LONG TextEnd(HWND pane)
+{
+    GETTEXTLENGTHEX gtl = {GTL_DEFAULT, CP_ACP};
+    return (LONG)SendMessageA(pane, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+}
+
+BOOL PressUserButton(UINT id)
+{
+    UserButton *b = FindUserButton(userButtons, id);
+    if (!b)
+        return FALSE;
+    HWND pane = GetCurrentEdit(hMainWnd);
+    switch (b->kind) {
+    case KIND_POSITION: {
+        LONG pos = b->value < 0 ? TextEnd(pane) : b->value;
+        CHARRANGE cr = {pos, pos};
+        SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&cr);
+        SendMessageA(pane, EM_SCROLLCARET, 0, 0);
+        SetFocus(pane);
+        break;
+    }
+    case KIND_INSERT_AT_POINTER:
+        nArmedInsertButton = id;
+        SendMessageA(hMainWnd, WM_COMMAND, IDM_ARMINSERT, 0);
+        break;
+    case KIND_DOS_COMMAND:
+        RunUserDosCommand(b->text.c_str());
+        break;
+    case KIND_EDITOR_FUNCTION:
+        SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM((WORD)b->value, 0), (LPARAM)id);
+        break;
+    case KIND_INSERT_AT_CARET:
+        ReplacePaneSelection(pane, b->text.data(), b->text.size(), TRUE);
+        SetFocus(hEdit);
+        break;
+    case KIND_DOS_BATCH:
+        StartBatchRun(b->text);
+        break;
+    default:
+        MessageBoxA(hMainWnd, "例外のメッセージが紛れ込んでいます", "Caution", MB_OK);
+        break;
+    }
+    return TRUE;
+}
+
+void DeleteUserButtonWithId(UINT id)
+{
+    if (DeleteUserButton(userButtons, id))
+        DeleteBandButton(hRebar, id);
+    if (nUserPopupTarget == id)
+        nUserPopupTarget = 0;
+}
+
+void RelabelUserButton(UINT id, const char *szLabel)
+{
+    UserButton *b = FindUserButton(userButtons, id);
+    if (!b)
+        return;
+    SetButtonLabel(*b, szLabel);
+    HWND button = BandButtonWindow(hRebar, id);
+    if (button)
+        SetWindowTextA(button, b->szLabel);
+}
+
+/* NextUserButtonPage: the following page of buttons comes up. */
+void NextUserButtonPage()
+{
+    ShowPageBands(userButtons.nCurrent, FALSE);
+    ShowWindow(hRebar, SW_HIDE);
+    ShowWindow(hRebar, SW_SHOW);
+    NextUserPage(userButtons);
+    ShowPageBands(userButtons.nCurrent, TRUE);
+}
+
+BOOL WriteUserButtonFile(HWND owner)
+{
+    char szPath[MAX_PATH];
+    _snprintf(szPath, sizeof szPath - 1, "%subuttons.cfg", szWorkDir);
+    szPath[sizeof szPath - 1] = '\0';
+    std::string bytes = EncodeButtonFile(userButtons);
+    if (WriteFileReplacing(szPath, bytes.data(), bytes.size()))
+        return TRUE;
+    MessageBoxA(owner, "\"ubuttons.cfg\" を書き込めませんでした。\r\n前のファイルはそのまま残っています。", "エラー",
+                MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
+static int UserCountPages() { return CountUserPages(userButtons); }
+static int UserPageIndex() { return userButtons.nCurrent; }
+
+/* UserShiftPage: exchanges the page on show; the bands follow. */
+static int UserShiftPage(int nshift)
+{
+    return ShiftUserPage(userButtons, nshift);
+}
+
+static void NextUserPageFromDialog() {}
+
+void ShowUserPageExchange(HWND owner)
+{
+    static const PageExchangeSource source = {UserCountPages, UserPageIndex, UserShiftPage, IDM_NEXTBTNPAGE,
+                                              "ページ%d", NextUserPageFromDialog};
+    ShowPageExchange(owner, source);
+}
+
+/* RunUserDosCommand: a command button's line into the DOS window. */
+void RunUserDosCommand(const char *szCommand)
+{
+    RunDosCommand(szCommand, hMainWnd);
+}
