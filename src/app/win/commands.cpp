@@ -94,6 +94,10 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
     UINT id = LOWORD(wParam);
     UINT code = HIWORD(wParam);
+    // Change and update notifications of the panes have no command; they
+    // also come while a pane is hidden for loading.
+    if (lParam && ((HWND)lParam == hEdit || (HWND)lParam == hSubEdit1))
+        return;
     hCurEdit = GetCurrentEdit(hwnd);
     switch (id) {
     case IDM_EXIT:          PostMessageA(hwnd, WM_CLOSE, 0, 0); break;

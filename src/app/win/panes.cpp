@@ -161,7 +161,7 @@ void RepairPaneFont(HWND pane)
 /* LoadResourceScriptOnce: the ".rc" beside the main file, when the resource pane is empty. */
 static void LoadResourceScriptOnce()
 {
-    if (szFullPath[0] == '\0' || PaneTextBytesBound(hSubEdit1) > 0)
+    if (szFullPath[0] == '\0' || GetWindowTextLengthA(hSubEdit1) > 0)
         return;
     if (szRcPath[0] == '\0' || GetFileAttributesA(szRcPath) == INVALID_FILE_ATTRIBUTES) {
         char szRc[FULL_PATH_SIZE];
@@ -190,7 +190,6 @@ static void EnableMenuBar(HWND mainWnd, BOOL enableFirst)
 void SwitchPane(HWND mainWnd)
 {
     BOOL toResource = (SendMessageA(hToolbar, TB_GETSTATE, IDM_PANESWITCH, 0) & TBSTATE_CHECKED) != 0;
-    SendMessageA(hSwitchCheck, BM_SETCHECK, toResource ? BST_CHECKED : BST_UNCHECKED, 0);
     char title[WINDOW_TITLE_SIZE] = "";
     GetWindowTextA(mainWnd, title, sizeof title);
     if (toResource) {
@@ -201,6 +200,7 @@ void SwitchPane(HWND mainWnd)
         ShowWindow(hFileTree, SW_HIDE);
         SendMessageA(Split2, SWM_SETSECOND, (WPARAM)hSubEdit1, 1);
         ShowWindow(hSubEdit1, SW_SHOW);
+        SendMessageA(hSwitchCheck, BM_SETCHECK, BST_CHECKED, 0);
         hCurEdit = hSubEdit1;
         std::strcpy(szMainTitleSave, title);
         SetWindowTextA(mainWnd, szRcTitleSave);
@@ -208,6 +208,7 @@ void SwitchPane(HWND mainWnd)
         LoadResourceScriptOnce();
     } else {
         SendMessageA(hToolbar, TB_DELETEBUTTON, 1, 0);
+        SendMessageA(hSwitchCheck, BM_SETCHECK, BST_UNCHECKED, 0);
         ShowWindow(hSubEdit1, SW_HIDE);
         SendMessageA(Split2, SWM_SETSECOND, (WPARAM)hEdit, 1);
         ShowWindow(hEdit, SW_SHOW);

@@ -20,6 +20,10 @@ static SaveCheck SaveTextAtomically(const char *szPath, const std::string &text,
     steps.bBufferAllocated = true;
     steps.nToWrite = SavedTextLength(text.data(), text.size());
     *pFileSize = 0;
+    // A read-only target is never replaced (the rename below would not ask).
+    DWORD attr = GetFileAttributesA(szPath);
+    if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_READONLY))
+        return SAVE_REPLACE_FAILED;
 
     char szTemp[MAX_PATH] = "";
     HANDLE file = INVALID_HANDLE_VALUE;
