@@ -36,7 +36,17 @@ void FindNext(HWND pane, const char *phrase)
     char compiled[search::kSyntaxPatternSize];
     const char *pattern = ChooseForFindBar(fn, phrase, compiled);
     int nLen = (int)std::strlen(phrase);
-    const char *hit = to <= text.size() ? fn.Call(text.c_str() + to, pattern, &nLen, kSpaceSet, 0) : NULL;
+    const char *hit = NULL;
+    for (size_t at = to; at < text.size();) {
+        nLen = (int)std::strlen(phrase);
+        hit = fn.Call(text.c_str() + at, pattern, &nLen, kSpaceSet, 0);
+        // The search began mid-text: a variable must also stand apart from what lies before.
+        if (!hit || pattern != phrase || findInfo.btCurmode != 1 ||
+            search::strstrIsl_langIsStrIsolated(text.c_str(), hit, phrase, "_"))
+            break;
+        at = (size_t)(hit - text.c_str()) + 1;
+        hit = NULL;
+    }
     if (!hit) {
         MessageBeep(MB_OK);
         return;
