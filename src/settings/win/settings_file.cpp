@@ -247,7 +247,8 @@ static void ApplyMultiFileMode()
 /* LoadDefaults: no settings file. */
 static void LoadDefaults()
 {
-    MessageBoxA(hMainWnd, "設定ファイルはありません。", "設定ファイルなし", MB_YESNO | MB_ICONQUESTION);
+    // Only a note: nobody has to answer it before the editor can be used.
+    ShowStatusMessage("設定ファイルはありません。", 5000);
     settingsRecord = MakeNoFileSettings();
     ClearUserButtons();
     MakeDefaultUserButtons();

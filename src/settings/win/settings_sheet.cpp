@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "app/win/globals.h"
+#include "capture/win/capture.h"
 #include "doc/path_core.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_bytes.h"
 #include "resource_ids.h"
 #include "settings/compile_option_edit.h"
 #include "settings/win/user_buttons.h"
-
-CaptureOptions captureOptions = {FALSE, 0, 0, ""};
 
 static const char *const compileOptionNames[7] = {"tW", "tWM", "tWD", "tWR", "tWV", "f", "v"};
 
@@ -386,8 +385,8 @@ static INT_PTR CALLBACK OtherPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
         Check(dlg, IDC_PSO_TOBMP, settingsRecord.bCaptureToBmp);
         Check(dlg, IDC_PSO_TOCLIP, settingsRecord.bCaptureToClipboard);
         Check(dlg, IDC_PSO_FIXED, captureOptions.bFixedSize);
-        SetDlgItemInt(dlg, IDC_PSO_WIDTH, captureOptions.nWidth, FALSE);
-        SetDlgItemInt(dlg, IDC_PSO_HEIGHT, captureOptions.nHeight, FALSE);
+        SetDlgItemInt(dlg, IDC_PSO_WIDTH, captureOptions.nFixedWidth, FALSE);
+        SetDlgItemInt(dlg, IDC_PSO_HEIGHT, captureOptions.nFixedHeight, FALSE);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_PSO_FOLDER) {
@@ -404,8 +403,8 @@ static INT_PTR CALLBACK OtherPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
         settingsRecord.bCaptureToBmp = Checked(dlg, IDC_PSO_TOBMP) ? 1 : 0;
         settingsRecord.bCaptureToClipboard = Checked(dlg, IDC_PSO_TOCLIP) ? 1 : 0;
         captureOptions.bFixedSize = Checked(dlg, IDC_PSO_FIXED);
-        captureOptions.nWidth = GetDlgItemInt(dlg, IDC_PSO_WIDTH, NULL, FALSE);
-        captureOptions.nHeight = GetDlgItemInt(dlg, IDC_PSO_HEIGHT, NULL, FALSE);
+        captureOptions.nFixedWidth = GetDlgItemInt(dlg, IDC_PSO_WIDTH, NULL, FALSE);
+        captureOptions.nFixedHeight = GetDlgItemInt(dlg, IDC_PSO_HEIGHT, NULL, FALSE);
         return ApplyResult(dlg, TRUE);
     }
     return FALSE;
