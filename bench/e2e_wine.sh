@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# End-to-end timings of large texts in the real editor under Wine, driven by
+# sora-driver, printed as one table:
+#   1. opening a 1,048,575-byte CP932 source through command 200, against
+#      Wine's notepad opening the same file through its own open dialog, in
+#      the same run;
+#   2. switching between two listed 1 MiB files, each way;
+#   3. the colouring pass of a 1 MiB source (total, longest stretch without
+#      an answer or a progress step);
+#   4. find-all of a word with 998 hits in a 1 MiB text;
+#   5. overwrite (202) of a 1 MiB text.
+# Usage: bench/e2e_wine.sh [BUILD_DIR]   (default build/cross-<arch>)
+set -u
+top=$(cd "$(dirname "$0")/.." && pwd)
+source "$top/scripts/wine-env"
+build=${1:-$top/build/cross-$SORA_WIN_ARCH}
+build=$(cd "$build" && pwd)
+export SORA_ROOT=$top SORA_EXE=$build/src/app/exe/sora.exe SORA_DRIVER=$build/tests/e2e/sora-driver.exe
+export SORA_TEST_OUT=$build/bench-out SORA_WINEPREFIX=$build/wine-test
+source "$top/tests/e2e/lib.sh"
+mkdir -p "$work/mycfg"
+fail() { echo "FAIL: $1"; drive waitclass Sora_EditorClass terminate >/dev/null 2>&1; exit 1; }
+ms() { sed -n "s/.*$1.* ms=\([0-9]*\).*/\1/p; s/.*$1 took \([0-9]*\) ms.*/\1/p" "$work/log" | tail -1; }
+
+python3 "$top/bench/gen_csource.py" 1048575 > "$work/big.c"
+python3 - "$work" <<'PY'
+import sys
+work = sys.argv[1]
+src = open(work + '/big.c', 'rb').read()
+need = 1048575 - len(src)          # pad to the largest size the editor reads
+if need > 0:
+    src += b'//' + b'x' * max(0, need - 4) + b'\r\n'
+    src = src[:1048575]
+open(work + '/big.c', 'wb').write(src)
+assert len(src) == 1048575
+open(work + '/big2.c', 'wb').write(src.replace(b'int', b'INT'))
+lines = src.split(b'\r\n')
+step = len(lines) // 998
+for k in range(998):
+    lines[k * step] += b' /* needle */'
+out = b'\r\n'.join(lines)[:1048575]
+assert out.count(b'needle') == 998
+open(work + '/needles.c', 'wb').write(out)
+PY
+notepad='C:\windows\notepad.exe'
+chars=$(iconv -f CP932 -t UTF-16LE "$work/big.c" | wc -c); chars=$((chars / 2))
+: > "$work/log"
+# Wine's notepad, through its own open dialog (command 0x101), to the text shown.
+drive launch "$notepad" "$work" waitclass Notepad sleep 1000 \
+      clock-start command 0x101 file-dialog "" "$work/big.c" \
+      wait-edit-length "$chars" 120000 clock-print notepad-big terminate >> "$work/log" || fail "notepad"
+# The editor: command 200 and its dialog, to the title of the file read.
+drive launch "$SORA_EXE" "$work" waitmain \
+      clock-start command 200 file-dialog "ファイルを開く" "$work/big.c" \
+      expect-title "[big.c]  (FileSize 1048575byte,TextSize(detected) 1048575byte)" clock-print sora-open \
+      clock-start drop 5001 1 "$work/big.c" clock-print sora-reopen-drop \
+      drop 5001 1 "$work/big2.c" \
+      fl-timed-command 8500 fl-timed-command 8501 fl-timed-command 8500 \
+      fl-timed-command 202 >> "$work/log" || fail "open"
+drive waitclass Sora_EditorClass drop 5001 1 "$work/big.c" text-colour-pass 600000 >> "$work/log" || fail "colour"
+drive waitclass Sora_EditorClass drop 5001 1 "$work/needles.c" \
+      text-find-all-time needle 998 60000 >> "$work/log" || fail "find-all"
+drive waitclass Sora_EditorClass terminate >/dev/null
+
+notepad_open=$(ms notepad-big); open=$(ms sora-open); reopen=$(ms sora-reopen-drop)
+switches=($(sed -n 's/.*fl-timed-command 850[01] took \([0-9]*\) ms.*/\1/p' "$work/log"))
+overwrite=$(sed -n 's/.*fl-timed-command 202 took \([0-9]*\) ms.*/\1/p' "$work/log")
+colour=$(sed -n 's/.*text-colour-pass total_ms=\([0-9]*\) longest_gap_ms=\([0-9]*\) pairs=\([0-9]*\).*/\1 ms in all, longest stall \2 ms, \3 select + format pairs/p' "$work/log")
+findall=$(sed -n 's/.*text-find-all-time ms=\([0-9]*\) rows=\([0-9]*\).*/\1 ms (\2 rows)/p' "$work/log")
+echo "| measurement (1,048,575-byte texts) | Sora Editor | target |"
+echo "|---|---|---|"
+printf '| 1. open through command 200 and its dialog | %s ms (Wine notepad, same way: %s ms, ratio %s) | <= 1.2x notepad |\n' \
+       "$open" "$notepad_open" "$(echo "scale=2; $open / ($notepad_open + 0.001)" | bc)"
+printf '| 1b. the same file dropped again over its 1 MiB text | %s ms | |\n' "$reopen"
+printf '| 2. switch between two listed files | %s ms / %s ms (back again %s ms) | <= 5 s each way |\n' \
+       "${switches[1]:-?}" "${switches[0]:-?}" "${switches[2]:-?}"
+printf '| 3. colouring pass | %s | <= 30 s, no stall over 0.5 s |\n' "$colour"
+printf '| 4. find-all, 998 hits | %s | <= 1 s |\n' "$findall"
+printf '| 5. overwrite (202) | %s ms | <= 0.5 s |\n' "$overwrite"
