@@ -1,0 +1,89 @@
+// State and entry points of the designer's windows: the panel MAKEDLGD, the
+// design dialog, the options, flag and fine-adjust dialogs, the dialog list
+// with its preview, and the menu designer.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "designer/records.h"
+
+// Design session
+extern Ctrldata *Ctrls;       // kMaxControls records in the shared section
+extern int Icount;            // records in use, kept at the front
+extern Dlgdata dlgData;       // the designed dialog
+extern Dlgdata dlgDataOrg;    // customise mode: as it was read
+extern std::vector<Ctrldata> savedCtrls; // customise mode: records as read
+extern HWND hDesignDlg, hOptDlg, hFlagDlg, hFineDlg, hSizeBox;
+extern int gridpixelX, gridpixelY;
+extern BOOL bCustomise, bGridOn;
+extern int nSelected;         // selected record, -1 none
+
+// Commands of the panel and design dialog (also used by the flag dialogs)
+enum {
+    IDC_DSG_LEFT = 7191, IDC_DSG_TOP = 7192, IDC_DSG_WIDTH = 7193, IDC_DSG_HEIGHT = 7194,
+    IDC_DSG_CAPTION = 7195, IDC_DSG_POINT = 7196, IDC_DSG_FONTLABEL = 7168, IDC_DSG_FONTCHOOSE = 7177,
+    IDC_DSG_PREFIX = 7197, IDC_DSG_STARTID = 7198, IDC_DSG_NAME = 7199, IDC_DSG_SOURCE = 7188,
+    IDC_DSG_ICONS = 7189, IDC_DSG_START = 7180, IDC_DSG_STOP = 7186, IDC_DSG_OUTPUT = 7187,
+    IDC_DSG_GRID = 7181, IDC_DSG_QWIDTH = 7182, IDC_DSG_QHEIGHT = 7183, IDC_DSG_ALIGNX = 7184,
+    IDC_DSG_ALIGNY = 7185, IDC_DSG_COPYAREA = 7174, IDC_DSG_SIZETOGGLE = 7178,
+    IDC_DSG_READFIELDS = 7215, IDC_DSG_WRITEFIELDS = 7216, IDC_DSG_SIZEBOX = 7209,
+};
+
+// Text helpers (wide conversion for templates, string resources)
+int Cp932ToUtf16Win(const char *src, size_t len, uint16_t *dst, size_t cap);
+std::string LoadResString(UINT id);
+std::string GetItemText(HWND dlg, int id);
+BOOL MeasureDialogUnits(HWND hwnd, int pointSize, const char *face, int *gx, int *gy);
+void PlaceWindow(HWND hwnd, HWND ref, const char *where);
+void PressPaneToggleIfNeeded();
+void AppendToPane(HWND pane, const std::string &text, BOOL atStart);
+BOOL SelectTextInEdit(HWND edit, const std::string &text, BOOL fromSelection);
+
+// Shared-memory control array
+BOOL CreateCtrlArray();
+void FreeCtrlArray();
+BOOL IsLiveRecord(const Ctrldata &c);
+void CompactRecords();
+void ResetRowCounters();
+
+// Panel
+void OpenDesignerPanel(HWND owner);
+void StartDesigning(HWND panel);
+void StopDesigning(HWND panel, BOOL ask);
+
+// Design dialog
+HWND CreateDesignDialog(HWND panel);
+void RefreshControlList();
+void SelectStatementOfRecord(int index);
+RECT RecordRectInDlu(const Ctrldata &c);
+int CreateDesignControl(UINT cmd, const RECT &rc);
+void DeleteRecord(int index);
+void QuantiseControls(BOOL widths);
+void AlignControls(BOOL lefts);
+BOOL RefreshRecordRect(int index);
+void RestyleControl(int index, DWORD style);
+HFONT DesignFont();
+
+// Script output
+void WriteDialogScript(HWND panel);
+void UpdateCustomisedScript(HWND panel);
+std::string ControlScriptOfRecord(int index);
+
+// Options, flag, text and fine-adjust dialogs
+HWND CreateOptionsDialog(HWND panel);
+HWND CreateFlagDialog(int index);
+HWND CreateFineDialog(int index);
+BOOL AskControlText(int index);
+
+// Dialog list and preview
+void OpenDialogList(HWND owner);
+void ShowDialogListAgain();
+std::string DialogListHeader();
+std::string DialogListBody();
+void DialogListSetTexts(const std::string &header, const std::string &body);
+
+// Menu designer
+void OpenMenuDesigner(HWND owner);
+BOOL MenuDesignerEnter(UINT comboId);

@@ -1,0 +1,340 @@
+// The options dialog DECORATEOPTDLG: the dialog's own flags, its frame toggles and the control list.
+#include "designer/win/designer_win.h"
+
+#include <commctrl.h>
+#include <cstdio>
+#include <cstring>
+
+#include "app/win/globals.h"
+#include "designer/class_table.h"
+#include "designer/flags.h"
+#include "designer/update.h"
+#include "designer/win/flag_list.h"
+#include "resource_ids.h"
+
+enum { IDC_OPT_FLAGS = 7224, IDC_OPT_CONTROLS = 7229, IDC_OPT_REFRESHCHECKS = 7226, IDC_OPT_REFRESHTOGGLES = 7227,
+       IDC_OPT_READCHECKS = 7225, IDC_OPT_FRAME = 7206, IDC_OPT_FRAMELABEL = 7208, IDC_OPT_FRAMESIZE = 7207,
+       IDC_OPT_PANEL = 7212 };
+
+static BOOL bFilling;
+
+/* Fills a check list with the flags of one list of a row, tagged with their group and slot. */
+void AddFlagItems(HWND list, int row, BOOL ex, int group)
+{
+    const FlagEntry *flags = ex ? g_classInfo[row].exStyle : g_classInfo[row].style;
+    for (int i = 0; i < 32 && flags[i].name; i++) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = ListView_GetItemCount(list);
+        item.pszText = (LPSTR)flags[i].name;
+        item.lParam = MAKELPARAM(i, group);
+        ListView_InsertItem(list, &item);
+    }
+}
+
+/* Prepares a check list: one column "スタイル", grid lines. */
+void InitFlagList(HWND list)
+{
+    ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    LVCOLUMNA col = {};
+    col.mask = LVCF_TEXT | LVCF_WIDTH;
+    col.cx = 165;
+    col.pszText = (LPSTR) "スタイル";
+    ListView_InsertColumn(list, 0, &col);
+}
+
+/* Check state of an item: 0 or 1. */
+int ItemChecked(HWND list, int item)
+{
+    UINT state = (ListView_GetItemState(list, item, LVIS_STATEIMAGEMASK) >> 12);
+    int checked = state == 2 ? 1 : 0;
+    SORA_ASSERT(state == 1 || state == 2 || state == 0);
+    return checked;
+}
+
+/* Choice array of the options dialog's group. */
+static int32_t *DialogChoices(int group)
+{
+    return group == 0 ? dlgData.selDlg : group == 1 ? dlgData.selWnd : dlgData.selWndEx;
+}
+
+static void RefreshDialogChecks(HWND dlg)
+{
+    HWND list = GetDlgItem(dlg, IDC_OPT_FLAGS);
+    bFilling = TRUE;
+    for (int i = 0, n = ListView_GetItemCount(list); i < n; i++) {
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = i;
+        ListView_GetItem(list, &item);
+        ListView_SetCheckState(list, i, DialogChoices(HIWORD(item.lParam))[LOWORD(item.lParam)] ? TRUE : FALSE);
+    }
+    bFilling = FALSE;
+}
+
+/* The five frame toggles: pressed means the flag is off. */
+static const struct { int id; const char *flag; } kToggles[] = {
+    {7201, "WS_CAPTION"}, {7202, "WS_SYSMENU"}, {7203, "WS_MAXIMIZEBOX"}, {7204, "WS_MINIMIZEBOX"}, {7205, "WS_SIZEBOX"}};
+
+static void RefreshToggles(HWND dlg)
+{
+    for (const auto &t : kToggles) {
+        int slot = FindFlagIndex("WNDCLASS", t.flag);
+        CheckDlgButton(dlg, t.id, slot >= 0 && dlgData.selWnd[slot] ? BST_UNCHECKED : BST_CHECKED);
+    }
+}
+
+/* Resizes the design dialog so that its client area stays as it is under a new style. */
+static void KeepClientArea(DWORD style, DWORD exStyle)
+{
+    RECT client, win;
+    GetClientRect(hDesignDlg, &client);
+    GetWindowRect(hDesignDlg, &win);
+    RECT want = client;
+    AdjustWindowRectEx(&want, style, FALSE, exStyle);
+    SetWindowPos(hDesignDlg, NULL, 0, 0, want.right - want.left, want.bottom - want.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+/* A flag of the designed dialog checked or unchecked in the list. */
+static void OnDialogFlagToggled(HWND dlg, int item)
+{
+    HWND list = GetDlgItem(dlg, IDC_OPT_FLAGS);
+    LVITEMA it = {};
+    it.mask = LVIF_PARAM;
+    it.iItem = item;
+    ListView_GetItem(list, &it);
+    int slot = LOWORD(it.lParam), group = HIWORD(it.lParam);
+    int checked = ItemChecked(list, item);
+    int32_t *choices = DialogChoices(group);
+    if (choices[slot] == checked)
+        return;
+    choices[slot] = checked;
+    const FlagEntry &f = group == 0 ? g_classInfo[kRowDlgclass].style[slot]
+                         : group == 1 ? g_classInfo[kRowWndclass].style[slot] : g_classInfo[kRowWndclass].exStyle[slot];
+    if (!hDesignDlg)
+        return;
+    DWORD style = (DWORD)GetWindowLongPtrA(hDesignDlg, GWL_STYLE);
+    DWORD exStyle = (DWORD)GetWindowLongPtrA(hDesignDlg, GWL_EXSTYLE);
+    if (group == 2) {
+        exStyle = checked ? exStyle | f.value : exStyle & ~f.value;
+        SetWindowLongPtrA(hDesignDlg, GWL_EXSTYLE, (LONG_PTR)exStyle);
+        dlgData.exStyle = exStyle;
+    } else {
+        style = checked ? style | f.value : style & ~f.value;
+        SetWindowLongPtrA(hDesignDlg, GWL_STYLE, (LONG_PTR)style);
+        dlgData.style = style;
+        ClearUnsetChoices(style, "DLGCLASS", dlgData.selDlg);
+        ClearUnsetChoices(style, "WNDCLASS", dlgData.selWnd);
+    }
+    RefreshDialogChecks(dlg);
+    RefreshToggles(dlg);
+    KeepClientArea(style, exStyle);
+}
+
+/* A frame toggle pressed or released: the flag goes off or on. */
+static void OnToggle(HWND dlg, int id)
+{
+    for (const auto &t : kToggles) {
+        if (t.id != id)
+            continue;
+        int slot = FindFlagIndex("WNDCLASS", t.flag);
+        BOOL off = IsDlgButtonChecked(dlg, id) == BST_CHECKED;
+        DWORD value = g_classInfo[kRowWndclass].style[slot].value;
+        dlgData.selWnd[slot] = off ? 0 : 1;
+        if (!hDesignDlg)
+            break;
+        DWORD style = (DWORD)GetWindowLongPtrA(hDesignDlg, GWL_STYLE);
+        style = off ? style & ~value : style | value;
+        SetWindowLongPtrA(hDesignDlg, GWL_STYLE, (LONG_PTR)style);
+        dlgData.style = style;
+        if (id == 7201) { // the client area stays where it was
+            int caption = GetSystemMetrics(SM_CYCAPTION);
+            if (caption == 0) caption = 20;
+            RECT r;
+            GetWindowRect(hDesignDlg, &r);
+            int dy = off ? caption : -caption;
+            SetWindowPos(hDesignDlg, NULL, r.left, r.top + dy, r.right - r.left, r.bottom - r.top - dy,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        } else
+            SetWindowPos(hDesignDlg, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    RefreshToggles(dlg);
+    RefreshDialogChecks(dlg);
+}
+
+/* RefreshControlList: one row per record with pixel positions and sizes. */
+void RefreshControlList()
+{
+    if (!hOptDlg || !IsWindow(hOptDlg))
+        return;
+    HWND list = GetDlgItem(hOptDlg, IDC_OPT_CONTROLS);
+    ListView_DeleteAllItems(list);
+    for (int i = 0; i < Icount; i++) {
+        const Ctrldata &c = Ctrls[i];
+        char num[5][16];
+        snprintf(num[0], 16, "%d", (int)c.left);
+        snprintf(num[1], 16, "%d", (int)c.top);
+        snprintf(num[2], 16, "%d", (int)(c.right - c.left));
+        snprintf(num[3], 16, "%d", (int)(c.bottom - c.top));
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = (LPSTR)c.szClass;
+        ListView_InsertItem(list, &item);
+        ListView_SetItemText(list, i, 1, (LPSTR)c.szIdent);
+        ListView_SetItemText(list, i, 2, (LPSTR)c.szText);
+        for (int k = 0; k < 4; k++)
+            ListView_SetItemText(list, i, 3 + k, num[k]);
+    }
+}
+
+static void InitControlList(HWND list)
+{
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    static const struct { const char *title; int cx; } cols[] = {
+        {"コントロール", 65}, {"ID name", 120}, {"text", 100}, {"x", 35}, {"y", 35}, {"幅", 40}, {"高さ", 45}};
+    for (int i = 0; i < 7; i++) {
+        LVCOLUMNA col = {};
+        col.mask = LVCF_TEXT | LVCF_WIDTH;
+        col.cx = cols[i].cx;
+        col.pszText = (LPSTR)cols[i].title;
+        ListView_InsertColumn(list, i, &col);
+    }
+}
+
+/* Opens the flag dialog for the focused row of the control list, replacing an open one. */
+static void FlagDialogForFocused(HWND dlg, BOOL onlyWhenNone)
+{
+    HWND list = GetDlgItem(dlg, IDC_OPT_CONTROLS);
+    int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    if (row < 0 || row >= Icount)
+        return;
+    if (hFlagDlg && IsWindow(hFlagDlg)) {
+        if (onlyWhenNone)
+            return;
+        DestroyWindow(hFlagDlg);
+    }
+    hFlagDlg = CreateFlagDialog(row);
+    SetFocus(list);
+}
+
+static void OnOptNotify(HWND dlg, NMHDR *nm)
+{
+    if (nm->idFrom == IDC_OPT_FLAGS && nm->code == LVN_ITEMCHANGED && !bFilling && IsWindowVisible(dlg)) {
+        NMLISTVIEW *lv = (NMLISTVIEW *)nm;
+        if ((lv->uChanged & LVIF_STATE) && ((lv->uNewState ^ lv->uOldState) & LVIS_STATEIMAGEMASK))
+            OnDialogFlagToggled(dlg, lv->iItem);
+    } else if (nm->idFrom == IDC_OPT_CONTROLS) {
+        if (nm->code == LVN_ITEMCHANGED) {
+            NMLISTVIEW *lv = (NMLISTVIEW *)nm;
+            if ((lv->uNewState & LVIS_FOCUSED) && !(lv->uOldState & LVIS_FOCUSED) && lv->iItem < Icount) {
+                SelectStatementOfRecord(lv->iItem);
+                if (hFlagDlg && IsWindow(hFlagDlg))
+                    FlagDialogForFocused(dlg, FALSE);
+            }
+        } else if (nm->code == NM_DBLCLK)
+            FlagDialogForFocused(dlg, TRUE);
+        else if (nm->code == LVN_KEYDOWN && ((NMLVKEYDOWN *)nm)->wVKey == VK_RETURN)
+            FlagDialogForFocused(dlg, FALSE);
+    }
+}
+
+/* Frame off: the working look without grid, size box and client edges (edits and lists keep theirs). */
+static void OnFrameToggle(HWND dlg)
+{
+    BOOL pressed = IsDlgButtonChecked(dlg, IDC_OPT_FRAME) == BST_CHECKED;
+    SetDlgItemTextA(dlg, IDC_OPT_FRAMELABEL, pressed ? "実際" : "作業");
+    bGridOn = FALSE;
+    if (hSizeBox)
+        ShowWindow(hSizeBox, SW_HIDE);
+    for (int i = 0; i < Icount; i++) {
+        const Ctrldata &c = Ctrls[i];
+        if (!IsLiveRecord(c) || !strcmp(c.szClass, "EDIT") || !strcmp(c.szClass, "COMBOBOX") ||
+            !strcmp(c.szClass, "LISTBOX"))
+            continue;
+        if (!strncmp(c.szClass, "STATIC", 6) && c.selClass[FindFlagIndex("STATIC", "SS_SUNKEN")])
+            continue;
+        HWND w = (HWND)c.hwnd;
+        LONG_PTR ex = GetWindowLongPtrA(w, GWL_EXSTYLE);
+        SetWindowLongPtrA(w, GWL_EXSTYLE, pressed ? ex & ~(LONG_PTR)WS_EX_CLIENTEDGE : ex | WS_EX_CLIENTEDGE);
+        SetWindowPos(w, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    if (hDesignDlg)
+        InvalidateRect(hDesignDlg, NULL, TRUE);
+}
+
+static INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_INITDIALOG: {
+        HWND list = GetDlgItem(dlg, IDC_OPT_FLAGS);
+        InitFlagList(list);
+        bFilling = TRUE;
+        AddFlagItems(list, kRowDlgclass, FALSE, 0);
+        AddFlagItems(list, kRowWndclass, FALSE, 1);
+        AddFlagItems(list, kRowWndclass, TRUE, 2);
+        bFilling = FALSE;
+        RefreshDialogChecks(dlg);
+        RefreshToggles(dlg);
+        InitControlList(GetDlgItem(dlg, IDC_OPT_CONTROLS));
+        hOptDlg = dlg;
+        RefreshControlList();
+        return TRUE;
+    }
+    case WM_NOTIFY:
+        OnOptNotify(dlg, (NMHDR *)lp);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wp)) {
+        case IDC_OPT_REFRESHCHECKS: RefreshDialogChecks(dlg); break;
+        case IDC_OPT_REFRESHTOGGLES: RefreshToggles(dlg); break;
+        case IDC_OPT_READCHECKS: {
+            HWND list = GetDlgItem(dlg, IDC_OPT_FLAGS);
+            for (int i = 0, n = ListView_GetItemCount(list); i < n; i++) {
+                LVITEMA item = {};
+                item.mask = LVIF_PARAM;
+                item.iItem = i;
+                ListView_GetItem(list, &item);
+                DialogChoices(HIWORD(item.lParam))[LOWORD(item.lParam)] = ItemChecked(list, i);
+            }
+            break;
+        }
+        case 7201: case 7202: case 7203: case 7204: case 7205: OnToggle(dlg, LOWORD(wp)); break;
+        case IDC_OPT_FRAME: OnFrameToggle(dlg); break;
+        case IDC_OPT_FRAMESIZE:
+            if (hSizeBox && hDesignDlg) {
+                if (IsWindowVisible(hSizeBox))
+                    ShowWindow(hSizeBox, SW_HIDE);
+                else {
+                    RECT r;
+                    GetClientRect(hDesignDlg, &r);
+                    SetParent(hSizeBox, hDesignDlg);
+                    SetWindowPos(hSizeBox, HWND_TOP, r.right - 16, r.bottom - 16, 16, 16, SWP_SHOWWINDOW);
+                }
+            }
+            break;
+        case IDC_OPT_PANEL:
+            if (hMakeDlgD) ShowWindow(hMakeDlgD, IsWindowVisible(hMakeDlgD) ? SW_HIDE : SW_SHOW);
+            break;
+        case IDCANCEL: DestroyWindow(dlg); break;
+        }
+        return TRUE;
+    case WM_DESTROY:
+        hOptDlg = NULL;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+/* CreateOptionsDialog: the options dialog above the design dialog. */
+HWND CreateOptionsDialog(HWND panel)
+{
+    HWND dlg = CreateDialogParamA(hInst, "DECORATEOPTDLG", panel, OptionsProc, 0);
+    if (!dlg)
+        return NULL;
+    if (hDesignDlg)
+        PlaceWindow(dlg, hDesignDlg, "top");
+    ShowWindow(dlg, SW_SHOWNOACTIVATE);
+    return dlg;
+}
