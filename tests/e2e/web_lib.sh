@@ -1,0 +1,51 @@
+# Shared by the web search tests (after lib.sh): the local HTTP server of
+# web_server.py, started and stopped by its pid, and the driver steps that
+# open the search dialog and register search entries pointing at it.
+web_pid=
+start_web_server() {
+  python3 "$SORA_ROOT/tests/e2e/web_server.py" "$work/port" "$work/server.log" "$SORA_ROOT/tests/e2e/web_pages" &
+  web_pid=$!
+  local i
+  for i in $(seq 100); do
+    [ -s "$work/port" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/port" ] || { echo "web server did not start" >&2; return 1; }
+  port=$(cat "$work/port")
+  server="127.0.0.1:$port"
+}
+stop_web_server() {
+  if [ -n "$web_pid" ]; then
+    kill "$web_pid" 2>/dev/null
+    wait "$web_pid" 2>/dev/null
+    web_pid=
+  fi
+}
+web_finish() {
+  local rc=$?
+  stop_web_server
+  # A failed run leaves the editor open: end it so that nothing holds the
+  # test's output.
+  [ $rc -ne 0 ] && [ -n "${DISPLAY:-}" ] && import -display "$DISPLAY" -window root "$work/failure.png" 2>/dev/null
+  [ $rc -ne 0 ] && drive web-terminate >/dev/null 2>&1
+  (exit $rc)
+  finish
+}
+trap web_finish EXIT
+
+# Steps: start the editor, open the search dialog.
+open_search=(launch "$SORA_EXE" "$work" waitmain command 310 web-dialog "ウェブ検索" 10000
+             web-wait-status 6127 "Socket DLL Initialized." 5000)
+
+# add_entry NAME SERVER PATH VARIABLE: steps registering a new entry in the
+# settings dialog (which must be the dialog acted on).
+add_entry() {
+  entry_steps=(web-settext 6681 "$1" web-settext 6684 "$2" web-settext 6687 "$3" web-settext 6692 "$4"
+               web-click 6701 answer "確認" 1 web-expect-text 6681 "新規")
+}
+
+# search ENGINE WORD: steps choosing the engine and pressing GO, then
+# waiting until the fetch has ended (GO enabled again).
+search() {
+  search_steps=(web-combo-select 6122 "$1" web-settext 6121 "$2" web-click 6123 web-wait-enabled 6123 1 20000)
+}

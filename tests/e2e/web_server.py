@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""A small HTTP server on 127.0.0.1 for the web search tests.
+
+It serves the fixture pages of tests/e2e/web_pages and a few hostile
+replies, chosen by the first part of the request path:
+  /cp932/...   the CP932 result page        /utf8/...    the UTF-8 result page
+  /page/...    the fixture page named after /page/
+  /big/...     200,000 bytes of page        /early/...   closes before Content-Length
+  /garbage/... bytes that are no reply      /nohead/...  a header that never ends, then closes
+  /silent/...  a header start, then silence /drip/...    one byte a second
+Every request line and every client that went away early is written to the
+log file. Usage: web_server.py PORT_FILE LOG_FILE PAGE_DIR
+"""
+import os
+import socket
+import socketserver
+import sys
+import threading
+import time
+
+port_file, log_file, page_dir = sys.argv[1:4]
+log_lock = threading.Lock()
+
+
+def log(line):
+    with log_lock:
+        with open(log_file, "a", encoding="utf-8", errors="replace") as f:
+            f.write(line + "\n")
+
+
+def page(name):
+    with open(os.path.join(page_dir, name), "rb") as f:
+        return f.read()
+
+
+def reply(body, content_type="text/html"):
+    head = "HTTP/1.0 200 OK\r\nContent-Type: %s\r\nContent-Length: %d\r\n\r\n" % (content_type, len(body))
+    return head.encode("ascii") + body
+
+
+class Handler(socketserver.BaseRequestHandler):
+    def read_request(self):
+        data = b""
+        self.request.settimeout(10)
+        while b"\r\n\r\n" not in data and len(data) < 8192:
+            chunk = self.request.recv(1024)
+            if not chunk:
+                break
+            data += chunk
+        return data
+
+    def handle(self):
+        data = self.read_request()
+        line = data.split(b"\r\n", 1)[0].decode("cp932", "replace")
+        host = b""
+        for field in data.split(b"\r\n")[1:]:
+            if field.lower().startswith(b"host:"):
+                host = field[5:].strip()
+        log("request %s host %s" % (line, host.decode("ascii", "replace")))
+        parts = line.split(" ")
+        path = parts[1] if len(parts) > 1 else "/"
+        mode = path.split("/")[1] if path.count("/") >= 1 else ""
+        s = self.request
+        try:
+            if mode == "cp932":
+                s.sendall(reply(page("results_cp932.html"), "text/html; charset=Shift_JIS"))
+            elif mode == "utf8":
+                s.sendall(reply(page("results_utf8.html")))
+            elif mode == "page":
+                s.sendall(reply(page(path.split("/")[2])))
+            elif mode == "big":
+                row = b"<p>" + b"x" * 95 + b"</p>\n"
+                s.sendall(reply(b"<html><body>\n" + row * 2000 + b"</body></html>\n"))
+            elif mode == "early":
+                s.sendall(b"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: 5000\r\n\r\n"
+                          b"<html><body><a href=\"/page/a.html\">early</a>")
+            elif mode == "garbage":
+                s.sendall(bytes((i * 37 + 11) % 256 for i in range(3000)))
+            elif mode == "nohead":
+                s.sendall(b"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nX-Filler: " + b"y" * 500)
+            elif mode == "silent":
+                s.sendall(b"HTTP/1.0 200 OK\r\n")
+                time.sleep(60)
+            elif mode == "drip":
+                for b in reply(page("results_cp932.html")):
+                    s.sendall(bytes([b]))
+                    time.sleep(1)
+            else:
+                s.sendall(b"HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n")
+        except OSError as e:
+            log("client gone %s: %s" % (mode, e.__class__.__name__))
+            return
+        if mode == "drip" or mode == "silent":
+            log("served %s" % mode)
+
+
+class Server(socketserver.ThreadingTCPServer):
+    daemon_threads = True
+    allow_reuse_address = True
+
+
+server = Server(("127.0.0.1", 0), Handler)
+with open(port_file + ".tmp", "w") as f:
+    f.write(str(server.server_address[1]))
+os.rename(port_file + ".tmp", port_file)
+server.serve_forever()
