@@ -6,6 +6,8 @@
 # come back in order, none checked.
 source "$(dirname "$0")/lib.sh"
 mkdir -p "$work/mycfg"
+# A failed step leaves no editor behind.
+fail() { drive waitclass Sora_EditorClass terminate > /dev/null 2>&1; exit 1; }
 printf 'int a;\r\nint aa;\r\n' > "$work/a.c"
 printf '#define B 1\r\n' > "$work/b.h"
 printf 'plain text\r\n' > "$work/c.txt"
@@ -18,16 +20,16 @@ drive launch "$SORA_EXE" "$work" waitmain \
       command 8501 expect-text 5001 $'#define B 1\r\n' expect-modified 5001 0 \
       fl-expect-button 8501 "b.h" 1 fl-expect-button 8500 "a.c" 0 \
       command 8500 expect-text 5001 $'edited A\r\nsecond line' expect-modified 5001 1 fl-expect-sel 5001 2 5 \
-      command 8500 expect-text 5001 $'edited A\r\nsecond line' fl-expect-sel 5001 2 5 || exit 1
-[ "$(cat "$work/mycfg/8500.tmp1")" = $'edited A\r\nsecond line' ] || { echo "FAIL: 8500.tmp1 does not hold the edit"; exit 1; }
-[ -f "$work/mycfg/8501.tmp1" ] || { echo "FAIL: no 8501.tmp1"; exit 1; }
+      command 8500 expect-text 5001 $'edited A\r\nsecond line' fl-expect-sel 5001 2 5 || fail
+[ "$(cat "$work/mycfg/8500.tmp1")" = $'edited A\r\nsecond line' ] || { echo "FAIL: 8500.tmp1 does not hold the edit"; fail; }
+[ -f "$work/mycfg/8501.tmp1" ] || { echo "FAIL: no 8501.tmp1"; fail; }
 echo "ok parked texts in mycfg/8500.tmp1 and 8501.tmp1"
 screenshot filelist_bars
 drive waitclass Sora_EditorClass \
       command 1413 fl-no-button 8500 expect-text 1413 "Files2" fl-tree-count 5 \
       command 1413 fl-expect-button 8500 "a.c" 1 expect-text 1413 "Files1" fl-tree-count 8 \
-      close answer "注意" 1 waitexit 0 || exit 1
+      close answer "注意" 1 waitexit 0 || fail
 drive launch "$SORA_EXE" "$work" waitmain \
       fl-expect-button 8500 "a.c" 0 fl-expect-button 8501 "b.h" 0 fl-expect-button 8502 "c.txt" 0 \
       fl-tree-count 8 command 8501 expect-text 5001 $'#define B 1\r\n' fl-expect-button 8501 "b.h" 1 \
-      close waitexit 0 || exit 1
+      close waitexit 0 || fail

@@ -81,7 +81,11 @@ HWND AddFileBandButton(HWND bar, const char *szLabel, UINT id)
 
 HWND BandButtonWindow(HWND bar, UINT id)
 {
-    return bar ? GetDlgItem(GetParent(bar), (int)id) : NULL;
+    if (!bar)
+        return NULL;
+    // The rebar takes its band windows as its own children.
+    HWND button = GetDlgItem(bar, (int)id);
+    return button ? button : GetDlgItem(GetParent(bar), (int)id);
 }
 
 /* DeleteBandButton: the band and its button go. */

@@ -133,7 +133,7 @@ static INT_PTR CALLBACK IndentPageProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam
         if (open.empty() || close.empty())
             return ApplyResult(dlg, FALSE);
         if (open == close) {
-            MessageBoxA(dlg, "開始シンボルと終了シンボルには異なるシンボルを\r\n指定してください", NULL,
+            MessageBoxA(dlg, "開始シンボルと終了シンボルには異なるシンボルを\r\n指定してください", "注意",
                         MB_OK | MB_TASKMODAL);
             return ApplyResult(dlg, FALSE);
         }
