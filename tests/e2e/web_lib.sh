@@ -49,3 +49,16 @@ add_entry() {
 search() {
   search_steps=(web-combo-select 6122 "$1" web-settext 6121 "$2" web-click 6123 web-wait-enabled 6123 1 20000)
 }
+
+# register_entries NAME PATH [NAME PATH...]: steps opening the settings
+# dialog from the search dialog, adding one entry (on the local server,
+# variable "q") per pair, and closing it again.
+register_entries() {
+  register_steps=(web-click 6124 web-dialog "検索設定" 10000)
+  while [ $# -ge 2 ]; do
+    add_entry "$1" "$server" "$2" "q"
+    register_steps+=("${entry_steps[@]}")
+    shift 2
+  done
+  register_steps+=(web-click 2 web-gone "検索設定" 5000 web-dialog "ウェブ検索" 5000)
+}
