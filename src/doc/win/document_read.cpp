@@ -7,6 +7,7 @@
 #include "filelist/win/file_list_hooks.h"
 #include "resource_ids.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <richedit.h>
 #include <cstring>
@@ -161,8 +162,11 @@ int OpenFileCommand(HWND owner, HWND pane)
     ofn.nMaxFileTitle = sizeof szFileTitle;
     ofn.lpstrTitle = szOpenDialogTitle;
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&ofn))
+    if (!GetOpenFileNameA(&ofn)) {
+        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
+            ShowDocMessage(owner, DOC_MSG_PATH_TOO_LONG);
         return 0;
+    }
     OpenIntoPane(pane, szFile);
     return 0;
 }

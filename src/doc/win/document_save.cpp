@@ -4,6 +4,7 @@
 #include "app/win/pane_text.h"
 #include "doc/doc_messages.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <richedit.h>
 #include <cstring>
@@ -72,7 +73,11 @@ static BOOL AskSavePath(HWND owner, char *szFile, DWORD nFileSize, char *szTitle
     ofn.nMaxFileTitle = nTitleSize;
     ofn.lpstrTitle = szDialogTitle;
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-    return GetSaveFileNameA(&ofn);
+    if (GetSaveFileNameA(&ofn))
+        return TRUE;
+    if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
+        ShowDocMessage(owner, DOC_MSG_PATH_TOO_LONG);  // the name did not fit its field
+    return FALSE;
 }
 
 /* SavePane: the pane's bytes into the file; the modified flag is cleared only on success. */
