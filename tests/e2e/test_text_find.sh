@@ -53,9 +53,8 @@ drive waitclass Sora_EditorClass web-dialog "$title" 1000 web-click 2 web-gone "
       command 221 text-expect-selection 5001 $gpos $gpos \
       command 222 text-expect-selection 5001 $fpos $fpos || exit 1
 # Indentation of the whole pane after its confirmation.
-printf 'if(a){\r\n   b;\r\n        }\r\n' > "$work/i.c"
-printf 'if(a){\r\n      b;\r\n}\r\n' > "$work/i_want.c"
-drive waitclass Sora_EditorClass drop 5001 1 "$work/i.c" command 227 answer "確認" 6 sleep 500 \
+printf 'if(a){\r\n      b;\r\n}' > "$work/i_want.c"
+drive waitclass Sora_EditorClass settext 5001 $'if(a){\r\n   b;\r\n        }' command 227 answer "確認" 6 sleep 500 \
       save-pane 5001 "$work/i_back.c" expect-status 0 "Indent Completed !" || exit 1
 cmp "$work/i_want.c" "$work/i_back.c" || { echo "FAIL: indentation"; od -c "$work/i_back.c" | head; exit 1; }
 drive waitclass Sora_EditorClass terminate || true

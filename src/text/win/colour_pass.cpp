@@ -33,7 +33,6 @@ struct ColourPass {
     LRESULT eventMask = 0;
     int nBraceBalance = 0, nParenDepth = 0;
     HWND progress = NULL;
-    BOOL bUserBarShown = FALSE, bFileBarShown = FALSE;
 };
 
 ColourPass *pass; // null while no pass runs
@@ -85,12 +84,10 @@ void LockUserInterface(ColourPass &p, size_t len)
         EnableWindow(toggle, FALSE);
     if (hRebar)
         EnableWindow(hRebar, FALSE);
-    p.bUserBarShown = hRebarBase && IsWindowVisible(hRebarBase);
-    p.bFileBarShown = hFileRebarBase && IsWindowVisible(hFileRebarBase);
-    if (p.bUserBarShown)
-        ShowWindow(hRebarBase, SW_HIDE);
-    if (p.bFileBarShown)
-        ShowWindow(hFileRebarBase, SW_HIDE);
+    // The bars are only disabled: hiding and showing their windows costs
+    // seconds under Wine, and a disabled bar takes no click either.
+    if (hFileRebar)
+        EnableWindow(hFileRebar, FALSE);
     EnableTopMenu(FALSE);
 }
 
@@ -107,10 +104,8 @@ void UnlockUserInterface(ColourPass &p)
         EnableWindow(toggle, TRUE);
     if (hRebar)
         EnableWindow(hRebar, TRUE);
-    if (p.bUserBarShown && hRebarBase)
-        ShowWindow(hRebarBase, SW_SHOW);
-    if (p.bFileBarShown && hFileRebarBase)
-        ShowWindow(hFileRebarBase, SW_SHOW);
+    if (hFileRebar)
+        EnableWindow(hFileRebar, TRUE);
 }
 
 /* FinishPass: the pane's own state back, the balance reported, the lock off. */

@@ -33,6 +33,7 @@ struct FindTable {
 
 FindTable table;
 HFONT hBoldFont;
+bool bCheckNoticed; // the list reported a check change since the last click
 std::string szCell; // text handed to the list view for one cell
 
 HWND List(HWND dlg) { return GetDlgItem(dlg, IDC_LD2_LIST); }
@@ -250,8 +251,11 @@ INT_PTR OnNotify(HWND dlg, NMHDR *nm)
         NMITEMACTIVATE *ia = (NMITEMACTIVATE *)nm;
         LVHITTESTINFO hit = {};
         hit.pt = ia->ptAction;
-        if (ListView_SubItemHitTest(list, &hit) >= 0 && (hit.flags & LVHT_ONITEMSTATEICON))
+        // Some list views change the state image themselves and say so
+        // first (LVN_ITEMCHANGED); toggle only when none did.
+        if (!bCheckNoticed && ListView_SubItemHitTest(list, &hit) >= 0 && (hit.flags & LVHT_ONITEMSTATEICON))
             ToggleCheck(list, hit.iItem);
+        bCheckNoticed = false;
         return TRUE;
     }
     case NM_DBLCLK:
@@ -272,7 +276,10 @@ INT_PTR OnNotify(HWND dlg, NMHDR *nm)
             UINT changed = lv->uNewState ^ lv->uOldState;
             if ((changed & LVIS_STATEIMAGEMASK) && (lv->uNewState & LVIS_STATEIMAGEMASK) &&
                 (size_t)lv->iItem < table.checked.size())
+            {
                 table.checked[(size_t)lv->iItem] = (lv->uNewState & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+                bCheckNoticed = true;
+            }
             if ((lv->uNewState & LVIS_FOCUSED) && lv->iItem == ListView_GetNextItem(list, -1, LVNI_FOCUSED))
                 FollowRow(lv->iItem);
         }
