@@ -6,8 +6,11 @@
 # Usage: bench/text_wine.sh BUILD_DIR (a 64-bit cross build with sora and sora-driver)
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:?build dir}
-export SORA_ROOT=$top SORA_EXE=$build/bin/sora.exe SORA_DRIVER=$build/bin/sora-driver.exe
+build=$(cd "${1:?build dir}" && pwd)
+exe=$build/src/app/exe/sora.exe driver=$build/tests/e2e/sora-driver.exe
+[ -f "$exe" ] || exe=$build/bin/sora.exe
+[ -f "$driver" ] || driver=$build/bin/sora-driver.exe
+export SORA_ROOT=$top SORA_EXE=$exe SORA_DRIVER=$driver
 export SORA_TEST_OUT=$build/bench-out
 source "$top/tests/e2e/lib.sh"
 mkdir -p "$work/mycfg"
