@@ -1,5 +1,6 @@
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
+#include "app/win/panes.h"
 #include "resource_ids.h"
 #include "text/win/find_commands.h"
 
@@ -73,11 +74,8 @@ void OnLineJumpEnter()
     char number[32] = "";
     GetWindowTextA(hLineJumpEdit, number, sizeof number);
     if (number[0]) {
-        CHARRANGE cr;
-        SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
-        LRESULT selLine = SendMessageA(hCurEdit, EM_EXLINEFROMCHAR, 0, cr.cpMax);
         char previous[64];
-        _snprintf(previous, sizeof previous - 1, "previous position :line %d ", (int)selLine + 1);
+        _snprintf(previous, sizeof previous - 1, "previous position :line %d ", SelectionLine(hCurEdit, TRUE));
         previous[sizeof previous - 1] = '\0';
         SendMessageA(hStatus, SB_SETTEXTA, 2, (LPARAM)previous);
 

@@ -1,6 +1,7 @@
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
 #include "app/win/pane_text.h"
+#include "app/win/panes.h"
 #include "app/win/startup.h"
 #include "app/win/workspace_calls.h"
 #include "filelist/win/file_list_hooks.h"
@@ -90,11 +91,8 @@ static void OnPaneMouse(HWND hwnd, const MSGFILTER *filter)
 /* ShowLineReadOut: the line of the selection start in the line read-out. */
 static void ShowLineReadOut()
 {
-    CHARRANGE cr;
-    SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
-    LRESULT line = SendMessageA(hCurEdit, EM_EXLINEFROMCHAR, 0, cr.cpMin);
     char text[32];
-    _snprintf(text, sizeof text - 1, "%-d行目です", (int)line + 1);
+    _snprintf(text, sizeof text - 1, "%-d行目です", SelectionLine(hCurEdit, FALSE));
     text[sizeof text - 1] = '\0';
     SetWindowTextA(hLineStatic, text);
 }

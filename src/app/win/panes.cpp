@@ -255,6 +255,13 @@ static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     return CallWindowProcA(OldEditProc, hwnd, msg, wParam, lParam);
 }
 
+int SelectionLine(HWND pane, BOOL atEnd)
+{
+    CHARRANGE cr;
+    SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&cr);
+    return (int)SendMessageA(pane, EM_EXLINEFROMCHAR, 0, atEnd ? cr.cpMax : cr.cpMin) + 1;
+}
+
 HWND CreateFindEntry(HWND parent)
 {
     hEditEntry = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",

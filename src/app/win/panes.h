@@ -20,6 +20,9 @@ void SwitchPane(HWND mainWnd);
 // The find entry hEditEntry (id 5011) at (0, 0), placed by the find bar.
 HWND CreateFindEntry(HWND parent);
 
+// 1-based line of the selection's start (or end) in the pane.
+int SelectionLine(HWND pane, BOOL atEnd);
+
 void SubclassPanes();
 // Restores the window procedures of hEdit and hEditEntry, reporting a refusal.
 void UnsubclassPanes();

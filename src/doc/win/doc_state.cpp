@@ -29,3 +29,19 @@ int ShowDocMessage(HWND owner, DocMessageId id)
     }
     return MessageBoxA(owner, m.szText, m.szTitle, flags);
 }
+
+void InitFileDialog(OPENFILENAMEA *ofn, HWND owner, const char *szFilter, char *szFile, DWORD nFile,
+                    char *szTitle, DWORD nTitle, const char *szDialogTitle, DWORD flags)
+{
+    ZeroMemory(ofn, sizeof *ofn);
+    ofn->lStructSize = sizeof *ofn;
+    ofn->hwndOwner = owner;
+    ofn->lpstrFilter = szFilter;
+    ofn->nFilterIndex = 1;
+    ofn->lpstrFile = szFile;
+    ofn->nMaxFile = nFile;
+    ofn->lpstrFileTitle = szTitle;
+    ofn->nMaxFileTitle = nTitle;
+    ofn->lpstrTitle = szDialogTitle;
+    ofn->Flags = flags;
+}

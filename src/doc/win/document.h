@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include "doc/doc_messages.h"
 #include "doc/document_core.h"
 
@@ -40,6 +42,10 @@ int OverWrite(HWND owner, HWND pane, const char *szPath);
 
 // Dropped files on the main pane (WM_DROPFILES).
 void OnDropFiles(HWND pane, HDROP drop);
+
+// A file dialog record over a caller's buffers (filter index 1).
+void InitFileDialog(OPENFILENAMEA *ofn, HWND owner, const char *szFilter, char *szFile, DWORD nFile,
+                    char *szTitle, DWORD nTitle, const char *szDialogTitle, DWORD flags);
 
 // Shows one of the documents' messages with its title and kind.
 int ShowDocMessage(HWND owner, DocMessageId id);

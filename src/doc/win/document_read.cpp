@@ -151,17 +151,9 @@ int OpenFileCommand(HWND owner, HWND pane)
     if (SendMessageA(pane, EM_GETMODIFY, 0, 0) && ShowDocMessage(owner, DOC_MSG_ASK_SAVE_BEFORE_OPEN) == IDOK)
         WriteMyFile(owner, pane, szFullPath);
 
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = szOpenFilter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = sizeof szFile;
-    ofn.lpstrFileTitle = szFileTitle;
-    ofn.nMaxFileTitle = sizeof szFileTitle;
-    ofn.lpstrTitle = szOpenDialogTitle;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    OPENFILENAMEA ofn;
+    InitFileDialog(&ofn, owner, szOpenFilter, szFile, sizeof szFile, szFileTitle, sizeof szFileTitle,
+                   szOpenDialogTitle, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
     if (!GetOpenFileNameA(&ofn)) {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
             ShowDocMessage(owner, DOC_MSG_PATH_TOO_LONG);

@@ -62,17 +62,9 @@ static SaveCheck SaveTextAtomically(const char *szPath, const std::string &text,
 static BOOL AskSavePath(HWND owner, char *szFile, DWORD nFileSize, char *szTitle, DWORD nTitleSize,
                         const char *szDialogTitle)
 {
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = szSaveFilter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = nFileSize;
-    ofn.lpstrFileTitle = szTitle;
-    ofn.nMaxFileTitle = nTitleSize;
-    ofn.lpstrTitle = szDialogTitle;
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    OPENFILENAMEA ofn;
+    InitFileDialog(&ofn, owner, szSaveFilter, szFile, nFileSize, szTitle, nTitleSize, szDialogTitle,
+                   OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
     if (GetSaveFileNameA(&ofn))
         return TRUE;
     if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
