@@ -6,10 +6,13 @@
 
 bool PlanCaptureArea(int xStart, int yStart, int xEnd, int yEnd, CaptureArea *area)
 {
-    area->xSrc = xStart;
-    area->ySrc = yStart;
     area->cxSrc = xEnd - xStart;
     area->cySrc = yEnd - yStart;
+    // A negative extent copies leftwards (upwards) from the pixel at the
+    // origin inclusive; starting one pixel in gives the very rectangle
+    // that a drag the other way copies, mirrored.
+    area->xSrc = area->cxSrc < 0 ? xStart - 1 : xStart;
+    area->ySrc = area->cySrc < 0 ? yStart - 1 : yStart;
     area->nWidth = std::abs(area->cxSrc);
     area->nHeight = std::abs(area->cySrc);
     return area->nWidth > 0 && area->nHeight > 0;

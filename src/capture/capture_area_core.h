@@ -3,7 +3,10 @@
 
 // The bitmap made from a drag and the screen area copied into it. The
 // source extent is signed (end - start), so a rectangle dragged leftwards
-// or upwards comes out mirrored.
+// or upwards comes out mirrored; it holds the same pixels as the drag the
+// other way: columns min(x) to max(x) - 1, rows min(y) to max(y) - 1 (a
+// negative extent counts from the origin pixel inclusive, as GDI's
+// StretchBlt does, so the origin then is the start point less one).
 struct CaptureArea {
     int nWidth, nHeight;  // |end - start|
     int xSrc, ySrc;       // the start point

@@ -96,9 +96,16 @@ TEST(CaptureArea, DragsInEveryDirectionAndTheSavedSize)
     ASSERT_TRUE(PlanCaptureArea(100, 80, 40, 20, &a));  // bottom right to top left
     EXPECT_EQ(a.nWidth, 60);
     EXPECT_EQ(a.nHeight, 60);
-    EXPECT_EQ(a.xSrc, 100);
+    // Columns 40 to 99 and rows 20 to 79, read from the right and the bottom.
+    EXPECT_EQ(a.xSrc, 99);
+    EXPECT_EQ(a.ySrc, 79);
     EXPECT_EQ(a.cxSrc, -60);
     EXPECT_EQ(a.cySrc, -60);
+    ASSERT_TRUE(PlanCaptureArea(40, 80, 100, 20, &a));  // only upwards
+    EXPECT_EQ(a.xSrc * 1000 + a.ySrc, 40079);
+    EXPECT_EQ(a.cxSrc, 60);
+    ASSERT_TRUE(PlanCaptureArea(40, 20, 100, 80, &a));  // the usual way
+    EXPECT_EQ(a.xSrc * 1000 + a.ySrc, 40020);
     EXPECT_FALSE(PlanCaptureArea(5, 5, 5, 90, &a));  // no width
 
     int w, h;
