@@ -19,7 +19,7 @@ drive waitclass Sora_EditorClass st-click "設定" 1 st-gone "設定" 5000 \
       close waitexit 0 || fail
 cfg="$work/mycfg/config.cfg"
 [ -f "$cfg" ] || { echo "FAIL: no config.cfg"; exit 1; }
-[ ! -e "$cfg.tmp" ] || { echo "FAIL: config.cfg.tmp left behind"; exit 1; }
+[ ! -e "$cfg.tmp1" ] || { echo "FAIL: config.cfg.tmp1 left behind"; exit 1; }
 flags=$(od -An -tu1 -N12 "$cfg" | tr -s ' ')
 echo "general flags:$flags"
 set -- $flags

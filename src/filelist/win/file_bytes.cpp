@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/win/globals.h"
+
 /* WriteFileBytes: creates or overwrites the file with the bytes. */
 BOOL WriteFileBytes(const char *szPath, const void *pBytes, size_t n)
 {
@@ -29,7 +31,8 @@ BOOL WriteFileBytes(const char *szPath, const void *pBytes, size_t n)
 BOOL WriteFileReplacing(const char *szPath, const void *pBytes, size_t n)
 {
     char szTmp[MAX_PATH + 8];
-    int len = _snprintf(szTmp, sizeof szTmp - 1, "%s.tmp", szPath);
+    // Each running copy writes beside the file under its own name.
+    int len = _snprintf(szTmp, sizeof szTmp - 1, "%s.tmp%u", szPath, nInstanceNo);
     if (len < 0 || len >= (int)sizeof szTmp - 1)
         return FALSE;
     szTmp[sizeof szTmp - 1] = '\0';

@@ -9,7 +9,7 @@
 // FALSE when any step failed (the file may then be incomplete).
 BOOL WriteFileBytes(const char *szPath, const void *pBytes, size_t n);
 
-// Writes the bytes to szPath + ".tmp" and then moves that over szPath, so
+// Writes the bytes to szPath + ".tmp<instance>" and then moves that over szPath, so
 // that a failure at any point leaves the old file whole. FALSE on failure
 // (the temporary file is removed).
 BOOL WriteFileReplacing(const char *szPath, const void *pBytes, size_t n);
