@@ -3,8 +3,9 @@
 # made in its dialog inserts its text; position capture and a click on the
 # first line make "Ln0", which jumps back there; a batch button runs its
 # lines on its own thread in the folder its "cd" line names, and its
-# WriteFile line saves the main pane; a command button is made; deleting a
-# button takes its window away.
+# WriteFile line saves the main pane; a command button is made; the tabbed add dialog makes an editor
+# function button from its first page on show ("その他"); the page
+# exchange dialog opens and closes.
 source "$(dirname "$0")/lib.sh"
 fail() { drive waitclass Sora_EditorClass terminate > /dev/null 2>&1; exit 1; }
 mkdir -p "$work/mycfg"
@@ -23,7 +24,9 @@ drive launch "$SORA_EXE" "$work" waitmain \
       command 208 st-set "ボタン新規登録（コマンドライン（複数）を指定）" 6936 \
           $"cd $win"$'\r\necho batch> out.txt // made by the batch\r\nWriteFile "'"$win"$'\\saved.txt"' \
       st-click "ボタン新規登録（コマンドライン（複数）を指定）" 6938 fl-expect-button 8005 "EX1" -1 \
-      command 8005 sleep 3000 || fail
+      command 8005 sleep 3000 \
+      command 210 st-click "ボタン追加" 6960 st-gone "ボタン追加" 5000 fl-expect-button 8006 "上書き" -1 \
+      command 212 st-click "ページ順序入れ替え" 2 st-gone "ページ順序入れ替え" 5000 || fail
 screenshot user_buttons
 for _ in $(seq 50); do [ -f "$work/out.txt" ] && [ -f "$work/saved.txt" ] && break; sleep 0.2; done
 grep -q batch "$work/out.txt" || { echo "FAIL: the batch did not run in its folder"; fail; }
