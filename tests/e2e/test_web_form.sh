@@ -20,6 +20,6 @@ steps=("${open_search[@]}" web-click 6124 web-dialog "検索設定" 10000
        web-gone "HTMLのあるサイトを解析" 5000 web-dialog "検索設定" 5000 web-expect-text 6681 "新規"
        web-click 2 web-gone "検索設定" 5000 web-dialog "ウェブ検索" 5000)
 search "$server" "abc"; steps+=("${search_steps[@]}" web-terminate)
-drive "${steps[@]}" || exit 1
+web_drive "${steps[@]}" || exit 1
 grep -q '^request GET /page/form.html HTTP/1.0 host 127.0.0.1:' "$work/server.log" || { echo "form page not fetched"; exit 1; }
 grep -q '^request GET /cgi/find?word=abc&hid=1 HTTP/1.0' "$work/server.log" || { echo "new entry not used"; cat "$work/server.log"; exit 1; }

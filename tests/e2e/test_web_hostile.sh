@@ -30,7 +30,7 @@ steps+=(web-combo-select 6122 drip web-click 6123 sleep 2500
         web-wait-status 6127 "Request Accepted by the Connecting Server.Now Trying to Read.." 1000
         web-wait-enabled 6123 0 0 web-settext 6121 "still answering" web-expect-text 6121 "still answering"
         web-click 2 web-gone "ウェブ検索" 5000)
-drive "${steps[@]}" || exit 1
+web_drive "${steps[@]}" || exit 1
 for i in $(seq 50); do
   grep -q '^client gone drip' "$work/server.log" && break
   sleep 0.2
@@ -39,5 +39,5 @@ grep -q '^client gone drip' "$work/server.log" || { echo "the dripping connectio
 
 # The dialog opens again with sockets of its own and works.
 search early again
-drive waitclass Sora_EditorClass command 310 web-dialog "ウェブ検索" 10000 \
+web_drive waitclass Sora_EditorClass command 310 web-dialog "ウェブ検索" 10000 \
       web-wait-status 6127 "Socket DLL Initialized." 5000 "${search_steps[@]}" web-list-count 6125 1 web-terminate || exit 1

@@ -22,7 +22,7 @@ steps+=(web-wait-status 6127 "Connection And Socket Closed. Received buffer size
         web-list-text 6125 2 0 "http://www.example.jp/abs.html" web-list-text 6125 2 1 "外部リンク"
         web-list-text 6125 3 0 "/page/page3.html" web-list-text 6125 3 1 ""
         web-list-text 6125 0 2 "")
-drive "${steps[@]}" sleep 300 || exit 1
+web_drive "${steps[@]}" sleep 300 || exit 1
 screenshot results_cp932
 grep -q '^request GET /cp932/search?q=' "$work/server.log" || { echo "no query at the server"; exit 1; }
 head -c 15 "$work/mycfg/sora_html.html" | grep -q '^HTTP/1.0 200 OK' || { echo "sora_html.html not saved"; exit 1; }
@@ -40,6 +40,6 @@ steps+=(web-list-count 6125 3
         web-list-text 6125 2 1 "斜体の題" web-expect-text 6126 "検索語：abc 3件")
 steps+=(web-settext 6121 "$long" web-click 6123 answer "エラー" 1 web-wait-enabled 6123 1 2000
         web-list-count 6125 3 web-click 2 web-gone "ウェブ検索" 5000 web-terminate)
-drive "${steps[@]}" || exit 1
+web_drive "${steps[@]}" || exit 1
 grep -q '^request GET /page/page1.html HTTP/1.0 host 127.0.0.1:' "$work/server.log" || { echo "row not fetched"; exit 1; }
 [ "$(grep -c '^request' "$work/server.log")" = 3 ] || { echo "unexpected requests"; cat "$work/server.log"; exit 1; }

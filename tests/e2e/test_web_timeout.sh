@@ -14,4 +14,4 @@ steps+=("${register_steps[@]}" web-combo-select 6122 silent web-click 6123
         web-wait-enabled 6123 0 0 sleep 15000 answer "エラー" 1
         web-wait-status 6127 "Connection closed: no data from the server (time-out)" 2000
         web-wait-enabled 6123 1 0 web-wait-enabled 6121 1 0 web-terminate)
-drive "${steps[@]}" || exit 1
+web_drive "${steps[@]}" || exit 1

@@ -27,7 +27,7 @@ web_finish() {
   # A failed run leaves the editor open: end it so that nothing holds the
   # test's output.
   [ $rc -ne 0 ] && [ -n "${DISPLAY:-}" ] && import -display "$DISPLAY" -window root "$work/failure.png" 2>/dev/null
-  [ $rc -ne 0 ] && drive web-terminate >/dev/null 2>&1
+  [ $rc -ne 0 ] && drive web-terminate >/dev/null 2>&1 </dev/null
   (exit $rc)
   finish
 }
@@ -61,4 +61,14 @@ register_entries() {
     shift 2
   done
   register_steps+=(web-click 2 web-gone "検索設定" 5000 web-dialog "ウェブ検索" 5000)
+}
+
+# web_drive STEPS...: drive with its output through a file. The saved page
+# is opened with the shell, which may start programs of Wine's that live
+# until the session ends; they must not hold the test's own output open.
+web_drive() {
+  drive "$@" > "$work/drive.out" 2>&1 </dev/null
+  local rc=$?
+  cat "$work/drive.out"
+  return $rc
 }
