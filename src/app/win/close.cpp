@@ -1,4 +1,5 @@
 #include "app/win/globals.h"
+#include "filelist/win/file_list_win.h"
 #include "app/win/mainwnd.h"
 #include "app/win/panes.h"
 #include "settings/win/settings_file.h"
@@ -58,6 +59,7 @@ void OnMainDestroy(HWND hwnd)
     DWORD error = 0;
     KillTimer(hwnd, 150);
     KillTimer(hwnd, 151);
+    FreeFileList();  // button pages, file list pages and the resource associations
     HFONT fonts[] = {hComboFont, hUiGothicFont, hSmallFont, hEntryFont};
     for (HFONT font : fonts)
         if (font && !DeleteObject(font))

@@ -5,6 +5,7 @@
 #include "app/win/panes.h"
 #include "doc/doc_messages.h"
 #include "filelist/win/file_list_hooks.h"
+#include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
 
 #include <cderr.h>
@@ -134,7 +135,9 @@ int OpenIntoPane(HWND pane, const char *szPath)
         }
         GetNameOfPath(szPath, szLabel, sizeof szLabel);
         RecordRcAssociation(szPath, szRc);
-        FileListAddFile(szPath, szRc, szLabel, -1);
+        // The file on show is parked first; when that fails its text stays.
+        if (!FileListAddFileChecked(szPath, szRc, szLabel, -1))
+            return 1;
         if (MySetFileOn(hMainWnd, pane, szPath))
             SetFullPath(szPath);
         return 1;
