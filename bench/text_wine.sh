@@ -36,5 +36,5 @@ long_drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/big.c" \
       text-colour-pass 850000 terminate | tee "$work/colour.log"
 echo "| measurement | figure |"
 echo "|---|---|"
-sed -n 's/.*ok text-colour-pass total_ms=\([0-9]*\) longest_gap_ms=\([0-9]*\) pairs=\([0-9]*\).*/| colouring: total | \1 ms |\n| colouring: longest stretch without answer or progress | \2 ms |\n| colouring: select + format pairs | \3 |/p' "$work/colour.log"
-sed -n 's/.*ok text-find-all-time ms=\([0-9]*\) rows=\([0-9]*\).*/| find-all, 998 hits in 1 MiB: command to filled list | \1 ms (\2 rows) |/p' "$work/find.log"
+sed -n 's/.*ok text-colour-pass total_ms=\([0-9]*\) longest_gap_ms=\([0-9]*\) pairs=\([0-9]*\).*/| colouring '"$size"' bytes: total | \1 ms |\n| colouring: longest stretch without answer or progress | \2 ms |\n| colouring: select + format pairs | \3 |/p' "$work/colour.log"
+sed -n 's/.*ok text-find-all-time ms=\([0-9]*\) rows=\([0-9]*\).*/| find-all, 998 hits in '"$size"' bytes: command to filled list | \1 ms (\2 rows) |/p' "$work/find.log"
