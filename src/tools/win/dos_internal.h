@@ -47,6 +47,11 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap);
 // input. FALSE when the input is closed or the write failed.
 BOOL WriteDosCommand(const char *szLine);
 
+// Sends the next waiting line when the interpreter has taken the last;
+// TRUE when none waits. The DOS window's timer DOS_INPUT_TIMER calls it.
+BOOL FlushDosInput(void);
+enum { DOS_INPUT_TIMER = 1 };
+
 // The order of ending: "exit" down the input, wait dwFirstWaitMs, close
 // our ends, wait dwSecondWaitMs more; an interpreter still running then is
 // terminated after a Yes to szQuestion, or without a question when

@@ -1,5 +1,7 @@
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <string>
 #include <vector>
 
 #include "app/win/globals.h"
@@ -12,6 +14,21 @@ DosProcess dosProcess;
 namespace {
 
 const DWORD kPipeSize = 4096;
+
+// Command lines wait here until the interpreter has taken the one before:
+// an interpreter that reads its input in blocks (Wine's cmd.exe does) and
+// then works on the first line only would lose the lines behind it. A
+// second handle on the input's read end tells whether the pipe is empty.
+HANDLE hInputPeek;
+std::deque<std::string> inputQueue;
+
+BOOL InputPipeEmpty(void)
+{
+    DWORD nAvail = 0;
+    if (!hInputPeek || !PeekNamedPipe(hInputPeek, NULL, 0, NULL, &nAvail, NULL))
+        return TRUE;
+    return nAvail == 0;
+}
 
 void CloseAndClear(HANDLE *handle)
 {
@@ -39,6 +56,8 @@ void ClosePipes(void)
     CloseAndClear(&dosProcess.hStdOutWr);
     CloseAndClear(&dosProcess.hStdErrRd);
     CloseAndClear(&dosProcess.hStdErrWr);
+    CloseAndClear(&hInputPeek);
+    inputQueue.clear();
 }
 
 } // namespace
@@ -79,6 +98,8 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
         return FALSE;
     }
     CloseAndClear(&dosProcess.pi.hThread);
+    DuplicateHandle(GetCurrentProcess(), dosProcess.hStdInRd, GetCurrentProcess(), &hInputPeek, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
     WaitForInputIdle(dosProcess.pi.hProcess, 2000);
     session->hProcess = dosProcess.pi.hProcess;
     session->hStdOut = dosProcess.hStdOutRd;
@@ -93,7 +114,23 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
     return TRUE;
 }
 
-/* WriteDosCommand: one command line down the interpreter's input. */
+/* FlushDosInput: the next waiting line into the pipe once the pipe is
+   empty. TRUE when no line waits any more. */
+BOOL FlushDosInput(void)
+{
+    while (!inputQueue.empty() && dosProcess.hStdInWr && InputPipeEmpty()) {
+        const std::string &bytes = inputQueue.front();
+        DWORD written = 0;
+        if (!WriteFile(dosProcess.hStdInWr, bytes.data(), (DWORD)bytes.size(), &written, NULL))
+            inputQueue.clear();
+        else
+            inputQueue.pop_front();
+    }
+    return inputQueue.empty();
+}
+
+/* WriteDosCommand: one command line for the interpreter's input, sent at
+   once or after the lines before it. */
 BOOL WriteDosCommand(const char *szLine)
 {
     SORA_ASSERT(dosProcess.hStdInWr != NULL);
@@ -101,8 +138,12 @@ BOOL WriteDosCommand(const char *szLine)
         return FALSE;
     std::vector<char> buf(std::strlen(szLine) + 4);
     size_t n = ComposeDosInput(szLine, buf.data(), buf.size());
-    DWORD written = 0;
-    return n > 0 && WriteFile(dosProcess.hStdInWr, buf.data(), (DWORD)n, &written, NULL) && written == n;
+    if (n == 0)
+        return FALSE;
+    inputQueue.emplace_back(buf.data(), n);
+    if (!FlushDosInput() && hStdDialog)
+        SetTimer(hStdDialog, DOS_INPUT_TIMER, 30, NULL);
+    return TRUE;
 }
 
 /* DosProcessRunning: the interpreter exists and has not ended. */
@@ -117,9 +158,17 @@ BOOL DosProcessRunning(void)
 void EndInterpreter(HWND owner, DWORD dwFirstWaitMs, DWORD dwSecondWaitMs, const char *szQuestion)
 {
     HANDLE hProcess = dosProcess.pi.hProcess;
+    // The lines still waiting go first, then "exit" as a line of its own.
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 2000 && hProcess &&
+                                       WaitForSingleObject(hProcess, 0) == WAIT_TIMEOUT;
+         Sleep(20))
+        if (FlushDosInput() && InputPipeEmpty())
+            break;
     if (dosProcess.hStdInWr) {
+        char szExit[16];
+        size_t n = ComposeDosInput("exit", szExit, sizeof szExit);
         DWORD written = 0;
-        WriteFile(dosProcess.hStdInWr, kDosExitInput, (DWORD)std::strlen(kDosExitInput) + 1, &written, NULL);
+        WriteFile(dosProcess.hStdInWr, szExit, (DWORD)n, &written, NULL);
     }
     if (hProcess)
         WaitForSingleObject(hProcess, dwFirstWaitMs);

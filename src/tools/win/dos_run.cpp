@@ -37,7 +37,10 @@ bool InterpreterBusy(void)
     PROCESSENTRY32 pe = {};
     pe.dwSize = sizeof pe;
     for (BOOL more = Process32First(snap, &pe); more && !bChild; more = Process32Next(snap, &pe))
-        bChild = pe.th32ParentProcessID == dosProcess.pi.dwProcessId && pe.th32ProcessID != dosProcess.pi.dwProcessId;
+        // The console host that the system gives the interpreter is no
+        // command of the user's.
+        bChild = pe.th32ParentProcessID == dosProcess.pi.dwProcessId &&
+                 pe.th32ProcessID != dosProcess.pi.dwProcessId && lstrcmpiA(pe.szExeFile, "conhost.exe") != 0;
     CloseHandle(snap);
     return bChild;
 }

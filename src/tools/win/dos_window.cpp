@@ -143,6 +143,7 @@ void OnClose(HWND hDlg)
 
 void OnDestroy(HWND hDlg)
 {
+    KillTimer(hDlg, DOS_INPUT_TIMER);
     Undock(hDlg);
     if (pDosSession) {
         InterlockedExchange(&pDosSession->bClosing, 1);
@@ -202,6 +203,10 @@ INT_PTR CALLBACK DosDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam
             return TRUE;
         }
         return FALSE;
+    case WM_TIMER:
+        if (wParam == DOS_INPUT_TIMER && FlushDosInput())
+            KillTimer(hDlg, DOS_INPUT_TIMER);
+        return TRUE;
     case DOSM_OUTPUT:
         OnOutput(hDlg);
         return TRUE;

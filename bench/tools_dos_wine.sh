@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# 10 MB of interpreter output: how long it takes to stream through the DOS
+# window (the reader's running total reaching the file size) against the
+# same "type" redirected to a file by cmd.exe, in the same run.
+# Usage: bench/tools_dos_wine.sh [BUILD_DIR]
+set -u
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$top/build/cross-x86_64}
+source "$top/scripts/wine-env"
+export SORA_WINEPREFIX="$build/wine-test"
+source "$top/scripts/wine-env"
+source "$top/scripts/wine-session"
+work=$(mktemp -d); mkdir -p "$work/mycfg"
+wine_session_start || exit 1
+trap 'wine_session_stop; rm -rf "$work"' EXIT
+cd "$work"
+printf 'int Add(int a, int b) { return a + b; }\r\n' > lib.cpp
+python3 - big.txt <<'PY'
+import sys
+line = b"0123456789abcdef0123456789abcdef0123456789abcdef0123456789abc\r\n"
+with open(sys.argv[1], "wb") as f:
+    f.write(line * (10 * 1024 * 1024 // len(line)))
+PY
+size=$(stat -c %s big.txt)
+lib="簡易スタティックライブラリ作成"
+"$SORA_WINE" "$build/tests/e2e/sora-driver.exe" launch "$build/src/app/exe/sora.exe" "$work" answer "設定ファイルなし" 6 waitmain \
+  command 200 file-dialog "ファイルを開く" "$work/lib.cpp" \
+  command 399 dlg-settext "$lib" 6163 "echo ready^x" dlg-settext "$lib" 6169 "echo %time%> t0.txt" \
+  dlg-click "$lib" 6165 dos-find 10000 dos-wait-text readyx 20000 \
+  dos-send "echo %time%> t1.txt" dos-send "type big.txt > copy.txt" dos-send "echo %time%> t2.txt" \
+  dos-send "echo file^done" dos-wait-text filedone 120000 \
+  dos-mark dos-send "type big.txt" dos-expect-growth "$size" $((size + 400)) 600000 \
+  close | grep -E '^(time|FAIL|ok dos-expect-growth)'
+cmp -s big.txt copy.txt || echo "copy differs"
+ms() { python3 -c "import sys; h,m,s=sys.argv[1].strip().replace(',', '.').split(':'); print(int((int(h)*3600+int(m)*60+float(s))*1000))" "$1"; }
+echo "cmd.exe redirect to a file: $(( $(ms "$(cat t2.txt)") - $(ms "$(cat t1.txt)") )) ms for $size bytes"
