@@ -5,7 +5,7 @@
 # Usage: bench/tools_dos_wine.sh [BUILD_DIR]
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$top/build/cross-x86_64}
+build=$(cd "${1:-$top/build/cross-x86_64}" && pwd)
 source "$top/scripts/wine-env"
 export SORA_WINEPREFIX="$build/wine-test"
 source "$top/scripts/wine-env"

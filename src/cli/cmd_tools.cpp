@@ -58,7 +58,7 @@ int RunMakefile(int argc, char **argv)
 {
     std::string target = OptionValue(argc, argv, "--target", "windows");
     MakefileState state = {OptionValue(argc, argv, "--source", ""), OptionValue(argc, argv, "--rc", ""),
-                           TARGET_WINDOWS, HasFlag(argc, argv, "--mt")};
+                           TARGET_WINDOWS, HasFlag(argc, argv, "--mt"), nullptr};
     if (target == "console")
         state.target = TARGET_CONSOLE;
     else if (target == "dll")

@@ -11,7 +11,7 @@ namespace {
 
 std::string Makefile(const char *szSource, const char *szRc, MakefileTarget target, bool bMt)
 {
-    MakefileState state = {szSource, szRc, target, bMt};
+    MakefileState state = {szSource, szRc, target, bMt, nullptr};
     char out[MAKEFILE_TEXT_MAX];
     EXPECT_EQ(BuildMakefileText(&state, out, sizeof(out)), TOOLS_OK);
     return out;
@@ -51,6 +51,18 @@ TEST(MakefileText, MatchesTheGoldenFiles)
               ReadGolden("makefile_dll.txt"));
 }
 
+// The window layer hands over the template of its string table; a template
+// with too few placeholders is refused, not half filled.
+TEST(MakefileText, FillsTheTemplateItIsGiven)
+{
+    MakefileState state = {"C:\\src\\a.cpp", "", TARGET_DLL, true, "S=INSERTION R=INSERTION T=INSERTION O=INSERTION"};
+    char out[MAKEFILE_TEXT_MAX];
+    ASSERT_EQ(BuildMakefileText(&state, out, sizeof(out)), TOOLS_OK);
+    EXPECT_STREQ(out, "S=C:\\src\\a.cpp R=C:\\src\\a.rc T=a.exe O=-tWD -tWM");
+    state.szTemplate = "S=INSERTION";
+    EXPECT_EQ(BuildMakefileText(&state, out, sizeof(out)), TOOLS_NO_FIT);
+}
+
 TEST(MakefileText, OptionsAndRefusals)
 {
     char options[16];
@@ -60,7 +72,7 @@ TEST(MakefileText, OptionsAndRefusals)
     EXPECT_STREQ(options, "-tWD -tWM");
 
     std::string longPath = "C:\\" + std::string(300, 'a') + ".cpp";
-    MakefileState state = {longPath.c_str(), "", TARGET_WINDOWS, false};
+    MakefileState state = {longPath.c_str(), "", TARGET_WINDOWS, false, nullptr};
     char out[MAKEFILE_TEXT_MAX];
     EXPECT_EQ(BuildMakefileText(&state, out, sizeof(out)), TOOLS_TOO_LONG);
     state.szSourcePath = "C:\\a\"b.cpp";
