@@ -25,12 +25,12 @@ size=$(stat -c %s big.txt)
 lib="簡易スタティックライブラリ作成"
 "$SORA_WINE" "$build/tests/e2e/sora-driver.exe" launch "$build/src/app/exe/sora.exe" "$work" answer "設定ファイルなし" 6 waitmain \
   command 200 file-dialog "ファイルを開く" "$work/lib.cpp" \
-  command 399 dlg-settext "$lib" 6163 "echo ready^x" dlg-settext "$lib" 6169 "echo %time%> t0.txt" \
-  dlg-click "$lib" 6165 dos-find 10000 dos-wait-text readyx 20000 \
-  dos-send "echo %time%> t1.txt" dos-send "type big.txt > copy.txt" dos-send "echo %time%> t2.txt" \
+  command 399 dlg-settext "$lib" 6163 "echo ready^x" dlg-settext "$lib" 6169 "echo set^up" \
+  dlg-click "$lib" 6165 dos-find 10000 dos-wait-text setup 20000 \
+  dos-send "type big.txt > copy.txt" \
   dos-send "echo file^done" dos-wait-text filedone 120000 \
   dos-mark dos-send "type big.txt" dos-expect-growth "$size" $((size + 400)) 600000 \
-  close | grep -E '^(time|FAIL|ok dos-expect-growth)'
+  close | grep -E '^(time|FAIL|ok dos-expect-growth)' | sed -n '2,$p'
 cmp -s big.txt copy.txt || echo "copy differs"
-ms() { python3 -c "import sys; h,m,s=sys.argv[1].strip().replace(',', '.').split(':'); print(int((int(h)*3600+int(m)*60+float(s))*1000))" "$1"; }
-echo "cmd.exe redirect to a file: $(( $(ms "$(cat t2.txt)") - $(ms "$(cat t1.txt)") )) ms for $size bytes"
+# The first "time" is cmd.exe writing the file (until the line after it
+# answers), the second the stream through the DOS window.

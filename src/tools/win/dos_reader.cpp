@@ -86,7 +86,7 @@ unsigned __stdcall ReaderThread(void *param)
     DosChunkCarry carryOut = {0, false}, carryErr = {0, false};
     QueueText(session, "しばらくお待ちください\r\n");
     size_t nLastRead = 0;
-    DWORD dwPause = 0;
+    unsigned nQuiet = 0;
     bool bEnded = false;
     for (;;) {
         size_t nOut = Pump(session, session->hStdOut, &carryOut, buf, out);
@@ -101,11 +101,15 @@ unsigned __stdcall ReaderThread(void *param)
             break;
         }
         if (nOut || nErr) {
-            dwPause = 0;
+            nQuiet = 0;
         } else {
-            // Quiet: wait a little longer each time, up to the poll period,
-            // so a stream that pauses briefly is still read at once.
-            dwPause = dwPause == 0 ? 1 : (dwPause * 2 > kPollMaxMs ? kPollMaxMs : dwPause * 2);
+            // Quiet: poll at once for a while, so that a stream that pauses
+            // between two writes is read without delay, then wait longer
+            // each time up to the poll period.
+            ++nQuiet;
+            DWORD dwPause = nQuiet < 50 ? 1 : (nQuiet - 50 < 8 ? (DWORD)1 << (nQuiet - 50) : kPollMaxMs);
+            if (dwPause > kPollMaxMs)
+                dwPause = kPollMaxMs;
             if (WaitForSingleObject(session->hProcess, dwPause) == WAIT_OBJECT_0) {
                 bEnded = true;
                 break;
