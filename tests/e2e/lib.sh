@@ -20,9 +20,16 @@ finish() {
 }
 trap finish EXIT
 
-# drive STEPS...: runs the driver in the test's folder.
+# drive STEPS...: runs the driver in the test's folder. Its output goes
+# through a file: programs that the editor starts (file dialogs, the shell)
+# may live on in the session and must not hold the test's own output open.
 drive() {
-  (cd "$work" && timeout -k 5 240 "$SORA_WINE" "$SORA_DRIVER" "$@")
+  local out="$work/.drive.$$.$RANDOM"
+  (cd "$work" && timeout -k 5 240 "$SORA_WINE" "$SORA_DRIVER" "$@") > "$out" 2>&1 </dev/null
+  local rc=$?
+  cat "$out"
+  rm -f "$out"
+  return $rc
 }
 
 # screenshot NAME: the whole Xvfb screen into the test's folder.
