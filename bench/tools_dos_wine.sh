@@ -23,7 +23,7 @@ with open(sys.argv[1], "wb") as f:
 PY
 size=$(stat -c %s big.txt)
 lib="簡易スタティックライブラリ作成"
-"$SORA_WINE" "$build/tests/e2e/sora-driver.exe" launch "$build/src/app/exe/sora.exe" "$work" answer "設定ファイルなし" 6 waitmain \
+"$SORA_WINE" "$build/tests/e2e/sora-driver.exe" launch "$build/src/app/exe/sora.exe" "$work" maybe-answer "設定ファイルなし" 6 5000 waitmain \
   command 200 file-dialog "ファイルを開く" "$work/lib.cpp" \
   command 399 dlg-settext "$lib" 6163 "echo ready^x" dlg-settext "$lib" 6169 "echo set^up" \
   dlg-click "$lib" 6165 dos-find 10000 dos-wait-text setup 20000 \

@@ -16,7 +16,7 @@ printf '#include <windows.h>\r\n// 表示ソース能 WinMain(\r\nint WINAPI Win
   | cp932 > "$work/表示 dir/ソース.cpp"
 printf 'int Add(int a, int b) { return a + b; }\r\n' > "$work/表示 dir/add.cpp"
 lib="簡易スタティックライブラリ作成"
-drive launch "$SORA_EXE" "$work" answer "設定ファイルなし" 6 waitmain \
+drive launch "$SORA_EXE" "$work" maybe-answer "設定ファイルなし" 6 5000 waitmain \
       command 200 file-dialog "ファイルを開く" "$work/表示 dir/ソース.cpp" \
       command 399 dlg-settext "$lib" 6163 "set PATH=$(winpath "$work/stand");%PATH%" \
       dlg-settext "$lib" 6169 "echo path^set" dlg-click "$lib" 6165 \

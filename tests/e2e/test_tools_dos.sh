@@ -20,7 +20,7 @@ with open(sys.argv[1], "wb") as f:
 PY
 size=$(stat -c %s "$work/src dir/big.txt")
 lib="簡易スタティックライブラリ作成"
-drive launch "$SORA_EXE" "$work" answer "設定ファイルなし" 6 waitmain \
+drive launch "$SORA_EXE" "$work" maybe-answer "設定ファイルなし" 6 5000 waitmain \
       command 200 file-dialog "ファイルを開く" "$work/src dir/lib.cpp" \
       command 399 dlg-expect-text "$lib" 6163 'bcc32 -c "lib.cpp"' \
       dlg-expect-text "$lib" 6169 'tlib "lib" -+"lib"' \

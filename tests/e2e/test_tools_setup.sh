@@ -26,7 +26,7 @@ write_item() {  # the preview of one row's button: preview, write, Yes, OK
 # The running PATH names the BIN folder, so the start-up file counts as in
 # effect once it sets PATH.
 export WINEPATH='C:\BORLAND\BCC55\BIN'
-drive launch "$SORA_EXE" "$work" answer "設定ファイルなし" 6 waitmain \
+drive launch "$SORA_EXE" "$work" maybe-answer "設定ファイルなし" 6 5000 waitmain \
       dlg-expect-text "$title" 6623 "設定" $(write_item 6623) \
       $(write_item 6624) \
       $(write_item 6621) \
