@@ -27,8 +27,8 @@ size_t SkipArgument(const std::string &s, size_t p)
         while (p < s.size() && !IsSep(s[p]) && !IsOperator(s[p]))
             p += cp932::CharLength(s.data() + p, s.data() + s.size());
         size_t q = p;
-        while (q < s.size() && (s[q] == ' ' || s[q] == '\t'))
-            q++;
+        while (q < s.size() && (s[q] == ' ' || s[q] == '\t' || s[q] == '\r' || s[q] == '\n'))
+            q++; // an expression may go on after a line break with its operator
         if (q < s.size() && IsOperator(s[q])) {
             q++;
             while (q < s.size() && IsSep(s[q]) && s[q] != ',')

@@ -125,8 +125,8 @@ static void GenerateScript(HWND dlg)
             columns[k].push_back(ComboEntry(combo, i));
     }
     std::string script = BuildMenuScript(columns, "USERSMENU");
-    AppendToPane(hSubEdit1, script, IsDlgButtonChecked(dlg, IDC_MENU_ATSTART) == BST_CHECKED);
     PressPaneToggleIfNeeded();
+    AppendToPane(hSubEdit1, script, IsDlgButtonChecked(dlg, IDC_MENU_ATSTART) == BST_CHECKED);
 }
 
 static void OnInitMenuDesigner(HWND dlg)

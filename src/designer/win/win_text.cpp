@@ -97,8 +97,11 @@ void PlaceWindow(HWND hwnd, HWND ref, const char *where)
 /* PressPaneToggleIfNeeded: shows the resource pane through its toolbar toggle. */
 void PressPaneToggleIfNeeded()
 {
-    if (hToolbar && !SendMessageA(hToolbar, TB_ISBUTTONCHECKED, IDM_PANESWITCH, 0) && hMainWnd)
+    if (hToolbar && !SendMessageA(hToolbar, TB_ISBUTTONCHECKED, IDM_PANESWITCH, 0) && hMainWnd) {
+        // the switch reads the button's state, as after a click on it
+        SendMessageA(hToolbar, TB_CHECKBUTTON, IDM_PANESWITCH, MAKELONG(TRUE, 0));
         SendMessageA(hMainWnd, WM_COMMAND, IDM_PANESWITCH, 0);
+    }
 }
 
 /* AppendToPane: inserts a text at the start or the end of a pane, replacing nothing. */

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The dialog designer end to end: draw a button, an edit and a static on the
+# design dialog, move one, widen one, align two, set a style flag, output the
+# script into the resource pane (it compiles with windres and holds those
+# controls), preview it from the pane's dialog list, customise it: delete a
+# control, write the change back, and find the old text in backup.rc.
+source "$(dirname "$0")/lib.sh"
+mkdir -p "$work/mycfg"
+here=$(cd "$(dirname "$0")" && pwd)
+PANEL="ダイアログ・リソーススクリプト作成"
+compile() { # compile NAME: the saved pane text through windres, listed by designer_res.py
+  iconv -f CP932 -t UTF-8 "$work/$1.cp932" > "$work/$1.rc" || return 1
+  { printf '#include <windows.h>\n#pragma code_page(65001)\n'; cat "$work/$1.rc"; } > "$work/$1_full.rc"
+  i686-w64-mingw32-windres -c 65001 -O res "$work/$1_full.rc" "$work/$1.res" || return 1
+  python3 "$here/designer_res.py" "$work/$1.res" > "$work/$1.txt"
+}
+drive launch "$SORA_EXE" "$work" waitmain \
+      command 402 dsg-window "$PANEL" dsg-settext 7195 DESIGN dsg-settext 7196 9 dsg-command 7180 \
+      dsg-window DESIGN \
+      dsg-draw 10 10 90 34 410 \
+      dsg-draw 14 50 134 72 421 \
+      dsg-draw 16 90 100 106 420 \
+      dsg-pick 20 95 dsg-mouse 512 70 125 dsg-mouse 513 70 125 \
+      dsg-command3 469 466 0 dsg-window "微調整" \
+      dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 \
+      dsg-window "$PANEL" dsg-command 7184 \
+      dsg-window DESIGN dsg-command3 469 460 1 dsg-window "スタイルフラグの選択" dsg-check 473 ES_MULTILINE 1 \
+      dsg-window "$PANEL" dsg-command 7181 \
+      || exit 1
+screenshot designer
+drive waitclass Sora_EditorClass dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 save-pane 5002 "$work/drawn.cp932" \
+      dsg-command 7186 answer "確認" 6 dsg-command 2 \
+      command 219 dsg-window "ダイアログリソースの列挙" dsg-select-row 7381 0 \
+      dsg-window DESIGN dsg-expect-children 3 || exit 1
+screenshot preview
+compile drawn || { echo "FAIL drawn script does not compile"; exit 1; }
+cat "$work/drawn.txt"
+python3 - "$work/drawn.txt" <<'PY' || exit 1
+import sys
+rows = [l.split() for l in open(sys.argv[1])]
+ctl = [r for r in rows if r[0] == 'CONTROL']
+assert [r for r in rows if r[0] == 'DIALOG'][0][1:] == ['USERSDIALOG', '3'], rows
+cls = [c[1] for c in ctl]
+ids = [int(c[2]) for c in ctl]
+x = [int(c[3]) for c in ctl]; y = [int(c[4]) for c in ctl]; cx = [int(c[5]) for c in ctl]
+assert cls == ['BUTTON', 'EDIT', 'STATIC'], cls
+assert ids == [101, 102, 103], ids
+assert y[0] < y[1] < y[2], y                   # ordered by top edge; the static moved down
+assert x[0] == x[1], x                         # the edit aligned on the button
+assert x[2] > x[1] + 10, x                     # the static moved right, too far to align
+assert int(ctl[1][7], 16) & 0x4, ctl[1]        # ES_MULTILINE chosen in the flag dialog
+assert cx[0] > 0 and cx[1] > cx[0], cx
+print('OK drawn dialog')
+PY
+# Customise the dialog from the pane: delete the button and write the change back.
+drive waitclass Sora_EditorClass dsg-window "ダイアログリソースの列挙" dsg-command 7384 dsg-window DESIGN \
+      dsg-command3 469 467 0 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
+      save-pane 5002 "$work/custom.cp932" dsg-command 2 close || exit 1
+screenshot after
+compile custom || { echo "FAIL customised script does not compile"; exit 1; }
+cat "$work/custom.txt"
+grep -q '^DIALOG USERSDIALOG 2$' "$work/custom.txt" || { echo "FAIL the deleted control is still there"; exit 1; }
+grep -q '^CONTROL BUTTON' "$work/custom.txt" && { echo "FAIL the button was not deleted"; exit 1; }
+grep -q '//CONTROL' "$work/custom.rc" || { echo "FAIL no commented-out statement"; exit 1; }
+iconv -f CP932 -t UTF-8 "$work/mycfg/backup.rc" | grep -q 'save backup "USERSDIALOG"' || { echo "FAIL backup.rc"; exit 1; }
+grep -q 'IDC_BUTTON1' "$work/mycfg/backup.rc" || { echo "FAIL backup.rc lacks the old text"; exit 1; }
+echo "OK designer dialog"
