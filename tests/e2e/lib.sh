@@ -15,6 +15,13 @@ fi
 finish() {
   local rc=$?
   [ $rc -ne 0 ] && [ -n "${DISPLAY:-}" ] && import -display "$DISPLAY" -window root "$work/failure.png" 2>/dev/null
+  # Copies of the editor this test started and left running would disturb
+  # the next test of the session (instance numbers, files of the workspace).
+  if [ -f "$work/sora-editor.pids" ]; then
+    local pid
+    for pid in $(cat "$work/sora-editor.pids"); do drive kill-pid "$pid" >/dev/null 2>&1; done
+    rm -f "$work/sora-editor.pids"
+  fi
   if [ -n "${SORA_WINESERVER_PID:-}" ] && [ "$own_session" = 1 ]; then wine_session_stop; fi
   exit $rc
 }

@@ -31,10 +31,11 @@ drive waitclass Sora_EditorClass \
       expect-title "[copy.cpp]  (FileSize 11byte,TextSize(detected) 11byte)" || exit 1
 echo "ok two dropped files open nothing"
 
-# A read-only target: the old file stays, and so does the modified flag.
+# A read-only target (back on the first listed file): the old file stays,
+# and so does the modified flag.
 chmod 444 "$src"
 drive waitclass Sora_EditorClass \
-      drop 5001 1 "$src" replace-sel 5001 "lost?" \
+      command 8500 replace-sel 5001 "lost?" \
       command 202 answer "Error" 1 expect-modified 5001 1 || exit 1
 printf 'changed\r\n表' | cp932 | cmp - "$src" || { echo "FAIL: failed overwrite changed the file"; exit 1; }
 echo "ok failed overwrite keeps the file and the flag"
