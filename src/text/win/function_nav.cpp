@@ -6,6 +6,7 @@
 #include "text/function_list.h"
 #include "text/win/pane_select.h"
 #include "text/win/text_caps.h"
+#include "text/win/modeless_once.h"
 
 #include <richedit.h>
 #include <string>
@@ -125,16 +126,7 @@ INT_PTR CALLBACK FunctionListProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
 
 void ShowFunctionList(HWND mainWnd)
 {
-    if (hListDlg && IsWindow(hListDlg)) {
-        ShowWindow(hListDlg, SW_SHOWNORMAL);
-        return;
-    }
-    hListDlg = CreateDialogParamA(hInst, "LISTDLG", mainWnd, FunctionListProc, 0);
-    if (!hListDlg) {
-        MessageBoxA(mainWnd, "関数一覧のダイアログを作れませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    ShowWindow(hListDlg, SW_SHOWNORMAL);
+    ShowModelessOnce(&hListDlg, "LISTDLG", mainWnd, FunctionListProc, "関数一覧のダイアログを作れませんでした。");
 }
 
 void NextFunction(HWND pane)

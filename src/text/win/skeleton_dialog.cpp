@@ -4,6 +4,7 @@
 #include "app/win/pane_text.h"
 #include "resource_ids.h"
 #include "text/skeleton.h"
+#include "text/win/modeless_once.h"
 
 #include <richedit.h>
 #include <string>
@@ -150,14 +151,5 @@ INT_PTR CALLBACK SkeletonDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM)
 
 void ShowSkeletonDialog(HWND mainWnd)
 {
-    if (hMakeDlgS && IsWindow(hMakeDlgS)) {
-        ShowWindow(hMakeDlgS, SW_SHOWNORMAL);
-        return;
-    }
-    hMakeDlgS = CreateDialogParamA(hInst, "MAKEDLGS", mainWnd, SkeletonDialogProc, 0);
-    if (!hMakeDlgS) {
-        MessageBoxA(mainWnd, "スケルトン作成のダイアログを作れませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    ShowWindow(hMakeDlgS, SW_SHOWNORMAL);
+    ShowModelessOnce(&hMakeDlgS, "MAKEDLGS", mainWnd, SkeletonDialogProc, "スケルトン作成のダイアログを作れませんでした。");
 }

@@ -1,0 +1,15 @@
+#include "text/win/modeless_once.h"
+
+#include "app/win/globals.h"
+
+void ShowModelessOnce(HWND *handle, const char *szTemplate, HWND owner, DLGPROC proc, const char *failText)
+{
+    if (!*handle || !IsWindow(*handle)) {
+        *handle = CreateDialogParamA(hInst, szTemplate, owner, proc, 0);
+        if (!*handle) {
+            MessageBoxA(owner, failText, "エラー", MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+    }
+    ShowWindow(*handle, SW_SHOWNORMAL);
+}
