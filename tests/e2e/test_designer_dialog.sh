@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The dialog designer end to end: draw a button, an edit and a static on the
-# design dialog, move one, widen one, align two, set a style flag, output the
-# script into the resource pane (it compiles with windres and holds those
-# controls), preview it from the pane's dialog list, customise it: delete a
+# design dialog, move one, widen one by the fine adjustment and by the size
+# box, align two, set a style flag, output the script into the resource pane
+# (it compiles with windres and holds those controls), preview it from the pane's dialog list, customise it: delete a
 # control, write the change back, and find the old text in backup.rc.
 source "$(dirname "$0")/lib.sh"
 mkdir -p "$work/mycfg"
@@ -23,6 +23,7 @@ drive launch "$SORA_EXE" "$work" waitmain \
       dsg-pick 20 95 dsg-mouse 512 70 125 dsg-mouse 513 70 125 \
       dsg-command3 469 466 0 dsg-window "微調整" \
       dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 \
+      dsg-window DESIGN dsg-command3 469 462 0 dsg-sizebox 60 20 \
       dsg-window "$PANEL" dsg-command 7184 \
       dsg-window DESIGN dsg-command3 469 460 1 dsg-window "スタイルフラグの選択" dsg-check 473 ES_MULTILINE 1 \
       dsg-window "$PANEL" dsg-command 7181 \
@@ -49,7 +50,11 @@ assert y[0] < y[1] < y[2], y                   # ordered by top edge; the static
 assert x[0] == x[1], x                         # the edit aligned on the button
 assert x[2] > x[1] + 10, x                     # the static moved right, too far to align
 assert int(ctl[1][7], 16) & 0x4, ctl[1]        # ES_MULTILINE chosen in the flag dialog
-assert cx[0] > 0 and cx[1] > cx[0], cx
+cy = [int(c[6]) for c in ctl]
+# The button: 80 x 24 pixels drawn, 4 wider by the fine adjustment, 60 x 20 more by
+# the size box; the edit 120 x 22 (dialog units round down).
+assert abs(cx[0] * 120 - cx[1] * 144) <= 120 + 144, cx
+assert abs(cy[0] * 22 - cy[1] * 44) <= 22 + 44, cy
 print('OK drawn dialog')
 PY
 # Customise the dialog from the pane: delete the button and write the change back.

@@ -66,6 +66,13 @@ BOOL RefreshRecordRect(int index);
 void RestyleControl(int index, DWORD style);
 HFONT DesignFont();
 
+// Size box
+HWND CreateSizeBox(HWND design);
+BOOL ReleaseSizeBox();
+void ShowSizeBoxOn(HWND target);
+void ReturnSizeBox();
+BOOL SizeBoxIsUnder(POINT ptDesign);
+
 // Script output
 void WriteDialogScript(HWND panel);
 void UpdateCustomisedScript(HWND panel);

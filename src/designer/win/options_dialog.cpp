@@ -246,8 +246,7 @@ static void OnFrameToggle(HWND dlg)
     BOOL pressed = IsDlgButtonChecked(dlg, IDC_OPT_FRAME) == BST_CHECKED;
     SetDlgItemTextA(dlg, IDC_OPT_FRAMELABEL, pressed ? "実際" : "作業");
     bGridOn = FALSE;
-    if (hSizeBox)
-        ShowWindow(hSizeBox, SW_HIDE);
+    ReturnSizeBox();
     for (int i = 0; i < Icount; i++) {
         const Ctrldata &c = Ctrls[i];
         if (!IsLiveRecord(c) || !strcmp(c.szClass, "EDIT") || !strcmp(c.szClass, "COMBOBOX") ||
@@ -305,13 +304,9 @@ static INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
         case IDC_OPT_FRAMESIZE:
             if (hSizeBox && hDesignDlg) {
                 if (IsWindowVisible(hSizeBox))
-                    ShowWindow(hSizeBox, SW_HIDE);
-                else {
-                    RECT r;
-                    GetClientRect(hDesignDlg, &r);
-                    SetParent(hSizeBox, hDesignDlg);
-                    SetWindowPos(hSizeBox, HWND_TOP, r.right - 16, r.bottom - 16, 16, 16, SWP_SHOWWINDOW);
-                }
+                    ReturnSizeBox();
+                else
+                    ShowSizeBoxOn(hDesignDlg);
             }
             break;
         case IDC_OPT_PANEL:

@@ -140,6 +140,8 @@ void StopDesigning(HWND panel, BOOL ask)
     if (ask && !bCustomise &&
         MessageBoxA(panel, "作成作業を中止します。よろしいですか？", "確認", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
+    ReturnSizeBox();
+    ReleaseSizeBox();
     if (hFlagDlg && IsWindow(hFlagDlg)) DestroyWindow(hFlagDlg);
     if (hFineDlg && IsWindow(hFineDlg)) DestroyWindow(hFineDlg);
     if (hOptDlg && IsWindow(hOptDlg)) DestroyWindow(hOptDlg);

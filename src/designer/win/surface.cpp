@@ -200,6 +200,8 @@ static void OnParentNotify(HWND hwnd, WPARAM wp, LPARAM lp)
 {
     UINT event = LOWORD(wp);
     POINT pt = {(short)LOWORD(lp), (short)HIWORD(lp)};
+    if (SizeBoxIsUnder(pt))
+        return; // the size box takes this press itself
     if (event == WM_LBUTTONDOWN && op == OP_NONE) {
         HWND child = ChildAt(pt);
         if (child)
@@ -228,8 +230,7 @@ static void OnLButtonDown(HWND hwnd, LPARAM lp)
         BeginMove(hwnd, child, pt);
         return;
     }
-    if (hSizeBox)
-        ShowWindow(hSizeBox, SW_HIDE);
+    ReturnSizeBox();
     op = OP_DRAWING;
     ptStart = ptLast = pt;
     SetCapture(hwnd);
@@ -286,6 +287,7 @@ static void OnSize(HWND hwnd)
     }
     if (hOptDlg)
         PlaceWindow(hOptDlg, hwnd, "top");
+    ReturnSizeBox();
 }
 
 /* Set-up: font, grid, size for the record's client area, place beside the panel, size box. */
@@ -314,8 +316,7 @@ static void OnInitDesign(HWND hwnd)
     GetWindowRect(hMakeDlgD, &panel);
     SetWindowPos(hwnd, NULL, panel.right + dlgData.x, panel.top + dlgData.y, rc.right - rc.left, rc.bottom - rc.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    hSizeBox = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_SIZEBOX, 0, 0, 16, 16, hwnd,
-                               (HMENU)(INT_PTR)IDC_DSG_SIZEBOX, hInst, NULL);
+    hSizeBox = CreateSizeBox(hwnd);
 }
 
 /* Commands of the design dialog and of its control menus. */
@@ -342,6 +343,9 @@ static void OnDesignCommand(HWND hwnd, UINT id, UINT code, LPARAM lp)
             AskControlText(nSelected);
         break;
     case IDM_CTL_SIZE:
+        if (nSelected >= 0 && op == OP_NONE)
+            ShowSizeBoxOn((HWND)Ctrls[nSelected].hwnd);
+        break;
     case IDM_CTL_FINE:
         if (nSelected >= 0 && !(hFineDlg && IsWindow(hFineDlg)))
             hFineDlg = CreateFineDialog(nSelected);

@@ -144,10 +144,7 @@ void DeleteRecord(int index)
 {
     if (index < 0 || index >= Icount)
         return;
-    if (hSizeBox) {
-        ShowWindow(hSizeBox, SW_HIDE);
-        SetParent(hSizeBox, hDesignDlg);
-    }
+    ReturnSizeBox();
     Ctrldata &c = Ctrls[index];
     if (bCustomise && strncmp(c.szIdent, kUnnamedMark, 2) != 0) {
         if (strncmp(c.szIdent, kDeletedMark, 2) != 0) {
@@ -221,6 +218,7 @@ void RestyleControl(int index, DWORD style)
         }
         if (DesignFont())
             SendMessageA(n, WM_SETFONT, (WPARAM)DesignFont(), TRUE);
+        ReturnSizeBox(); // it may lie on the old window
         DestroyWindow(w);
         c.hwnd = n;
     } else {

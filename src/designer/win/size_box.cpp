@@ -1,0 +1,146 @@
+// The size box of the design dialog: laid over a control (or the design
+// dialog's corner), a press on it starts the system's sizing loop for that
+// window; the control's new rectangle goes into its record afterwards.
+#include "designer/win/designer_win.h"
+
+#include "app/win/globals.h"
+
+static WNDPROC pfnSizeBoxProc;   // the scroll bar's own procedure
+static WNDPROC pfnSizedProc;     // the procedure of the control being sized
+static HWND hSized;              // the control being sized, or NULL
+
+/* The record of a window on the design dialog, or -1. */
+static int RecordOfSized(HWND hwnd)
+{
+    for (int i = 0; i < Icount; i++)
+        if ((HWND)Ctrls[i].hwnd == hwnd)
+            return i;
+    return -1;
+}
+
+/* Ends the subclassing of the sized control, once. */
+static void UnhookSized()
+{
+    if (hSized && pfnSizedProc && IsWindow(hSized))
+        SetWindowLongPtrA(hSized, GWLP_WNDPROC, (LONG_PTR)pfnSizedProc);
+    hSized = NULL;
+    pfnSizedProc = NULL;
+}
+
+/* The control while it is sized: a small least size, and its rectangle kept at the end. */
+static LRESULT CALLBACK SizedControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    WNDPROC old = pfnSizedProc;
+    if (msg == WM_GETMINMAXINFO) {
+        LRESULT r = CallWindowProcA(old, hwnd, msg, wp, lp);
+        MINMAXINFO *mm = (MINMAXINFO *)lp;
+        mm->ptMinTrackSize.x = gridpixelX > 0 ? gridpixelX : 4;
+        mm->ptMinTrackSize.y = gridpixelY > 0 ? gridpixelY / 2 : 4;
+        return r;
+    }
+    if (msg == WM_EXITSIZEMOVE) {
+        LRESULT r = CallWindowProcA(old, hwnd, msg, wp, lp);
+        int index = RecordOfSized(hwnd);
+        if (index >= 0)
+            RefreshRecordRect(index);
+        // Setting the text again repaints the control in its new size.
+        int len = GetWindowTextLengthA(hwnd);
+        std::string text(len + 1, '\0');
+        GetWindowTextA(hwnd, &text[0], len + 1);
+        SetWindowTextA(hwnd, text.c_str());
+        UnhookSized();
+        RefreshControlList();
+        return r;
+    }
+    return CallWindowProcA(old, hwnd, msg, wp, lp);
+}
+
+/* A press hides the box and sizes the window beneath it by its bottom-right corner. */
+static void StartSizing(HWND box, LPARAM lp)
+{
+    HWND target = GetParent(box);
+    ShowWindow(box, SW_HIDE);
+    if (!target)
+        return;
+    if (target != hDesignDlg && RecordOfSized(target) >= 0) {
+        UnhookSized();
+        pfnSizedProc = (WNDPROC)SetWindowLongPtrA(target, GWLP_WNDPROC, (LONG_PTR)SizedControlProc);
+        if (pfnSizedProc)
+            hSized = target;
+    }
+    POINT pt = {(short)LOWORD(lp), (short)HIWORD(lp)};
+    ClientToScreen(box, &pt);
+    // The loop runs inside this call and ends with the button's release.
+    SendMessageA(target, WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, MAKELPARAM(pt.x, pt.y));
+    UnhookSized(); // also when the loop did not start
+    ReturnSizeBox();
+}
+
+static LRESULT CALLBACK SizeBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_LBUTTONDOWN) {
+        StartSizing(hwnd, lp);
+        return 0;
+    }
+    return CallWindowProcA(pfnSizeBoxProc, hwnd, msg, wp, lp);
+}
+
+/* CreateSizeBox: the hidden size box of the design dialog, subclassed. */
+HWND CreateSizeBox(HWND design)
+{
+    HWND box = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_SIZEBOX, 0, 0, 16, 16, design,
+                               (HMENU)(INT_PTR)IDC_DSG_SIZEBOX, hInst, NULL);
+    if (!box)
+        return NULL;
+    pfnSizeBoxProc = (WNDPROC)SetWindowLongPtrA(box, GWLP_WNDPROC, (LONG_PTR)SizeBoxProc);
+    return box;
+}
+
+/* ReleaseSizeBox: the size box's own procedure back; reports a failure. */
+BOOL ReleaseSizeBox()
+{
+    UnhookSized();
+    if (!hSizeBox || !IsWindow(hSizeBox) || !pfnSizeBoxProc)
+        return TRUE;
+    if (!SetWindowLongPtrA(hSizeBox, GWLP_WNDPROC, (LONG_PTR)pfnSizeBoxProc)) {
+        MessageBoxA(hMakeDlgD, "サイズボックス、サブクラス化解除失敗", "Error", MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    pfnSizeBoxProc = NULL;
+    return TRUE;
+}
+
+/* ShowSizeBoxOn: over the whole of a control, or in the design dialog's bottom-right corner. */
+void ShowSizeBoxOn(HWND target)
+{
+    if (!hSizeBox || !target)
+        return;
+    RECT r;
+    GetClientRect(target, &r);
+    SetParent(hSizeBox, target);
+    if (target == hDesignDlg)
+        SetWindowPos(hSizeBox, HWND_TOP, r.right - 16, r.bottom - 16, 16, 16, SWP_SHOWWINDOW);
+    else
+        SetWindowPos(hSizeBox, HWND_TOP, 0, 0, r.right, r.bottom, SWP_SHOWWINDOW);
+}
+
+/* ReturnSizeBox: hidden and back on the design dialog (before its control goes). */
+void ReturnSizeBox()
+{
+    if (!hSizeBox || !IsWindow(hSizeBox))
+        return;
+    ShowWindow(hSizeBox, SW_HIDE);
+    if (hDesignDlg && GetParent(hSizeBox) != hDesignDlg)
+        SetParent(hSizeBox, hDesignDlg);
+}
+
+/* SizeBoxIsUnder: whether the visible size box covers a point of the design dialog. */
+BOOL SizeBoxIsUnder(POINT ptDesign)
+{
+    if (!hSizeBox || !IsWindowVisible(hSizeBox))
+        return FALSE;
+    RECT r;
+    GetWindowRect(hSizeBox, &r);
+    MapWindowPoints(NULL, hDesignDlg, (POINT *)&r, 2);
+    return PtInRect(&r, ptDesign);
+}
