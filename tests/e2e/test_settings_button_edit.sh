@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Editing and deleting user buttons through their pop-up menu (a real right
+# click, the menu picked by keys): the property sheet renames an insertion
+# button and gives it a new text, which the next press inserts; a position
+# button gets a new position; "削除" takes "End" off the bar. The layout is
+# kept as the user-defined one ("ubuttons.cfg"), and the next start shows
+# the edited buttons without the deleted one.
+source "$(dirname "$0")/lib.sh"
+tool=${SORA_TOOL:-$SORA_ROOT/build/native/src/cli/sora-tool}
+[ -x "$tool" ] || { echo "no sora-tool at $tool (set SORA_TOOL)"; exit 1; }
+fail() { drive waitclass Sora_EditorClass terminate > /dev/null 2>&1; exit 1; }
+mkdir -p "$work/mycfg"
+ins="ボタン新規登録（挿入文指定）"
+props="ボタンのプロパーティ"
+# MYPOPUP5, items after Home: 0 "記憶位置の変更", 1 "プロパーティ", 2 "削除".
+drive launch "$SORA_EXE" "$work" waitmain \
+      settext 5001 $'line0\r\nline1' \
+      command 206 st-set "$ins" 6905 "XYZ" st-check "$ins" 6909 1 st-click "$ins" 6907 \
+      st-gone "$ins" 5000 fl-expect-button 8002 "挿1" -1 \
+      st-rclick 8002 st-menu 1 \
+      st-expect "$props" 6981 "挿1" st-expect "$props" 6990 "XYZ" \
+      st-set "$props" 6981 "ABCbutton" st-set "$props" 6990 "new text " st-click "$props" 1 \
+      st-gone "$props" 5000 fl-expect-button 8002 "ABCbutton" -1 \
+      select 5001 0 0 command 8002 expect-text 5001 $'new text line0\r\nline1' \
+      st-rclick 8000 st-menu 1 st-set "$props" 6986 "4" st-click "$props" 1 st-gone "$props" 5000 \
+      select 5001 9 9 command 8000 fl-expect-sel 5001 4 4 \
+      st-rclick 8001 st-menu 2 fl-no-button 8001 fl-expect-button 8000 "Top" -1 || fail
+screenshot button_edit
+drive waitclass Sora_EditorClass \
+      command 233 st-click "設定" 6004 answer "OK" 1 \
+      st-check "設定" 6007 0 st-check "設定" 6005 1 st-click "設定" 1 st-gone "設定" 5000 \
+      close answer "注意" 1 waitexit 0 || fail
+"$tool" config "$work/mycfg/ubuttons.cfg" > "$work/ubuttons.txt" || { echo "FAIL: ubuttons.cfg unreadable"; exit 1; }
+cat "$work/ubuttons.txt"
+grep -q '^button\[0\]\[0\]=label="Top" kind=0 value=4 ' "$work/ubuttons.txt" &&
+  grep -q '^button\[0\]\[1\]=label="ABCbutton" kind=4 value=0 text="new text "' "$work/ubuttons.txt" &&
+  grep -q '^buttonPage\[0\]=2$' "$work/ubuttons.txt" || { echo "FAIL: ubuttons.cfg does not hold the edited buttons"; exit 1; }
+echo "ok ubuttons.cfg holds the edited buttons, not the deleted one"
+drive launch "$SORA_EXE" "$work" waitmain \
+      fl-expect-button 8000 "Top" -1 fl-expect-button 8001 "ABCbutton" -1 fl-no-button 8002 \
+      settext 5001 "abcdef" select 5001 0 0 command 8000 fl-expect-sel 5001 4 4 \
+      close waitexit 0 || fail
