@@ -114,8 +114,13 @@ std::string WriteDialogHeader(const std::string &header, const Dlgdata &dlg, con
             if (!t.found || kw == l.kw) break;
             from = t.start + t.length;
         }
-        if (t.found)
-            out.replace(t.start, t.length, l.text);
+        if (t.found) {
+            // The old statement's trailing blanks stay in the text: none are added.
+            std::string text = l.text;
+            while (!text.empty() && IsBlankByte(text.back()) && text.back() != ',')
+                text.pop_back();
+            out.replace(t.start, t.length, text);
+        }
         else {
             if (!out.empty() && out.back() != '\n') out += "\r\n";
             out += l.text + "\r\n";

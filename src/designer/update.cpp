@@ -125,19 +125,23 @@ UpdateResult UpdateDialogScript(const std::string &body, std::vector<Ctrldata> &
         if (r.szIdent[0] && !StartsWith(r.szIdent, kUnnamedMark))
             for (const Ctrldata &s : saved)
                 if (PlainIdent(s) == id) { old = &s; break; }
+        bool wasDeleted = old && StartsWith(old->szIdent, kDeletedMark);
+        if (deleted && wasDeleted)
+            continue; // commented out by an earlier write-back
         if (deleted) {
             Ctrldata plain = r;
             CopyField(plain.szIdent, sizeof plain.szIdent, id.data(), id.size());
             TextSpan t = FindControlStatement(text, plain);
             if (t.found)
                 text.replace(t.start, t.length, "//" + CollapseBlanks(generate(r)));
-        } else if (old) {
+        } else if (old && !wasDeleted) {
             if (!RecordChanged(r, *old)) continue;
             TextSpan t = FindControlStatement(text, *old);
             std::string st = generate(r);
             if (t.found) text.replace(t.start, t.length, st);
         } else {
-            // New statements follow the definitions, just before the last END.
+            // New statements, and controls brought back after their statement was
+            // commented out, follow the definitions just before the last END.
             std::string st = generate(r) + "\r\n";
             size_t at = text.find(kMarker);
             if (endFound) text.insert(at + strlen(kMarker), st);

@@ -154,6 +154,8 @@ TEST(DesignerHeader, RewritesFirstLineAndStatementsKeepingTheRest)
     EXPECT_EQ(parsed[0].dlg.cx, 300);
     EXPECT_EQ(parsed[0].dlg.exStyle, 0x80u);
     EXPECT_STREQ(parsed[0].dlg.szMenu, "VIEWMENU");
+    // Writing the same record back again changes nothing more.
+    EXPECT_EQ(WriteDialogHeader(out, dlg, dlg), out);
 }
 
 TEST(DesignerUpdate, ChangesOnlyTheStatementsOfChangedAddedAndDeletedControls)
@@ -191,6 +193,19 @@ TEST(DesignerUpdate, ChangesOnlyTheStatementsOfChangedAddedAndDeletedControls)
     EXPECT_EQ(parsed[0].controls[2].left, 70);
     EXPECT_EQ(parsed[0].controls[4].id, 300);
     EXPECT_STREQ(parsed[0].controls[4].szText, added.szText);
+
+    // A second write-back over the new block: the deleted control is not commented
+    // out again; brought back, its statement returns before END.
+    std::vector<Ctrldata> again = now;
+    EXPECT_EQ(UpdateDialogScript(b, again, now, "IDC_", 301).body, b);
+    std::vector<Ctrldata> back = now;
+    strcpy(back[1].szIdent, "IDC_MEMO");
+    std::string restored = UpdateDialogScript(b, back, now, "IDC_", 301).body;
+    EXPECT_EQ(restored.find("////"), std::string::npos) << restored;
+    parsed.clear();
+    ASSERT_TRUE(ParseDialogs(DefineLines(real) + list[0].header + restored, parsed, err)) << err << restored;
+    ASSERT_EQ(parsed[0].controls.size(), 6u);
+    EXPECT_STREQ(parsed[0].controls[5].szIdent, "IDC_MEMO");
 
     // Nothing changed: the block stays as it was.
     std::vector<Ctrldata> same = saved;

@@ -57,10 +57,13 @@ assert abs(cx[0] * 120 - cx[1] * 144) <= 120 + 144, cx
 assert abs(cy[0] * 22 - cy[1] * 44) <= 22 + 44, cy
 print('OK drawn dialog')
 PY
-# Customise the dialog from the pane: delete the button and write the change back.
+# Customise the dialog from the pane: delete the button and write the change back;
+# then delete the edit and write back again.
 drive waitclass Sora_EditorClass dsg-window "ダイアログリソースの列挙" dsg-command 7384 dsg-window DESIGN \
       dsg-command3 469 467 0 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
-      save-pane 5002 "$work/custom.cp932" dsg-command 2 close || exit 1
+      save-pane 5002 "$work/custom.cp932" \
+      dsg-window DESIGN dsg-command3 469 467 1 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
+      save-pane 5002 "$work/custom2.cp932" dsg-command 2 close || exit 1
 screenshot after
 compile custom || { echo "FAIL customised script does not compile"; exit 1; }
 cat "$work/custom.txt"
@@ -69,4 +72,10 @@ grep -q '^CONTROL BUTTON' "$work/custom.txt" && { echo "FAIL the button was not 
 grep -q '//CONTROL' "$work/custom.rc" || { echo "FAIL no commented-out statement"; exit 1; }
 iconv -f CP932 -t UTF-8 "$work/mycfg/backup.rc" | grep -q 'save backup "USERSDIALOG"' || { echo "FAIL backup.rc"; exit 1; }
 grep -q 'IDC_BUTTON1' "$work/mycfg/backup.rc" || { echo "FAIL backup.rc lacks the old text"; exit 1; }
+# A second write-back finds the texts the first one left in the pane.
+compile custom2 || { echo "FAIL second customised script does not compile"; exit 1; }
+cat "$work/custom2.txt"
+grep -q '^DIALOG USERSDIALOG 1$' "$work/custom2.txt" && grep -q '^CONTROL STATIC' "$work/custom2.txt" ||
+  { echo "FAIL the second write-back"; exit 1; }
+grep -q '////' "$work/custom2.rc" && { echo "FAIL a statement commented out twice"; exit 1; }
 echo "OK designer dialog"

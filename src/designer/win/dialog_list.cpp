@@ -188,6 +188,23 @@ static BOOL OnInitList(HWND dlg)
     return TRUE;
 }
 
+/* The designer's requests: a copy of the selected dialog's header or body text (7385,
+   7386), or its new header or body after the resource pane was rewritten (7387, 7388). */
+static BOOL OnTextRequest(DialogList *l, UINT request, std::string *text)
+{
+    if (!text || l->selected < 0 || l->selected >= (int)l->dialogs.size())
+        return FALSE;
+    DialogExtent &d = l->dialogs[l->selected];
+    switch (request) {
+    case IDC_DL_GETHEADER: *text = d.header; break;
+    case IDC_DL_GETBODY: *text = d.body; break;
+    case IDC_DL_SETHEADER: d.header = *text; break;
+    case IDC_DL_SETBODY: d.body = *text; break;
+    default: return FALSE;
+    }
+    return TRUE;
+}
+
 static INT_PTR CALLBACK DialogListProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
 {
     DialogList *l = ListOf(dlg);
@@ -201,6 +218,8 @@ static INT_PTR CALLBACK DialogListProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
     case WM_COMMAND:
         if (LOWORD(wp) == IDC_DL_CUSTOMISE && l)
             StartCustomising(dlg, l);
+        else if (LOWORD(wp) >= IDC_DL_GETHEADER && LOWORD(wp) <= IDC_DL_SETBODY)
+            SetWindowLongPtrA(dlg, DWLP_MSGRESULT, l ? OnTextRequest(l, LOWORD(wp), (std::string *)lp) : FALSE);
         else if (LOWORD(wp) == IDCANCEL)
             DestroyWindow(dlg);
         return TRUE;
@@ -239,31 +258,28 @@ void ShowDialogListAgain()
         ShowWindow(hCustomisingList, SW_SHOW);
 }
 
-static DialogExtent *CustomisedExtent()
+/* Asks the list window whose dialog is customised for a text, or tells it a new one. */
+static std::string RequestText(UINT request, const std::string &given = std::string())
 {
-    DialogList *l = hCustomisingList ? ListOf(hCustomisingList) : NULL;
-    if (!l || l->selected < 0 || l->selected >= (int)l->dialogs.size())
-        return NULL;
-    return &l->dialogs[l->selected];
+    std::string text = given;
+    if (!hCustomisingList || !IsWindow(hCustomisingList) ||
+        !SendMessageA(hCustomisingList, WM_COMMAND, request, (LPARAM)&text))
+        return std::string();
+    return text;
 }
 
 std::string DialogListHeader()
 {
-    DialogExtent *d = CustomisedExtent();
-    return d ? d->header : std::string();
+    return RequestText(IDC_DL_GETHEADER);
 }
 
 std::string DialogListBody()
 {
-    DialogExtent *d = CustomisedExtent();
-    return d ? d->body : std::string();
+    return RequestText(IDC_DL_GETBODY);
 }
 
 void DialogListSetTexts(const std::string &header, const std::string &body)
 {
-    DialogExtent *d = CustomisedExtent();
-    if (d) {
-        d->header = header;
-        d->body = body;
-    }
+    RequestText(IDC_DL_SETHEADER, header);
+    RequestText(IDC_DL_SETBODY, body);
 }
