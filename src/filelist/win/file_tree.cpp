@@ -148,10 +148,26 @@ void FileTree::SetEntryState(FileEntry *entry, UINT state)
         SendMessageA(hTree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)node);
 }
 
+/* NodeAtCursor: the node under the mouse cursor, or NULL. */
+HTREEITEM FileTree::NodeAtCursor(POINT screen) const
+{
+    TVHITTESTINFO hit = {};
+    hit.pt = screen;
+    ScreenToClient(hTree, &hit.pt);
+    HTREEITEM node = (HTREEITEM)SendMessageA(hTree, TVM_HITTEST, 0, (LPARAM)&hit);
+    return node && (hit.flags & TVHT_ONITEM) ? node : NULL;
+}
+
 /* OnRightClick: the file pop-up for the node under the click. */
 void FileTree::OnRightClick()
 {
-    HTREEITEM node = (HTREEITEM)SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_DROPHILITE, 0);
+    // Not every tree control drop-highlights the node while the right
+    // button is down: the node under the cursor comes first.
+    POINT pt;
+    GetCursorPos(&pt);
+    HTREEITEM node = NodeAtCursor(pt);
+    if (!node)
+        node = (HTREEITEM)SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_DROPHILITE, 0);
     if (!node)
         node = (HTREEITEM)SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0);
     if (!node || !SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_PARENT, (LPARAM)node))
@@ -164,8 +180,6 @@ void FileTree::OnRightClick()
     item.cchTextMax = sizeof szText;
     SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item);
     SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM(IDM_TREETARGET, 0), item.lParam);
-    POINT pt;
-    GetCursorPos(&pt);
     TrackFilePopup(szText, pt);
 }
 

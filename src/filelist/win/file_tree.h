@@ -44,6 +44,7 @@ private:
 
     void AddCategory(const char *szPatterns, const char *szCaption);
     HTREEITEM FindEntryNode(FileEntry *entry) const;
+    HTREEITEM NodeAtCursor(POINT screen) const;
     void OnRightClick();
 };
 

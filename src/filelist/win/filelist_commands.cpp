@@ -16,7 +16,23 @@ static FileEntry *TargetEntry()
     return pFileList ? pFileList->FindById(nFilePopupTarget) : NULL;
 }
 
-/* OpenEntryFolder: shell "open" of the entry's folder or file, or a DOS window there. */
+/* ShellOpen: the shell's "open" of a file, folder or program; FALSE when it failed. */
+static BOOL ShellOpen(const char *szWhat, const char *szFolder, int nShow)
+{
+    return (INT_PTR)ShellExecuteA(hMainWnd, "open", szWhat, NULL, szFolder, nShow) > 32;
+}
+
+/* OpenDosWindow: "COMMAND.COM" in the folder, else the system's interpreter (COMSPEC). */
+static BOOL OpenDosWindow(const char *szFolder)
+{
+    if (ShellOpen("COMMAND.COM", szFolder, 5))
+        return TRUE;
+    char szComspec[MAX_PATH] = "";
+    DWORD n = GetEnvironmentVariableA("COMSPEC", szComspec, sizeof szComspec);
+    return n > 0 && n < sizeof szComspec && ShellOpen(szComspec, szFolder, 5);
+}
+
+/* OpenForEntry: shell "open" of the entry's folder or file, or a DOS window there. */
 static void OpenForEntry(UINT id)
 {
     FileEntry *e = TargetEntry();
@@ -24,12 +40,21 @@ static void OpenForEntry(UINT id)
         return;
     char szFolder[MAX_PATH] = "";
     GetFolderOfPath(e->szFull.c_str(), szFolder, sizeof szFolder);
-    if (id == IDM_FILEOPENFOLDER)
-        ShellExecuteA(hMainWnd, "open", szFolder, NULL, NULL, SW_SHOWNORMAL);
-    else if (id == IDM_FILEOPENFILE)
-        ShellExecuteA(hMainWnd, "open", e->szFull.c_str(), NULL, NULL, SW_SHOWNORMAL);
-    else
-        ShellExecuteA(hMainWnd, "open", "COMMAND.COM", NULL, szFolder, 5);
+    BOOL ok;
+    const char *szWhat = szFolder;
+    if (id == IDM_FILEOPENFOLDER) {
+        ok = ShellOpen(szFolder, NULL, SW_SHOWNORMAL);
+    } else if (id == IDM_FILEOPENFILE) {
+        szWhat = e->szFull.c_str();
+        ok = ShellOpen(szWhat, NULL, SW_SHOWNORMAL);
+    } else {
+        ok = OpenDosWindow(szFolder);
+    }
+    if (ok)
+        return;
+    char szMessage[MAX_PATH + 64];
+    wsprintfA(szMessage, "開けませんでした。\r\n%s", szWhat);
+    MessageBoxA(hMainWnd, szMessage, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
 /* OnTreeCommand: the tree's side of commands 260-266. */

@@ -28,9 +28,11 @@ static void Refresh(HWND dlg, PageExchangeState &st)
     SetLine(dlg, IDC_PGX_PAGE, src.szButtonFormat, idx + 1);
     if (src.afterChange)
         src.afterChange();
-    if (count != st.nShownCount) {
-        st.nShownCount = count;
-        SetLine(dlg, IDC_PGX_COUNT, "現在ページの数は %-d です。", count + 1);
+    // The pages that can be typed, and the empty page after them while it is on show.
+    int shown = idx + 1 > count ? idx + 1 : count;
+    if (shown != st.nShownCount) {
+        st.nShownCount = shown;
+        SetLine(dlg, IDC_PGX_COUNT, "現在ページの数は %-d です。", shown);
     }
     BOOL bUsable = idx >= 0 && idx < count - 1;
     if (idx == count)
