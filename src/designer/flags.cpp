@@ -240,3 +240,45 @@ std::string DlgFlagsToStyleText(const Dlgdata &dlg, bool exPart)
     text.erase(text.size() - 3);
     return text;
 }
+
+/* Bits of a class's style that hold one kind value rather than separate flags. */
+static uint32_t KindMask(const char *className)
+{
+    if (strcmp(className, "BUTTON") == 0) return 0xF;
+    if (strcmp(className, "STATIC") == 0) return 0x1F;
+    if (strcmp(className, "COMBOBOX") == 0) return 0x3;
+    return 0;
+}
+
+/* Whether an earlier entry of the list has the same value (one name per value). */
+static bool ValueListedBefore(const FlagEntry *list, int i)
+{
+    for (int j = 0; j < i; j++)
+        if (list[j].name && list[j].name[0] && list[j].value == list[i].value)
+            return true;
+    return false;
+}
+
+void ChoicesFromStyle(uint32_t style, const char *className, Ctrldata *rec)
+{
+    ClassInfo *row = FindClassInfo(className);
+    if (row) {
+        uint32_t kind = KindMask(row->className);
+        for (int i = 0; i < 32 && row->style[i].name; i++) {
+            const FlagEntry &f = row->style[i];
+            if (!f.name[0] || (f.value & 0xFFFF0000) || ValueListedBefore(row->style, i))
+                continue;
+            bool isKind = kind && (f.value & ~kind) == 0;
+            if (isKind ? (style & kind) == f.value : f.value && (style & f.value) == f.value)
+                rec->selClass[i] = 1;
+        }
+    }
+    const FlagEntry *wnd = g_classInfo[kRowWndclass].style;
+    for (int i = 0; i < 32 && wnd[i].name; i++) {
+        uint32_t v = wnd[i].value;
+        if (!wnd[i].name[0] || v < 0x10000 || (v & (v - 1)) || ValueListedBefore(wnd, i))
+            continue;
+        if (style & v)
+            rec->selWnd[i] = 1;
+    }
+}

@@ -15,4 +15,8 @@ void ClearUnsetChoices(uint32_t style, const char *className, int32_t *selClass)
 // Names of list-1 (or list-2 when ex) flags whose bits are all in value, joined by " | ".
 std::string FlagNamesForValue(uint32_t value, const char *className, bool ex);
 std::string FlagsToStyleText(const Ctrldata &rec);
+// Class and window choices of a record from a live window style: the class's
+// kind field (buttons, statics, combo boxes) by its exact value, other class
+// flags and the single-bit window flags of the high word when all their bits are set.
+void ChoicesFromStyle(uint32_t style, const char *className, Ctrldata *rec);
 std::string DlgFlagsToStyleText(const Dlgdata &dlg, bool exPart);

@@ -47,6 +47,24 @@ TEST(DesignerCatalogue, ExpressionsToValuesAndChoices)
     EXPECT_EQ(d.selWndEx[2], 1);
 }
 
+TEST(DesignerCatalogue, ChoicesFromALiveStyle)
+{
+    struct { const char *cls; uint32_t style; const char *text; } cases[] = {
+        {"BUTTON", 0x50030009, "WS_CHILD| WS_VISIBLE| BS_AUTORADIOBUTTON| WS_GROUP| WS_TABSTOP\r\n     "},
+        {"BUTTON", 0x50012000, "BS_PUSHBUTTON| WS_CHILD| WS_VISIBLE| WS_TABSTOP| BS_MULTILINE\r\n     "},
+        {"COMBOBOX", 0x50210001, "CBS_SIMPLE| WS_CHILD| WS_VISIBLE| WS_VSCROLL| WS_TABSTOP\r\n     "},
+    };
+    for (const auto &c : cases) {
+        Ctrldata r;
+        memset(&r, 0, sizeof r);
+        strcpy(r.szClass, c.cls);
+        ChoicesFromStyle(c.style, c.cls, &r);
+        std::string text = FlagsToStyleText(r);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(StringToDword(text.c_str(), c.cls), c.style) << text;
+    }
+}
+
 TEST(DesignerCatalogue, ChoicesToTextAndValuesToNames)
 {
     Ctrldata r;

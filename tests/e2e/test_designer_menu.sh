@@ -4,10 +4,13 @@
 # entry deleted by a double-click, the live menu in the designer's own menu
 # bar opened and chosen by keyboard, and the MENU script written at the start
 # and at the end of the resource pane; both copies compile with windres.
+# Then the dialog designer copies the menu designer's layout (press on the
+# copy area, release over it): the script holds its controls at their places.
 source "$(dirname "$0")/lib.sh"
 mkdir -p "$work/mycfg"
 here=$(cd "$(dirname "$0")" && pwd)
 MENU="メニュー作成"
+PANEL="ダイアログ・リソーススクリプト作成"
 drive launch "$SORA_EXE" "$work" waitmain settext 5002 "// marker" \
       command 403 dsg-window "$MENU" \
       dsg-expect-combo 7250 "項目1|なし|なし" dsg-expect-combo 7251 "項目2" \
@@ -23,7 +26,10 @@ drive waitclass Sora_EditorClass dsg-window "$MENU" dsg-menu-key 13 dsg-expect-b
       dsg-command 7257 answer "確認" 6 \
       dsg-click 7261 dsg-combo-dblclick 7250 0 dsg-expect-combo 7250 "項目2|開く|SEPARATOR|終了" \
       dsg-command 7257 answer "確認" 6 \
-      save-pane 5002 "$work/pane.cp932" dsg-command 2 || exit 1
+      save-pane 5002 "$work/pane.cp932" \
+      settext 5002 "" command 402 dsg-window "$PANEL" dsg-command 7180 dsg-copylayout "$MENU" \
+      dsg-command 7187 answer "確認" 6 save-pane 5002 "$work/layout.cp932" || exit 1
+screenshot layout
 python3 - "$work" <<'PY' || exit 1
 import sys
 work = sys.argv[1]
@@ -48,4 +54,24 @@ printf 'MENU USERSMENU\n  POPUP 項目1\n    ITEM なし 40002\n  POPUP 項目2\
 printf 'MENU USERSMENU\n  POPUP 項目2\n    ITEM 開く 40002\n    SEPARATOR\n    ITEM 終了 40002\n  ITEM ヘルプ 40001\n' > "$work/second.want"
 diff "$work/first.want" "$work/first.txt" || { echo "FAIL first menu"; exit 1; }
 diff "$work/second.want" "$work/second.txt" || { echo "FAIL second menu"; exit 1; }
+# The layout copied from the menu designer: its controls where its template puts them.
+iconv -f CP932 -t UTF-8 "$work/layout.cp932" > "$work/layout.rc" || exit 1
+grep -q 'CAPTION "メニュー作成"' "$work/layout.rc" || { echo "FAIL the title was not copied"; exit 1; }
+{ printf '#include <windows.h>\n#pragma code_page(65001)\n'; cat "$work/layout.rc"; } > "$work/layout_full.rc"
+i686-w64-mingw32-windres -c 65001 -O res "$work/layout_full.rc" "$work/layout.res" || { echo "FAIL layout script"; exit 1; }
+python3 "$here/designer_res.py" "$work/layout.res" > "$work/layout.txt"
+cat "$work/layout.txt"
+python3 - "$work/layout.txt" <<'PY' || exit 1
+import sys
+rows = [l.split() for l in open(sys.argv[1])]
+assert rows[0] == ['DIALOG', 'USERSDIALOG', '9'], rows[0]
+want = [('STATIC', 4, 4, 322, 18)] + [('COMBOBOX', x, 24, 78, 90) for x in (4, 86, 168, 250)] + \
+       [('BUTTON', 190, 116, 80, 16), ('BUTTON', 274, 116, 52, 16), ('BUTTON', 4, 120, 80, 10), ('BUTTON', 90, 120, 90, 10)]
+got = [(r[1],) + tuple(int(v) for v in r[3:7]) for r in rows[1:]]
+assert len(got) == len(want), got
+for g, w in zip(got, want):
+    assert g[0] == w[0] and all(abs(a - b) <= 1 for a, b in zip(g[1:], w[1:])), (g, w)
+assert [int(r[7], 16) & 0xF for r in rows[-2:]] == [9, 9], rows  # the radio buttons stay radio buttons
+print('OK copied layout')
+PY
 echo "OK designer menu"

@@ -66,6 +66,15 @@ BOOL RefreshRecordRect(int index);
 void RestyleControl(int index, DWORD style);
 HFONT DesignFont();
 
+int FreeControlId();
+
+// Copying another window's layout
+void BeginLayoutCopy(HWND panel);
+void LayoutCopyMouseMove();
+void CancelLayoutCopy();
+BOOL EndLayoutCopy(HWND panel, POINT ptPanel);
+void FreeCopiedFonts();
+
 // Size box
 HWND CreateSizeBox(HWND design);
 BOOL ReleaseSizeBox();

@@ -244,6 +244,7 @@ static void OnPanelCommand(HWND panel, UINT id, LPARAM lp)
         SetWindowPos(panel, NULL, 0, 0, bCompact ? nCompactWidth : rcPanelFull.right - rcPanelFull.left,
                      rcPanelFull.bottom - rcPanelFull.top, SWP_NOMOVE | SWP_NOZORDER);
         break;
+    case IDC_DSG_COPYAREA: BeginLayoutCopy(panel); break;
     case IDC_DSG_READFIELDS: if (lp) ReadFields(panel, (Dlgdata *)lp); break;
     case IDC_DSG_WRITEFIELDS: if (lp) WriteFields(panel, (const Dlgdata *)lp); break;
     case IDCANCEL: DestroyWindow(panel); break;
@@ -259,6 +260,17 @@ static INT_PTR CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         return TRUE;
     case WM_COMMAND:
         OnPanelCommand(hwnd, LOWORD(wp), lp);
+        return TRUE;
+    case WM_MOUSEMOVE:
+        LayoutCopyMouseMove();
+        return TRUE;
+    case WM_LBUTTONUP: {
+        POINT pt = {(short)LOWORD(lp), (short)HIWORD(lp)};
+        EndLayoutCopy(hwnd, pt);
+        return TRUE;
+    }
+    case WM_CAPTURECHANGED:
+        CancelLayoutCopy();
         return TRUE;
     case WM_CLOSE:
         DestroyWindow(hwnd);

@@ -425,6 +425,9 @@ static INT_PTR CALLBACK DesignDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         hSizeBox = NULL;
         op = OP_NONE;
         return TRUE;
+    case WM_NCDESTROY: // the children are gone: their copied fonts can go
+        FreeCopiedFonts();
+        return FALSE;
     }
     return FALSE;
 }

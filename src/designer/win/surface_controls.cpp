@@ -11,8 +11,8 @@
 #include "designer/update.h"
 #include "resource_ids.h"
 
-/* Lowest window id from 700 that no live record uses. */
-static int FreeControlId()
+/* FreeControlId: the lowest window id from 700 that no live record uses. */
+int FreeControlId()
 {
     for (int id = kIdFreeBegin;; id++) {
         bool used = false;
