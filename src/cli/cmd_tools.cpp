@@ -92,7 +92,7 @@ int RunCompileLine(int argc, char **argv)
                               OptionValue(argc, argv, "--out-dir", szFolder),
                               OptionValue(argc, argv, "--out-name", szDefault),
                               OptionValue(argc, argv, "--options", "-tW -tWM"),
-                              OptionValue(argc, argv, "--rc", ""), true};
+                              OptionValue(argc, argv, "--rc", ""), true, nullptr};
     CommandList list;
     ToolsError error = BuildCompileCommands(&request, &list);
     if (error != TOOLS_OK)

@@ -55,7 +55,15 @@
 #define SETUP_END_CHANGED    17
 #define SETUP_END_CLOSED     16
 
-/* String table: the makefile template */
+/* String table: the makefile template and the command-line templates */
 #define IDS_MAKEFILE_TEMPLATE 7430
+#define IDS_CMD_CHANGE_FOLDER 7431
+#define IDS_CMD_COMPILE       7432
+#define IDS_CMD_COMPILE_FOLDER 7433
+#define IDS_CMD_COMPILE_NAME  7434
+#define IDS_CMD_COMPILE_NAME_FOLDER 7435
+#define IDS_CMD_RESOURCE      7436
+#define IDS_CMD_LIB_OBJECT    7437
+#define IDS_CMD_LIBRARY       7438
 
 #endif

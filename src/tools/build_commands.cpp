@@ -6,7 +6,19 @@
 
 #include "tools/compile_options.h"
 #include "tools/path_parts.h"
+#include "tools/placeholder_fill.h"
 #include "tools/tools_texts.h"
+
+const CommandTemplates kDefaultCommandTemplates = {
+    "cd \"INSERTION\"",
+    "bcc32 INSERTION \"INSERTION\"",
+    "bcc32 INSERTION -n\"INSERTION\" \"INSERTION\"",
+    "bcc32 INSERTION -e\"INSERTION\" \"INSERTION\"",
+    "bcc32 INSERTION -e\"INSERTION\" -n\"INSERTION\" \"INSERTION\"",
+    "brc32 \"INSERTION\" \"INSERTION\\INSERTION\"",
+    "bcc32 -c \"INSERTION\"",
+    "tlib \"INSERTION\" -+\"INSERTION\"",
+};
 
 namespace {
 
@@ -25,6 +37,19 @@ ToolsError FormatInto(char *out, size_t capacity, const char *szFormat, ...)
         return TOOLS_NO_FIT;
     }
     return TOOLS_OK;
+}
+
+const CommandTemplates *Chosen(const CommandTemplates *templates)
+{
+    return templates ? templates : &kDefaultCommandTemplates;
+}
+
+// Fills a command template with its values in text order; TOOLS_NO_FIT
+// when the result does not fit or the template lacks a placeholder.
+template <int N>
+ToolsError FillLine(char *out, size_t capacity, const char *szTemplate, const char *const (&values)[N])
+{
+    return FillPlaceholders(out, capacity, szTemplate, values, N) ? TOOLS_OK : TOOLS_NO_FIT;
 }
 
 // Appends a copy of a line to the list.
@@ -101,19 +126,16 @@ ToolsError BuildCompilerLine(const CompileRequest *request, char *out, size_t ca
     ToolsError error = CheckRequest(request);
     if (error != TOOLS_OK)
         return error;
+    const CommandTemplates *t = Chosen(request->templates);
     const char *szOptions = request->szOptions;
     const char *szSource = request->szSourceName;
     if (request->nMode == COMPILE_BESIDE_SOURCE)
-        return FormatInto(out, capacity, "bcc32 %s \"%s\"", szOptions, szSource);
+        return FillLine(out, capacity, t->szCompile, {szOptions, szSource});
     char szFolder[TOOL_PATH_MAX + 4];
     if (!QuotableFolder(request->szOutFolder, szFolder, sizeof(szFolder)))
         return TOOLS_NO_FIT;
-    switch (request->nMode) {
-    case COMPILE_FIXED_FOLDER:
-        return FormatInto(out, capacity, "bcc32 %s -n\"%s\" \"%s\"", szOptions, szFolder, szSource);
-    default:
-        break;
-    }
+    if (request->nMode == COMPILE_FIXED_FOLDER)
+        return FillLine(out, capacity, t->szCompileFolder, {szOptions, szFolder, szSource});
     char szDefaultName[TOOL_PATH_MAX + 8];
     if (DefaultOutputName(szSource, szDefaultName, sizeof(szDefaultName)) != TOOLS_OK)
         return TOOLS_NO_FIT;
@@ -121,17 +143,16 @@ ToolsError BuildCompilerLine(const CompileRequest *request, char *out, size_t ca
     bool bFolderDiffers = !SameFolder(request->szOutFolder, request->szSourceFolder);
     const char *szName = request->szOutName;
     if (bNameDiffers && bFolderDiffers)
-        return FormatInto(out, capacity, "bcc32 %s -e\"%s\" -n\"%s\" \"%s\"", szOptions, szName,
-                          szFolder, szSource);
+        return FillLine(out, capacity, t->szCompileNameFolder, {szOptions, szName, szFolder, szSource});
     if (bNameDiffers)
-        return FormatInto(out, capacity, "bcc32 %s -e\"%s\" \"%s\"", szOptions, szName, szSource);
+        return FillLine(out, capacity, t->szCompileName, {szOptions, szName, szSource});
     if (bFolderDiffers)
-        return FormatInto(out, capacity, "bcc32 %s -n\"%s\" \"%s\"", szOptions, szFolder, szSource);
-    return FormatInto(out, capacity, "bcc32 %s \"%s\"", szOptions, szSource);
+        return FillLine(out, capacity, t->szCompileFolder, {szOptions, szFolder, szSource});
+    return FillLine(out, capacity, t->szCompile, {szOptions, szSource});
 }
 
 /* Drive, then cd, for one folder. */
-ToolsError AddChangeFolder(CommandList *list, const char *szFolder)
+ToolsError AddChangeFolder(CommandList *list, const char *szFolder, const CommandTemplates *templates)
 {
     char szLine[COMMAND_LINE_MAX];
     char chDrive = PathDriveLetter(szFolder);
@@ -144,7 +165,7 @@ ToolsError AddChangeFolder(CommandList *list, const char *szFolder)
     char szQuotable[TOOL_PATH_MAX + 4];
     if (!QuotableFolder(szFolder, szQuotable, sizeof(szQuotable)))
         return TOOLS_NO_FIT;
-    ToolsError error = FormatInto(szLine, sizeof(szLine), "cd \"%s\"", szQuotable);
+    ToolsError error = FillLine(szLine, sizeof(szLine), Chosen(templates)->szChangeFolder, {szQuotable});
     return error != TOOLS_OK ? error : AddLine(list, szLine);
 }
 
@@ -156,7 +177,7 @@ ToolsError BuildCompileCommands(const CompileRequest *request, CommandList *list
     char szLine[COMMAND_LINE_MAX];
     ToolsError error = BuildCompilerLine(request, szLine, sizeof(szLine));
     if (error == TOOLS_OK)
-        error = AddChangeFolder(list, request->szSourceFolder);
+        error = AddChangeFolder(list, request->szSourceFolder, request->templates);
     if (error == TOOLS_OK)
         error = AddLine(list, szLine);
     if (error != TOOLS_OK || request->szRcPath[0] == '\0' || !request->bRcExists ||
@@ -176,14 +197,14 @@ ToolsError BuildCompileCommands(const CompileRequest *request, CommandList *list
     size_t nQuotable = std::strlen(szOutQuotable);
     if (nQuotable >= 2 && std::strcmp(szOutQuotable + nQuotable - 2, "\\.") == 0)
         szOutQuotable[nQuotable - 2] = '\0';
-    error = AddChangeFolder(list, szRcFolder);
+    error = AddChangeFolder(list, szRcFolder, request->templates);
     if (error == TOOLS_OK)
-        error = FormatInto(szLine, sizeof(szLine), "brc32 \"%s\" \"%s\\%s\"", szRcName, szOutQuotable,
-                           szOutName);
+        error = FillLine(szLine, sizeof(szLine), Chosen(request->templates)->szResource,
+                         {szRcName, szOutQuotable, szOutName});
     if (error == TOOLS_OK)
         error = AddLine(list, szLine);
     if (error == TOOLS_OK)
-        error = AddChangeFolder(list, szOutFolder);
+        error = AddChangeFolder(list, szOutFolder, request->templates);
     return error;
 }
 
@@ -206,7 +227,7 @@ ToolsError BuildCompileConfirmText(const CompileRequest *request, char *out, siz
 
 /* The object and librarian lines of the static library dialog. */
 ToolsError BuildLibraryLines(const char *szSourceName, char *szObjLine, size_t objCap,
-                             char *szLibLine, size_t libCap)
+                             char *szLibLine, size_t libCap, const CommandTemplates *templates)
 {
     ToolsError error = CheckToolText(szSourceName, TOOL_PATH_MAX, true);
     if (error != TOOLS_OK)
@@ -215,15 +236,17 @@ ToolsError BuildLibraryLines(const char *szSourceName, char *szObjLine, size_t o
         return TOOLS_BAD_PATH;
     char szBase[TOOL_PATH_MAX + 1];
     ReplaceExtension(szSourceName, "", szBase, sizeof(szBase));
-    error = FormatInto(szObjLine, objCap, "bcc32 -c \"%s\"", szSourceName);
+    const CommandTemplates *t = Chosen(templates);
+    error = FillLine(szObjLine, objCap, t->szLibraryObject, {szSourceName});
     if (error == TOOLS_OK)
-        error = FormatInto(szLibLine, libCap, "tlib \"%s\" -+\"%s\"", szBase, szBase);
+        error = FillLine(szLibLine, libCap, t->szLibrary, {szBase, szBase});
     return error;
 }
 
 /* Folder, object compile, librarian. */
 ToolsError BuildLibraryCommands(const char *szSourceFolder, const char *szObjLine,
-                                const char *szLibLine, CommandList *list)
+                                const char *szLibLine, CommandList *list,
+                                const CommandTemplates *templates)
 {
     list->nCount = 0;
     ToolsError error = CheckToolText(szSourceFolder, TOOL_PATH_MAX, true);
@@ -232,7 +255,7 @@ ToolsError BuildLibraryCommands(const char *szSourceFolder, const char *szObjLin
     if (error == TOOLS_OK)
         error = CheckToolText(szLibLine, DIALOG_LINE_MAX, false);
     if (error == TOOLS_OK)
-        error = AddChangeFolder(list, szSourceFolder);
+        error = AddChangeFolder(list, szSourceFolder, templates);
     if (error == TOOLS_OK)
         error = AddLine(list, szObjLine);
     if (error == TOOLS_OK)

@@ -6,6 +6,23 @@
 #include "tools/tools_error.h"
 
 const size_t COMMAND_LINE_MAX = 1536;
+
+// The command-line templates of the compile and the library; every
+// "INSERTION" is filled in text order. The window layer loads them from the
+// string table; nullptr stands for the built-in ones.
+struct CommandTemplates {
+    const char *szChangeFolder;       // cd "folder"
+    const char *szCompile;            // bcc32 options "source"
+    const char *szCompileFolder;      // bcc32 options -n"folder" "source"
+    const char *szCompileName;        // bcc32 options -e"name" "source"
+    const char *szCompileNameFolder;  // bcc32 options -e"name" -n"folder" "source"
+    const char *szResource;           // brc32 "script" "folder\\name"
+    const char *szLibraryObject;      // bcc32 -c "source"
+    const char *szLibrary;            // tlib "base" -+"base"
+};
+
+// The templates as the string table holds them.
+extern const CommandTemplates kDefaultCommandTemplates;
 const int COMMAND_LIST_MAX = 8;
 
 struct CommandList {
@@ -29,6 +46,7 @@ struct CompileRequest {
     const char *szOptions;       // compiler options, already checked
     const char *szRcPath;        // the resource script, "" when none
     bool bRcExists;              // that script exists
+    const CommandTemplates *templates;  // nullptr: the built-in ones
 };
 
 // The output folder a mode starts from: the source folder in mode 0; in
@@ -56,12 +74,15 @@ ToolsError BuildCompileConfirmText(const CompileRequest *request, char *out, siz
 // The two editable lines of the static library dialog: the object compile
 // "bcc32 -c" and the librarian "tlib ... -+..." of the source's base name.
 ToolsError BuildLibraryLines(const char *szSourceName, char *szObjLine, size_t objCap,
-                             char *szLibLine, size_t libCap);
+                             char *szLibLine, size_t libCap,
+                             const CommandTemplates *templates = nullptr);
 
 // The lines the static library runs: change to the source folder, then the
 // two (possibly edited) lines of the dialog, each up to 1024 bytes.
 ToolsError BuildLibraryCommands(const char *szSourceFolder, const char *szObjLine,
-                                const char *szLibLine, CommandList *list);
+                                const char *szLibLine, CommandList *list,
+                                const CommandTemplates *templates = nullptr);
 
 // Appends the lines that change to a folder: its drive, then "cd".
-ToolsError AddChangeFolder(CommandList *list, const char *szFolder);
+ToolsError AddChangeFolder(CommandList *list, const char *szFolder,
+                           const CommandTemplates *templates = nullptr);

@@ -20,7 +20,7 @@ std::string Makefile(const char *szSource, const char *szRc, MakefileTarget targ
 CompileRequest Request(int nMode)
 {
     CompileRequest r = {nMode, "win.cpp", "D:\\work\\my src", "D:\\out", "win.exe",
-                        "-tW -tWM", "", false};
+                        "-tW -tWM", "", false, nullptr};
     return r;
 }
 
@@ -152,7 +152,7 @@ TEST(CompileCommands, BadRequestsAreRefused)
     std::string options(255, 'v');
     source += ".c";
     out += ".e";
-    r = {COMPILE_ASK, source.c_str(), "C:\\src", folder.c_str(), out.c_str(), options.c_str(), "", false};
+    r = {COMPILE_ASK, source.c_str(), "C:\\src", folder.c_str(), out.c_str(), options.c_str(), "", false, nullptr};
     EXPECT_EQ(BuildCompileCommands(&r, &list), TOOLS_OK);
 }
 
@@ -190,4 +190,31 @@ TEST(LibraryCommands, ObjectAndLibrarianLines)
     EXPECT_STREQ(list.szLines[3], lib);
     std::string huge(1025, 'x');
     EXPECT_EQ(BuildLibraryCommands("C:\\src", huge.c_str(), lib, &list), TOOLS_TOO_LONG);
+}
+
+// The window layer hands over the templates of its string table: every line
+// is made from them, and a template short of a placeholder is refused.
+TEST(CompileCommands, FillsTheTemplatesItIsGiven)
+{
+    CommandTemplates t = {"CD [INSERTION]", "CC INSERTION <INSERTION>", "CC INSERTION N=INSERTION <INSERTION>",
+                          "CC INSERTION E=INSERTION <INSERTION>", "CC INSERTION E=INSERTION N=INSERTION <INSERTION>",
+                          "RC INSERTION > INSERTION / INSERTION", "OBJ INSERTION", "LIB INSERTION + INSERTION"};
+    CompileRequest r = Request(COMPILE_ASK);
+    r.szOutName = "app.exe";
+    r.szRcPath = "D:\\res\\win.rc";
+    r.bRcExists = true;
+    r.templates = &t;
+    std::vector<std::string> lines = Lines(r);
+    std::vector<std::string> expected = {"D:", "CD [D:\\work\\my src]", "CC -tW -tWM E=app.exe N=D:\\out <win.cpp>",
+                                         "D:", "CD [D:\\res]", "RC win.rc > D:\\out / app.exe", "D:", "CD [D:\\out]"};
+    EXPECT_EQ(lines, expected);
+
+    char obj[1024], lib[1024];
+    ASSERT_EQ(BuildLibraryLines("util.cpp", obj, sizeof(obj), lib, sizeof(lib), &t), TOOLS_OK);
+    EXPECT_STREQ(obj, "OBJ util.cpp");
+    EXPECT_STREQ(lib, "LIB util + util");
+
+    t.szCompileNameFolder = "CC INSERTION E=INSERTION <INSERTION>";
+    CommandList list;
+    EXPECT_EQ(BuildCompileCommands(&r, &list), TOOLS_NO_FIT);
 }

@@ -2,6 +2,11 @@
 #pragma once
 #include <windows.h>
 
+struct CommandTemplates;
+
+// The compile and library command-line templates of the string table.
+const CommandTemplates *LoadedCommandTemplates(void);
+
 // Command 409: the makefile window (modeless, hMakefileDlg).
 void OpenMakefileDialog(HWND owner);
 

@@ -57,6 +57,7 @@ CompileRequest MakeRequest(const CplInfo *info)
     request.szOptions = info->szOptions;
     request.szRcPath = szRcPath;
     request.bRcExists = szRcPath[0] && FileExists(szRcPath);
+    request.templates = LoadedCommandTemplates();
     return request;
 }
 

@@ -21,7 +21,8 @@ void OnInit(HWND hDlg, LibSource *source)
 {
     SetWindowLongPtrA(hDlg, GWLP_USERDATA, (LONG_PTR)source);
     char szObj[kLibLineMax + 1], szLib[kLibLineMax + 1];
-    ToolsError error = BuildLibraryLines(source->szName, szObj, sizeof szObj, szLib, sizeof szLib);
+    ToolsError error = BuildLibraryLines(source->szName, szObj, sizeof szObj, szLib, sizeof szLib,
+                                         LoadedCommandTemplates());
     if (error != TOOLS_OK) {
         ShowToolsError(hDlg, error);
         PostMessageA(hDlg, WM_CLOSE, 0, 0);
@@ -41,7 +42,7 @@ void OnYes(HWND hDlg, const LibSource *source)
         !ReadToolField(hDlg, IDC_LIB_LIBLINE, szLib, kLibLineMax, "ライブラリのコマンド"))
         return;
     CommandList *list = new CommandList;
-    ToolsError error = BuildLibraryCommands(source->szFolder, szObj, szLib, list);
+    ToolsError error = BuildLibraryCommands(source->szFolder, szObj, szLib, list, LoadedCommandTemplates());
     if (error != TOOLS_OK)
         ShowToolsError(hDlg, error);
     else
