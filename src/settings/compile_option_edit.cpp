@@ -32,8 +32,12 @@ void SetCompileOption(std::string &szText, const std::string &szName, bool bWant
 {
     size_t pos = FindIsolatedOption(szText, szName);
     if (bWanted) {
-        if (pos == std::string::npos)
+        if (pos == std::string::npos) {
+            // A text that does not end in a space would glue the option to its last word.
+            if (!szText.empty() && szText.back() != ' ')
+                szText += " ";
             szText += "-" + szName + " ";
+        }
         return;
     }
     if (pos == std::string::npos)

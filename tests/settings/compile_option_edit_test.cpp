@@ -24,4 +24,10 @@ TEST(CompileOptionEdit, UncheckAndCheck)
     std::string t = "tW -f";
     SetCompileOption(t, "tW", false);
     EXPECT_EQ(t, "-f");
+    // The default text has no trailing space: a checked option is not glued to it.
+    std::string d = "-tW -tWM";
+    SetCompileOption(d, "tW", false);
+    EXPECT_EQ(d, "-tWM");
+    SetCompileOption(d, "v", true);
+    EXPECT_EQ(d, "-tWM -v ");
 }

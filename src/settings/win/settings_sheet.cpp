@@ -130,8 +130,11 @@ static INT_PTR CALLBACK IndentPageProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam
         if (!IsApply(lParam))
             return FALSE;
         std::string open = DlgText(dlg, IDC_PS2_OPEN, 1), close = DlgText(dlg, IDC_PS2_CLOSE, 1);
-        if (open.empty() || close.empty())
+        if (open.empty() || close.empty()) {
+            // Refused without a word, OK would seem to do nothing.
+            MessageBoxA(dlg, "開始シンボルと終了シンボルを指定してください", "注意", MB_OK | MB_TASKMODAL);
             return ApplyResult(dlg, FALSE);
+        }
         if (open == close) {
             MessageBoxA(dlg, "開始シンボルと終了シンボルには異なるシンボルを\r\n指定してください", "注意",
                         MB_OK | MB_TASKMODAL);

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The settings sheet beyond its first two pages: an empty indentation
+# symbol refuses OK with a message and keeps the sheet open; the compile
+# options follow their check boxes (no option glued to the last one); the
+# ticked history rows (a built-in one and an added one) leave the
+# command-line combo; the search mode, the
+# fixed compile output folder and the capture's BMP flag and fixed size are
+# stored; the backup page accepts a folder and stores nothing. "簡易コンパイル
+# の設定" opens the sheet on the compile page with the stored values, and
+# the close writes them into "config.cfg".
+source "$(dirname "$0")/lib.sh"
+tool=${SORA_TOOL:-$SORA_ROOT/build/native/src/cli/sora-tool}
+[ -x "$tool" ] || { echo "no sora-tool at $tool (set SORA_TOOL)"; exit 1; }
+fail() { drive waitclass Sora_EditorClass terminate > /dev/null 2>&1; exit 1; }
+mkdir -p "$work/mycfg"
+win="Z:$(echo "$work" | tr / '\\')"
+printf 'int main() { return 0; }\r\n' > "$work/m.c"
+s="設定"
+drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/m.c" \
+      st-combo-add 499 "dir /w" st-combo-add 499 "echo one" st-combo-add 499 "ver" st-combo-count 499 11 \
+      command 233 \
+      st-page "$s" 1 st-set "$s" 6014 "" st-click "$s" 1 answer "注意" 1 st-set "$s" 6014 "{" \
+      st-page "$s" 2 st-expect "$s" 6044 "m.c" st-expect "$s" 6043 "-tW -tWM" \
+      st-check "$s" 6032 0 st-click "$s" 6032 st-check "$s" 6038 1 st-click "$s" 6038 \
+      st-expect "$s" 6043 "-tWM -v " st-check "$s" 6046 0 \
+      st-page "$s" 3 st-list-check "$s" 6056 1 st-list-check "$s" 6056 9 \
+      st-page "$s" 4 st-check "$s" 6065 0 st-check "$s" 6064 0 st-check "$s" 6063 1 st-check "$s" 6067 0 \
+      st-page "$s" 5 st-expect "$s" 6088 "$win\\" \
+      st-check "$s" 6083 0 st-check "$s" 6085 1 st-click "$s" 6085 st-set "$s" 6088 'C:\cplout' \
+      st-page "$s" 6 st-set "$s" 6106 'C:\backup' \
+      st-page "$s" 7 st-check "$s" 6072 1 st-check "$s" 6076 1 st-set "$s" 6077 "320" st-set "$s" 6079 "200" || fail
+screenshot sheet_other_page
+drive waitclass Sora_EditorClass \
+      st-click "$s" 1 st-gone "$s" 5000 st-combo-count 499 9 \
+      command 397 st-expect "$s" 6043 "-tWM -v " \
+      st-page "$s" 5 st-expect "$s" 6088 'C:\cplout' st-page "$s" 7 st-expect "$s" 6077 "320" \
+      st-click "$s" 2 st-gone "$s" 5000 \
+      close waitexit 0 || fail
+"$tool" config "$work/mycfg/config.cfg" > "$work/config.txt" || { echo "FAIL: config.cfg unreadable"; exit 1; }
+for want in 'bCaptureToBmp=1' 'szCplOptions="-tWM -v "' 'btCplFlags=2' 'btbcc=2' 'szCplOutDir="C:\\cplout"' \
+            'btSearchMode=0' 'bVarSyntax=0' 'cmdItems=9' 'cmdItem[1]="notepad.exe"' 'cmdItem[7]="dir /w"' 'cmdItem[8]="ver"' \
+            'chIndentOpen="{"'; do
+  grep -qxF "$want" "$work/config.txt" || { echo "FAIL: config.cfg lacks $want"; grep -v '^file\|^button' "$work/config.txt"; exit 1; }
+done
+echo "ok config.cfg holds the values of every page"
