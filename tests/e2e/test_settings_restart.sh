@@ -2,14 +2,15 @@
 # The settings sheet stores changed fields (reopen the last file, button
 # layout "saved", indentation width typed as -4 stored as 4); closing
 # writes "config.cfg" (no temporary file left); the next start reopens
-# the file on show, lists it, brings back the user buttons and the window
-# rectangle. Refused apply: equal indentation symbols keep the sheet open.
+# the file on show, lists it, brings back the user buttons, the window
+# rectangle and the fonts of both panes. Refused apply: equal indentation symbols keep the sheet open.
 source "$(dirname "$0")/lib.sh"
 fail() { drive waitclass Sora_EditorClass terminate > /dev/null 2>&1; exit 1; }
 mkdir -p "$work/mycfg"
 printf 'int main() { return 0; }\r\n' > "$work/m.c"
 drive launch "$SORA_EXE" "$work" waitmain \
-      drop 5001 1 "$work/m.c" \
+      drop 5001 1 "$work/m.c" st-set-format 5001 "Courier New" 280 st-set-format 5002 "Courier New" 200 \
+      fl-set-modified 5001 0 fl-set-modified 5002 0 st-move-main 20 30 700 520 \
       command 233 st-check "設定" 6002 1 st-check "設定" 6007 0 st-check "設定" 6006 1 \
       st-page "設定" 1 st-set "設定" 6011 "-4" st-set "設定" 6015 "{" \
       st-click "設定" 1 answer "注意" 1 \
@@ -28,6 +29,7 @@ echo "ok reopen 1, layout 1, indentation width 4 stored"
 size1=$(stat -c %s "$cfg")
 drive launch "$SORA_EXE" "$work" waitmain \
       expect-text 5001 $'int main() { return 0; }\r\n' fl-expect-button 8500 "m.c" 1 \
+      st-expect-rect 20 30 700 520 st-expect-format 5001 "Courier New" 280 st-expect-format 5002 "Courier New" 200 \
       fl-expect-button 8000 "Top" -1 fl-expect-button 8001 "End" -1 \
       close waitexit 0 || fail
 [ "$(stat -c %s "$cfg")" = "$size1" ] || { echo "FAIL: the session changed over a restart"; exit 1; }
