@@ -6,7 +6,7 @@
 #include "text/function_list.h"
 #include "text/win/pane_select.h"
 #include "text/win/text_caps.h"
-#include "text/win/modeless_once.h"
+#include "app/win/modeless_once.h"
 
 #include <richedit.h>
 #include <string>

@@ -4,7 +4,7 @@
 #include "app/win/pane_text.h"
 #include "resource_ids.h"
 #include "text/skeleton.h"
-#include "text/win/modeless_once.h"
+#include "app/win/modeless_once.h"
 
 #include <richedit.h>
 #include <string>

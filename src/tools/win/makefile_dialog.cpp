@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "app/win/globals.h"
+#include "app/win/modeless_once.h"
 #include "doc/win/document.h"
 #include "resource_ids.h"
 #include "tools/makefile_text.h"
@@ -89,9 +90,6 @@ INT_PTR CALLBACK MakefileDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPar
 /* OpenMakefileDialog: command 409; one makefile window at a time. */
 void OpenMakefileDialog(HWND owner)
 {
-    if (hMakefileDlg && IsWindow(hMakefileDlg)) {
-        SetForegroundWindow(hMakefileDlg);
-        return;
-    }
-    hMakefileDlg = CreateDialogParamA(hInst, "MAKEFILEDIALOG", owner, MakefileDlgProc, 0);
+    ShowModelessOnce(&hMakefileDlg, "MAKEFILEDIALOG", owner, MakefileDlgProc,
+                     "MAKEFILEの作成ダイアログを作れませんでした。");
 }

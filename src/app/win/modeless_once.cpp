@@ -1,4 +1,4 @@
-#include "text/win/modeless_once.h"
+#include "app/win/modeless_once.h"
 
 #include "app/win/globals.h"
 
@@ -12,4 +12,5 @@ void ShowModelessOnce(HWND *handle, const char *szTemplate, HWND owner, DLGPROC 
         }
     }
     ShowWindow(*handle, SW_SHOWNORMAL);
+    SetForegroundWindow(*handle);
 }

@@ -1,7 +1,0 @@
-// The text commands' modeless dialogs: each is open at most once.
-#pragma once
-#include <windows.h>
-
-// Shows the dialog of *handle when it is open, else creates it from its
-// template; a failure is reported with failText.
-void ShowModelessOnce(HWND *handle, const char *szTemplate, HWND owner, DLGPROC proc, const char *failText);
