@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The dialog designer end to end: draw a button, an edit and a static on the
-# design dialog, move one, widen one by the fine adjustment and by the size
+# The dialog designer end to end: a width out of range refused; draw a
+# button, an edit and a static on the design dialog, move one, widen one by the fine adjustment and by the size
 # box, align two, set a style flag, output the script into the resource pane
 # (it compiles with windres and holds those controls), preview it from the pane's dialog list, customise it: delete a
 # control, write the change back, and find the old text in backup.rc.
@@ -15,7 +15,9 @@ compile() { # compile NAME: the saved pane text through windres, listed by desig
   python3 "$here/designer_res.py" "$work/$1.res" > "$work/$1.txt"
 }
 drive launch "$SORA_EXE" "$work" waitmain \
-      command 402 dsg-window "$PANEL" dsg-settext 7195 DESIGN dsg-settext 7196 9 dsg-command 7180 \
+      command 402 dsg-window "$PANEL" dsg-settext 7195 DESIGN dsg-settext 7196 9 \
+      dsg-settext 7193 99999 dsg-command 7180 dsg-expect-box "幅は1～32767の数で入力してください" \
+      dsg-settext 7193 150 dsg-command 7180 \
       dsg-window DESIGN \
       dsg-draw 10 10 90 34 410 \
       dsg-draw 14 50 134 72 421 \
@@ -24,6 +26,8 @@ drive launch "$SORA_EXE" "$work" waitmain \
       dsg-command3 469 466 0 dsg-window "微調整" \
       dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 \
       dsg-window DESIGN dsg-command3 469 462 0 dsg-sizebox 60 20 \
+      dsg-window "作成オプション" dsg-expect-rows 7229 3 dsg-expect-cell 7229 0 0 BUTTON \
+      dsg-expect-cell 7229 0 5 144 dsg-expect-cell 7229 0 6 44 dsg-expect-cell 7229 2 1 "未" \
       dsg-window "$PANEL" dsg-command 7184 \
       dsg-window DESIGN dsg-command3 469 460 1 dsg-window "スタイルフラグの選択" dsg-check 473 ES_MULTILINE 1 \
       dsg-window "$PANEL" dsg-command 7181 \

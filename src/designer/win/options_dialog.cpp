@@ -163,29 +163,34 @@ static void OnToggle(HWND dlg, int id)
     RefreshDialogChecks(dlg);
 }
 
-/* RefreshControlList: one row per record with pixel positions and sizes. */
+/* RefreshControlList: the virtual control list gets Icount rows and is redrawn. */
 void RefreshControlList()
 {
     if (!hOptDlg || !IsWindow(hOptDlg))
         return;
     HWND list = GetDlgItem(hOptDlg, IDC_OPT_CONTROLS);
-    ListView_DeleteAllItems(list);
-    for (int i = 0; i < Icount; i++) {
-        const Ctrldata &c = Ctrls[i];
-        char num[5][16];
-        snprintf(num[0], 16, "%d", (int)c.left);
-        snprintf(num[1], 16, "%d", (int)c.top);
-        snprintf(num[2], 16, "%d", (int)(c.right - c.left));
-        snprintf(num[3], 16, "%d", (int)(c.bottom - c.top));
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = (LPSTR)c.szClass;
-        ListView_InsertItem(list, &item);
-        ListView_SetItemText(list, i, 1, (LPSTR)c.szIdent);
-        ListView_SetItemText(list, i, 2, (LPSTR)c.szText);
-        for (int k = 0; k < 4; k++)
-            ListView_SetItemText(list, i, 3 + k, num[k]);
+    ListView_SetItemCountEx(list, Icount, LVSICF_NOSCROLL);
+    InvalidateRect(list, NULL, TRUE);
+}
+
+/* One cell of the control list from the records: class, name, text, x, y, width, height in pixels. */
+static void OnControlDispInfo(NMLVDISPINFOA *di)
+{
+    int row = di->item.iItem;
+    if (!(di->item.mask & LVIF_TEXT) || !di->item.pszText || di->item.cchTextMax <= 0)
+        return;
+    di->item.pszText[0] = 0;
+    if (row < 0 || row >= Icount)
+        return;
+    const Ctrldata &c = Ctrls[row];
+    const int values[4] = {(int)c.left, (int)c.top, (int)(c.right - c.left), (int)(c.bottom - c.top)};
+    switch (di->item.iSubItem) {
+    case 0: lstrcpynA(di->item.pszText, c.szClass, di->item.cchTextMax); break;
+    case 1: lstrcpynA(di->item.pszText, c.szIdent, di->item.cchTextMax); break;
+    case 2: lstrcpynA(di->item.pszText, c.szText, di->item.cchTextMax); break;
+    default:
+        if (di->item.iSubItem <= 6)
+            snprintf(di->item.pszText, di->item.cchTextMax, "%d", values[di->item.iSubItem - 3]);
     }
 }
 
@@ -226,7 +231,9 @@ static void OnOptNotify(HWND dlg, NMHDR *nm)
         if ((lv->uChanged & LVIF_STATE) && ((lv->uNewState ^ lv->uOldState) & LVIS_STATEIMAGEMASK))
             OnDialogFlagToggled(dlg, lv->iItem);
     } else if (nm->idFrom == IDC_OPT_CONTROLS) {
-        if (nm->code == LVN_ITEMCHANGED) {
+        if (nm->code == LVN_GETDISPINFOA)
+            OnControlDispInfo((NMLVDISPINFOA *)nm);
+        else if (nm->code == LVN_ITEMCHANGED) {
             NMLISTVIEW *lv = (NMLISTVIEW *)nm;
             if ((lv->uNewState & LVIS_FOCUSED) && !(lv->uOldState & LVIS_FOCUSED) && lv->iItem < Icount) {
                 SelectStatementOfRecord(lv->iItem);

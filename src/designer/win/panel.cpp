@@ -49,6 +49,27 @@ static void WriteFields(HWND panel, const Dlgdata *d)
     SetDlgItemInt(panel, IDC_DSG_STARTID, Icount + 101, FALSE);
 }
 
+/* CheckNumberFields: every typed number within its range, or a message naming the field. */
+static BOOL CheckNumberFields(HWND panel)
+{
+    static const struct { int id; const char *name; UINT low, high; } kFields[] = {
+        {IDC_DSG_LEFT, "x", 0, 32767},        {IDC_DSG_TOP, "y", 0, 32767},
+        {IDC_DSG_WIDTH, "幅", 1, 32767},      {IDC_DSG_HEIGHT, "高さ", 1, 32767},
+        {IDC_DSG_POINT, "ポイント", 1, 255}, {IDC_DSG_STARTID, "開始ID", 1, 65535}};
+    for (const auto &f : kFields) {
+        BOOL ok = FALSE;
+        UINT v = GetDlgItemInt(panel, f.id, &ok, FALSE);
+        if (!ok || v < f.low || v > f.high) {
+            char text[160];
+            snprintf(text, sizeof text, "%sは%u～%uの数で入力してください", f.name, f.low, f.high);
+            MessageBoxA(panel, text, "注意", MB_OK | MB_ICONEXCLAMATION);
+            SetFocus(GetDlgItem(panel, f.id));
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
 static void SetFieldsReadOnly(HWND panel, BOOL readOnly)
 {
     for (int id = IDC_DSG_LEFT; id <= IDC_DSG_POINT; id++)
@@ -219,13 +240,18 @@ static void OnPanelCommand(HWND panel, UINT id, LPARAM lp)
 {
     switch (id) {
     case IDC_DSG_FONTCHOOSE: ChooseDialogFont(panel); break;
-    case IDC_DSG_START: StartDesigning(panel); break;
+    case IDC_DSG_START:
+        if (CheckNumberFields(panel))
+            StartDesigning(panel);
+        break;
     case IDC_DSG_STOP: StopDesigning(panel, TRUE); break;
     case IDC_DSG_OUTPUT:
         if (!hDesignDlg) {
             MessageBoxA(panel, "ダイアログボックスを作成してください", "ＯＫ", MB_OK);
             break;
         }
+        if (!CheckNumberFields(panel))
+            break;
         if (bCustomise)
             UpdateCustomisedScript(panel);
         else

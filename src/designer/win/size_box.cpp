@@ -1,6 +1,7 @@
 // The size box of the design dialog: laid over a control (or the design
 // dialog's corner), a press on it starts the system's sizing loop for that
 // window; the control's new rectangle goes into its record afterwards.
+// While it is sized the control is subclassed for its least size only.
 #include "designer/win/designer_win.h"
 
 #include "app/win/globals.h"
@@ -27,32 +28,31 @@ static void UnhookSized()
     pfnSizedProc = NULL;
 }
 
-/* The control while it is sized: a small least size, and its rectangle kept at the end. */
+/* The control while it is sized: a least size of a grid step rather than the system's. */
 static LRESULT CALLBACK SizedControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    WNDPROC old = pfnSizedProc;
+    LRESULT r = CallWindowProcA(pfnSizedProc, hwnd, msg, wp, lp);
     if (msg == WM_GETMINMAXINFO) {
-        LRESULT r = CallWindowProcA(old, hwnd, msg, wp, lp);
         MINMAXINFO *mm = (MINMAXINFO *)lp;
         mm->ptMinTrackSize.x = gridpixelX > 0 ? gridpixelX : 4;
         mm->ptMinTrackSize.y = gridpixelY > 0 ? gridpixelY / 2 : 4;
-        return r;
     }
-    if (msg == WM_EXITSIZEMOVE) {
-        LRESULT r = CallWindowProcA(old, hwnd, msg, wp, lp);
-        int index = RecordOfSized(hwnd);
-        if (index >= 0)
-            RefreshRecordRect(index);
-        // Setting the text again repaints the control in its new size.
-        int len = GetWindowTextLengthA(hwnd);
-        std::string text(len + 1, '\0');
-        GetWindowTextA(hwnd, &text[0], len + 1);
-        SetWindowTextA(hwnd, text.c_str());
-        UnhookSized();
-        RefreshControlList();
-        return r;
-    }
-    return CallWindowProcA(old, hwnd, msg, wp, lp);
+    return r;
+}
+
+/* After the loop: the control's new rectangle into its record, the control repainted. */
+static void TakeNewSize(HWND control)
+{
+    int index = RecordOfSized(control);
+    if (index < 0)
+        return;
+    RefreshRecordRect(index);
+    // Setting the text again repaints the control in its new size.
+    int len = GetWindowTextLengthA(control);
+    std::string text(len + 1, '\0');
+    GetWindowTextA(control, &text[0], len + 1);
+    SetWindowTextA(control, text.c_str());
+    RefreshControlList();
 }
 
 /* A press hides the box and sizes the window beneath it by its bottom-right corner. */
@@ -70,9 +70,13 @@ static void StartSizing(HWND box, LPARAM lp)
     }
     POINT pt = {(short)LOWORD(lp), (short)HIWORD(lp)};
     ClientToScreen(box, &pt);
-    // The loop runs inside this call and ends with the button's release.
+    // The loop runs inside this call and ends with the button's release. Without
+    // full-window dragging the window takes its size only after the loop's last
+    // message (WM_EXITSIZEMOVE), so the rectangle is read when the call returns.
     SendMessageA(target, WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, MAKELPARAM(pt.x, pt.y));
-    UnhookSized(); // also when the loop did not start
+    UnhookSized();
+    if (target != hDesignDlg)
+        TakeNewSize(target);
     ReturnSizeBox();
 }
 
