@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The settings sheet beyond its first two pages: an empty indentation
-# symbol refuses OK with a message and keeps the sheet open; the compile
+# The settings sheet beyond its first page: an empty indentation symbol
+# refuses OK with a message and keeps the sheet open, and the indentation
+# step typed as -3 is what the indentation command then uses; the compile
 # options follow their check boxes (no option glued to the last one); the
 # ticked history rows (a built-in one and an added one) leave the
-# command-line combo; the search mode, the
-# fixed compile output folder and the capture's BMP flag and fixed size are
-# stored; the backup page accepts a folder and stores nothing. "簡易コンパイル
+# command-line combo; the search mode, the fixed compile output folder and
+# the capture's BMP flag and fixed size are stored; the backup page accepts a folder and stores nothing. "簡易コンパイル
 # の設定" opens the sheet on the compile page with the stored values, and
 # the close writes them into "config.cfg".
 source "$(dirname "$0")/lib.sh"
@@ -19,7 +19,7 @@ s="設定"
 drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/m.c" \
       st-combo-add 499 "dir /w" st-combo-add 499 "echo one" st-combo-add 499 "ver" st-combo-count 499 11 \
       command 233 \
-      st-page "$s" 1 st-set "$s" 6014 "" st-click "$s" 1 answer "注意" 1 st-set "$s" 6014 "{" \
+      st-page "$s" 1 st-set "$s" 6011 "-3" st-set "$s" 6014 "" st-click "$s" 1 answer "注意" 1 st-set "$s" 6014 "{" \
       st-page "$s" 2 st-expect "$s" 6044 "m.c" st-expect "$s" 6043 "-tW -tWM" \
       st-check "$s" 6032 0 st-click "$s" 6032 st-check "$s" 6038 1 st-click "$s" 6038 \
       st-expect "$s" 6043 "-tWM -v " st-check "$s" 6046 0 \
@@ -35,11 +35,13 @@ drive waitclass Sora_EditorClass \
       command 397 st-expect "$s" 6043 "-tWM -v " \
       st-page "$s" 5 st-expect "$s" 6088 'C:\cplout' st-page "$s" 7 st-expect "$s" 6077 "320" \
       st-click "$s" 2 st-gone "$s" 5000 \
-      close waitexit 0 || fail
+      settext 5001 $'if(a){\r\n b;\r\n        }' command 227 answer "確認" 6 \
+      st-wait-text 5001 $'if(a){\r\n   b;\r\n}' 10000 \
+      close answer "注意" 1 waitexit 0 || fail
 "$tool" config "$work/mycfg/config.cfg" > "$work/config.txt" || { echo "FAIL: config.cfg unreadable"; exit 1; }
 for want in 'bCaptureToBmp=1' 'szCplOptions="-tWM -v "' 'btCplFlags=2' 'btbcc=2' 'szCplOutDir="C:\\cplout"' \
             'btSearchMode=0' 'bVarSyntax=0' 'cmdItems=9' 'cmdItem[1]="notepad.exe"' 'cmdItem[7]="dir /w"' 'cmdItem[8]="ver"' \
-            'chIndentOpen="{"'; do
+            'chIndentOpen="{"' 'btIndentWidth=3'; do
   grep -qxF "$want" "$work/config.txt" || { echo "FAIL: config.cfg lacks $want"; grep -v '^file\|^button' "$work/config.txt"; exit 1; }
 done
 echo "ok config.cfg holds the values of every page"
