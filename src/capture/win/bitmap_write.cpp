@@ -1,4 +1,5 @@
 #include "capture/win/capture.h"
+#include "capture/win/bitmap_blit.h"
 
 #include "capture/bmp_writer_core.h"
 #include "doc/path_core.h"
@@ -10,25 +11,7 @@
 static HBITMAP StretchToSize(HBITMAP hSource, const BITMAP &bm, HDC hdc, int nWidth, int nHeight)
 {
     HBITMAP sized = CreateBitmap(nWidth, nHeight, bm.bmPlanes, bm.bmBitsPixel, NULL);
-    HDC src = CreateCompatibleDC(hdc), dst = CreateCompatibleDC(hdc);
-    BOOL ok = sized && src && dst;
-    if (ok) {
-        HGDIOBJ oldSrc = SelectObject(src, hSource), oldDst = SelectObject(dst, sized);
-        ok = oldSrc && oldDst;
-        if (ok) {
-            SetStretchBltMode(dst, COLORONCOLOR);
-            ok = StretchBlt(dst, 0, 0, nWidth, nHeight, src, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-        }
-        if (oldSrc)
-            SelectObject(src, oldSrc);
-        if (oldDst)
-            SelectObject(dst, oldDst);
-    }
-    if (src)
-        DeleteDC(src);
-    if (dst)
-        DeleteDC(dst);
-    if (!ok && sized) {
+    if (sized && !BlitBitmap(hdc, hSource, bm.bmWidth, bm.bmHeight, sized, nWidth, nHeight)) {
         DeleteObject(sized);
         sized = NULL;
     }

@@ -1,4 +1,5 @@
 #include "capture/win/capture.h"
+#include "capture/win/bitmap_blit.h"
 
 #include "app/win/globals.h"
 
@@ -24,26 +25,12 @@ struct ViewBoardSource {
 static HBITMAP CopyBitmap(HBITMAP hSource, int nWidth, int nHeight)
 {
     HDC screen = GetDC(NULL);
-    HDC src = CreateCompatibleDC(screen), dst = CreateCompatibleDC(screen);
     HBITMAP copy = CreateCompatibleBitmap(screen, nWidth, nHeight);
-    BOOL ok = src && dst && copy;
-    if (ok) {
-        HGDIOBJ oldSrc = SelectObject(src, hSource), oldDst = SelectObject(dst, copy);
-        ok = oldSrc && oldDst && BitBlt(dst, 0, 0, nWidth, nHeight, src, 0, 0, SRCCOPY);
-        if (oldSrc)
-            SelectObject(src, oldSrc);
-        if (oldDst)
-            SelectObject(dst, oldDst);
-    }
-    if (src)
-        DeleteDC(src);
-    if (dst)
-        DeleteDC(dst);
-    ReleaseDC(NULL, screen);
-    if (!ok && copy) {
+    if (copy && !BlitBitmap(screen, hSource, nWidth, nHeight, copy, nWidth, nHeight)) {
         DeleteObject(copy);
         copy = NULL;
     }
+    ReleaseDC(NULL, screen);
     return copy;
 }
 
