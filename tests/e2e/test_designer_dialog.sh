@@ -28,6 +28,7 @@ drive launch "$SORA_EXE" "$work" waitmain \
       dsg-window DESIGN dsg-command3 469 462 0 dsg-sizebox 60 20 \
       dsg-window "作成オプション" dsg-expect-rows 7229 3 dsg-expect-cell 7229 0 0 BUTTON \
       dsg-expect-cell 7229 0 5 144 dsg-expect-cell 7229 0 6 44 dsg-expect-cell 7229 2 1 "未" \
+      dsg-window "作成オプション" dsg-command 7207 dsg-window DESIGN dsg-sizebox 40 24 \
       dsg-window "$PANEL" dsg-command 7184 \
       dsg-window DESIGN dsg-command3 469 460 1 dsg-window "スタイルフラグの選択" dsg-check 473 ES_MULTILINE 1 \
       dsg-window "$PANEL" dsg-command 7181 \
@@ -39,6 +40,9 @@ drive waitclass Sora_EditorClass dsg-window "$PANEL" dsg-command 7187 answer "�
       dsg-window DESIGN dsg-expect-children 3 || exit 1
 screenshot preview
 compile drawn || { echo "FAIL drawn script does not compile"; exit 1; }
+# The design dialog itself was made larger by its size box: the header says so.
+grep -Eq 'USERSDIALOG DIALOGEX DISCARDABLE +0, 0, (1[6-9][0-9]|2[0-9][0-9]), (1[3-9][0-9])' "$work/drawn.rc" ||
+  { grep USERSDIALOG "$work/drawn.rc"; echo "FAIL the dialog size"; exit 1; }
 cat "$work/drawn.txt"
 python3 - "$work/drawn.txt" <<'PY' || exit 1
 import sys

@@ -208,7 +208,8 @@ BOOL EndLayoutCopy(HWND panel, POINT ptPanel)
     ClientToScreen(panel, &pt);
     HWND under = WindowFromPoint(pt);
     HWND root = under ? GetAncestor(under, GA_ROOT) : NULL;
-    if (root && hDesignDlg && !IsDesignerWindow(root, panel))
+    // Over no window at all the desktop answers: its children are every top-level window.
+    if (root && root != GetDesktopWindow() && hDesignDlg && !IsDesignerWindow(root, panel))
         CopyLayoutOf(panel, root);
     return TRUE;
 }

@@ -65,6 +65,7 @@ void AlignControls(BOOL lefts);
 BOOL RefreshRecordRect(int index);
 void RestyleControl(int index, DWORD style);
 HFONT DesignFont();
+int RecordOfWindow(HWND hwnd);
 
 int FreeControlId();
 

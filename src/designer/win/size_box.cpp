@@ -10,15 +10,6 @@ static WNDPROC pfnSizeBoxProc;   // the scroll bar's own procedure
 static WNDPROC pfnSizedProc;     // the procedure of the control being sized
 static HWND hSized;              // the control being sized, or NULL
 
-/* The record of a window on the design dialog, or -1. */
-static int RecordOfSized(HWND hwnd)
-{
-    for (int i = 0; i < Icount; i++)
-        if ((HWND)Ctrls[i].hwnd == hwnd)
-            return i;
-    return -1;
-}
-
 /* Ends the subclassing of the sized control, once. */
 static void UnhookSized()
 {
@@ -43,7 +34,7 @@ static LRESULT CALLBACK SizedControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
 /* After the loop: the control's new rectangle into its record, the control repainted. */
 static void TakeNewSize(HWND control)
 {
-    int index = RecordOfSized(control);
+    int index = RecordOfWindow(control);
     if (index < 0)
         return;
     RefreshRecordRect(index);
@@ -62,7 +53,7 @@ static void StartSizing(HWND box, LPARAM lp)
     ShowWindow(box, SW_HIDE);
     if (!target)
         return;
-    if (target != hDesignDlg && RecordOfSized(target) >= 0) {
+    if (target != hDesignDlg && RecordOfWindow(target) >= 0) {
         UnhookSized();
         pfnSizedProc = (WNDPROC)SetWindowLongPtrA(target, GWLP_WNDPROC, (LONG_PTR)SizedControlProc);
         if (pfnSizedProc)

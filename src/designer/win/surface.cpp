@@ -36,8 +36,8 @@ static std::vector<uint8_t> BuildDesignTemplate(const Dlgdata &d, BOOL customise
     return bytes;
 }
 
-/* Record index of a window on the design dialog, or -1. */
-static int RecordOfWindow(HWND hwnd)
+/* RecordOfWindow: the record index of a window on the design dialog, or -1. */
+int RecordOfWindow(HWND hwnd)
 {
     for (int i = 0; i < Icount; i++)
         if ((HWND)Ctrls[i].hwnd == hwnd)
