@@ -122,7 +122,7 @@ static void SetShown(HWND bar, uint32_t word)
 void ApplyBarStates(HWND mainWnd)
 {
     if (dwBarStates[0] & BAR_SHOWN) {
-        ShowWindow(hCmdLineDlg, SW_SHOW);
+        ShowCommandBar();
         CheckMenuItem(GetMenu(mainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_CHECKED);
     } else {
         ShowWindow(hCmdLineDlg, SW_HIDE);

@@ -21,6 +21,37 @@ void FillCommandList()
         SendMessageA(hCmdCombo, CB_ADDSTRING, 0, (LPARAM)entry);
 }
 
+/* PlaceCommandBar: puts the bar under the main window when the screen has
+   room there, else inside it just above the status bar, so that it never
+   covers the menu. */
+static void PlaceCommandBar()
+{
+    RECT main, bar, status = {};
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof mi;
+    if (!GetWindowRect(hMainWnd, &main) || !GetWindowRect(hCmdLineDlg, &bar) ||
+        !GetMonitorInfoA(MonitorFromWindow(hMainWnd, MONITOR_DEFAULTTONEAREST), &mi))
+        return;
+    int nHeight = bar.bottom - bar.top;
+    int y = main.bottom;
+    if (y + nHeight > mi.rcWork.bottom) {
+        GetWindowRect(hStatus, &status);
+        y = (status.top > main.top ? status.top : main.bottom) - nHeight;
+    }
+    SetWindowPos(hCmdLineDlg, NULL, main.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+/* ShowCommandBar: shows the command-line bar, placed on its first showing. */
+void ShowCommandBar()
+{
+    static bool bPlaced = false;
+    if (!bPlaced) {
+        PlaceCommandBar();
+        bPlaced = true;
+    }
+    ShowWindow(hCmdLineDlg, SW_SHOW);
+}
+
 /* ToggleCommandBar: shows or hides the command-line bar (bar-state word 0). */
 void ToggleCommandBar()
 {
@@ -28,7 +59,7 @@ void ToggleCommandBar()
         ShowWindow(hCmdLineDlg, SW_HIDE);
         dwBarStates[0] &= ~BAR_SHOWN;
     } else {
-        ShowWindow(hCmdLineDlg, SW_SHOW);
+        ShowCommandBar();
         dwBarStates[0] |= BAR_SHOWN;
     }
 }

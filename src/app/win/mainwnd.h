@@ -29,6 +29,7 @@ void OnLineJumpEnter();
 // Command-line bar
 INT_PTR CALLBACK CmdLineDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 void ToggleCommandBar();
+void ShowCommandBar();  // placed under the main window on its first showing
 void FillCommandList();
 
 // Base dialogs of the user-button and file-list bars
