@@ -10,7 +10,8 @@ mkdir -p "$work/mycfg"
 fail() { drive attach terminate >/dev/null 2>&1; exit 1; }
 export DISPLAY
 IM=/usr/bin  # ImageMagick itself (a stand-in convert may come first in PATH)
-# Outputs of capture-arm: 1 BMP file, 2 clipboard, 4 fixed size (24 x 23).
+# Outputs of capture-arm, ticked in the settings sheet: 1 BMP file, 2 clipboard,
+# 4 fixed size (24 x 23).
 x=404 y=24
 
 # drag X0 Y0 X1 Y1: the left button pressed at one point, released at the

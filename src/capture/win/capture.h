@@ -17,12 +17,6 @@ struct CaptureOptions {
 };
 extern CaptureOptions captureOptions;
 
-// Message that sets the capture's outputs from outside (automation of the
-// options the settings sheet shows), sent to the capture window: wParam
-// bit 0 BMP file, bit 1 clipboard, bit 2 fixed size. Answers 1.
-#define SORA_CAPTURE_OPTIONS_MESSAGE "SoraCaptureOptions"
-enum { CAPOPT_BMP = 1, CAPOPT_CLIPBOARD = 2, CAPOPT_FIXED_SIZE = 4 };
-
 // Registers "WHOLE" and creates the hidden full-screen capture window, or
 // shows "透明ウィンドウ作成失敗しました" and returns NULL.
 HWND CreateCaptureWindow(HWND owner);

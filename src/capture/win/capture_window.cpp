@@ -18,7 +18,6 @@ static HDC hShotDC;
 static HBITMAP hShotBitmap;
 static HGDIOBJ hShotOld;
 
-static UINT nOptionsMessage;
 
 /* TakeScreenShot: the whole screen into a memory bitmap. */
 static void TakeScreenShot()
@@ -162,15 +161,6 @@ static void OnCaptureButtonUp(HWND hwnd, POINT pt)
     DestroyWindow(hwnd);
 }
 
-/* OnCaptureOptions: the outputs set from outside (bits CAPOPT_*). */
-static LRESULT OnCaptureOptions(WPARAM flags)
-{
-    settingsRecord.bCaptureToBmp = (flags & CAPOPT_BMP) ? 1 : 0;
-    settingsRecord.bCaptureToClipboard = (flags & CAPOPT_CLIPBOARD) ? 1 : 0;
-    captureOptions.bFixedSize = (flags & CAPOPT_FIXED_SIZE) ? TRUE : FALSE;
-    return 1;
-}
-
 /* OnCapturePaint: the screen as it was, and the band while dragging. */
 static void OnCapturePaint(HWND hwnd)
 {
@@ -202,8 +192,6 @@ static POINT PointOf(LPARAM lParam)
 /* CaptureWndProc: the window procedure of "WHOLE". */
 static LRESULT CALLBACK CaptureWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == nOptionsMessage && nOptionsMessage != 0)
-        return OnCaptureOptions(wParam);
     switch (msg) {
     case WM_TIMER:
         if (wParam == SHOW_TIMER)
@@ -258,9 +246,6 @@ HWND CreateCaptureWindow(HWND owner)
     wc.hbrBackground = (HBRUSH)GetStockObject(HOLLOW_BRUSH);
     wc.lpszClassName = szCaptureClass;
     RegisterClassA(&wc);  // fails harmlessly once the class exists
-    if (!nOptionsMessage)
-        nOptionsMessage = RegisterWindowMessageA(SORA_CAPTURE_OPTIONS_MESSAGE);
-
     HWND hwnd = CreateWindowExA(0, szCaptureClass, "", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                                 GetSystemMetrics(SM_CYSCREEN), owner, NULL, hInst, NULL);
     if (!hwnd)
