@@ -69,7 +69,9 @@ std::string QuoteScriptText(const char *text)
 std::string ControlStyleText(const Ctrldata &rec)
 {
     std::string text = FlagsToStyleText(rec);
-    uint32_t rest = rec.style & ~ChosenValue(rec) & ~KeywordBits(DecoratedKeyword(rec.szClass));
+    // WS_CHILD and WS_VISIBLE are every control statement's own defaults.
+    uint32_t rest = rec.style & ~ChosenValue(rec) & ~KeywordBits(DecoratedKeyword(rec.szClass)) &
+                    ~(kWsChild | kWsVisible);
     if (rec.szClass == std::string("EDIT") || rec.szClass == std::string("LISTBOX"))
         rest &= ~0x800000u; // WS_BORDER is added by the short keyword
     if (rec.szClass == std::string("COMBOBOX"))

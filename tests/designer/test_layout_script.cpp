@@ -200,8 +200,10 @@ TEST(DesignerUpdate, ChangesOnlyTheStatementsOfChangedAddedAndDeletedControls)
     EXPECT_EQ(UpdateDialogScript(b, again, now, "IDC_", 301).body, b);
     std::vector<Ctrldata> back = now;
     strcpy(back[1].szIdent, "IDC_MEMO");
+    back[1].style |= 0x10000000; // shown again: WS_VISIBLE, a default of every statement
     std::string restored = UpdateDialogScript(b, back, now, "IDC_", 301).body;
     EXPECT_EQ(restored.find("////"), std::string::npos) << restored;
+    EXPECT_EQ(restored.find("0x10000000"), std::string::npos) << restored;
     parsed.clear();
     ASSERT_TRUE(ParseDialogs(DefineLines(real) + list[0].header + restored, parsed, err)) << err << restored;
     ASSERT_EQ(parsed[0].controls.size(), 6u);

@@ -66,12 +66,15 @@ assert abs(cy[0] * 22 - cy[1] * 44) <= 22 + 44, cy
 print('OK drawn dialog')
 PY
 # Customise the dialog from the pane: delete the button and write the change back;
-# then delete the edit and write back again.
+# then delete the edit and write back again; then bring the edit back.
 drive waitclass Sora_EditorClass dsg-window "ダイアログリソースの列挙" dsg-command 7384 dsg-window DESIGN \
       dsg-command3 469 467 0 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
       save-pane 5002 "$work/custom.cp932" \
       dsg-window DESIGN dsg-command3 469 467 1 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
-      save-pane 5002 "$work/custom2.cp932" dsg-command 2 close || exit 1
+      save-pane 5002 "$work/custom2.cp932" \
+      dsg-window DESIGN dsg-command3 469 460 1 dsg-window "スタイルフラグの選択" dsg-command 476 \
+      dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
+      save-pane 5002 "$work/custom3.cp932" dsg-command 2 close || exit 1
 screenshot after
 compile custom || { echo "FAIL customised script does not compile"; exit 1; }
 cat "$work/custom.txt"
@@ -86,4 +89,9 @@ cat "$work/custom2.txt"
 grep -q '^DIALOG USERSDIALOG 1$' "$work/custom2.txt" && grep -q '^CONTROL STATIC' "$work/custom2.txt" ||
   { echo "FAIL the second write-back"; exit 1; }
 grep -q '////' "$work/custom2.rc" && { echo "FAIL a statement commented out twice"; exit 1; }
+# The edit brought back by "復帰" after that write-back is in the script again.
+compile custom3 || { echo "FAIL third customised script does not compile"; exit 1; }
+cat "$work/custom3.txt"
+grep -q '^DIALOG USERSDIALOG 2$' "$work/custom3.txt" && grep -q '^CONTROL EDIT' "$work/custom3.txt" ||
+  { echo "FAIL the edit was not brought back"; exit 1; }
 echo "OK designer dialog"

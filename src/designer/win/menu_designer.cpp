@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/win/globals.h"
+#include "app/win/modeless_once.h"
 #include "designer/menu_script.h"
 #include "resource_ids.h"
 
@@ -195,17 +196,8 @@ static INT_PTR CALLBACK MenuDesignerProc(HWND dlg, UINT msg, WPARAM wp, LPARAM l
     return FALSE;
 }
 
-/* OpenMenuDesigner: the menu designer, unless it is open. */
+/* OpenMenuDesigner: the menu designer, unless it is open (then it comes to the front). */
 void OpenMenuDesigner(HWND owner)
 {
-    if (hMakeDlgM && IsWindow(hMakeDlgM)) {
-        SetForegroundWindow(hMakeDlgM);
-        return;
-    }
-    HWND dlg = CreateDialogParamA(hInst, "MAKEDLGM", owner, MenuDesignerProc, 0);
-    if (!dlg) {
-        MessageBoxA(owner, "ダイアログの作成に失敗しました(MAKEDLGM)", "エラー", MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    ShowWindow(dlg, SW_SHOW);
+    ShowModelessOnce(&hMakeDlgM, "MAKEDLGM", owner, MenuDesignerProc, "ダイアログの作成に失敗しました(MAKEDLGM)");
 }
