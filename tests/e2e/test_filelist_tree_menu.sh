@@ -7,7 +7,7 @@
 # folder; "ページ順序入れ替え" opens the page dialog, whose OK moves the
 # page on show to the number typed (the file buttons and tree follow, a
 # number out of range is refused), and the new order is what the next start
-# shows.
+# shows. The file bar, dragged open beside the tree, shows the page's buttons.
 source "$(dirname "$0")/lib.sh"
 tool=${SORA_TOOL:-$SORA_ROOT/build/native/src/cli/sora-tool}
 [ -x "$tool" ] || { echo "no sora-tool at $tool (set SORA_TOOL)"; exit 1; }
@@ -51,8 +51,9 @@ drive waitclass Sora_EditorClass \
       expect-text 1413 "Files1" st-click "$pgx" 2 st-gone "$pgx" 5000 \
       fl-expect-button 8504 "d.c" 1 fl-tree-count 6 \
       command 1413 st-wait-text 1413 "Files2" 10000 fl-expect-button 8500 "a.c" 0 fl-expect-button 8503 "c.txt" 0 \
-      fl-no-button 8504 fl-tree-count 8 \
-      close waitexit 0 || fail
+      fl-no-button 8504 fl-tree-count 8 st-drag-bar 1301 70 st-visible 8500 1 || fail
+screenshot file_bar_and_tree
+drive waitclass Sora_EditorClass close waitexit 0 || fail
 "$tool" config "$work/mycfg/config.cfg" > "$work/config.txt" || { echo "FAIL: config.cfg unreadable"; exit 1; }
 grep '^file' "$work/config.txt"
 grep -q '^file\[0\]\[0\]=.*"d.c"$' "$work/config.txt" && grep -q '^filePage\[1\]=3$' "$work/config.txt" ||
