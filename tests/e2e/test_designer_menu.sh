@@ -5,7 +5,8 @@
 # bar opened and chosen by keyboard, and the MENU script written at the start
 # and at the end of the resource pane; both copies compile with windres.
 # Then the dialog designer copies the menu designer's layout (press on the
-# copy area, release over it): the script holds its controls at their places.
+# copy area, release over it; before "開始" the area only says so): the
+# script holds its controls at their places.
 source "$(dirname "$0")/lib.sh"
 mkdir -p "$work/mycfg"
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,7 +28,9 @@ drive waitclass Sora_EditorClass dsg-window "$MENU" dsg-menu-key 13 dsg-expect-b
       dsg-click 7261 dsg-combo-dblclick 7250 0 dsg-expect-combo 7250 "項目2|開く|SEPARATOR|終了" \
       dsg-command 7257 answer "確認" 6 \
       save-pane 5002 "$work/pane.cp932" \
-      settext 5002 "" command 402 dsg-window "$PANEL" dsg-command 7180 dsg-copylayout "$MENU" \
+      settext 5002 "" command 402 dsg-window "$PANEL" \
+      dsg-command 7174 dsg-expect-text 7174 "「開始」ボタンを押してからもう一度試してください" \
+      dsg-command 7180 dsg-copylayout "$MENU" \
       dsg-command 7187 answer "確認" 6 save-pane 5002 "$work/layout.cp932" || exit 1
 screenshot layout
 python3 - "$work" <<'PY' || exit 1
