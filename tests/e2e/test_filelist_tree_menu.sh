@@ -7,7 +7,8 @@
 # folder; "ページ順序入れ替え" opens the page dialog, whose OK moves the
 # page on show to the number typed (the file buttons and tree follow, a
 # number out of range is refused), and the new order is what the next start
-# shows. The file bar, dragged open beside the tree, shows the page's buttons.
+# shows. The file bar, dragged open beside the tree, shows the page's
+# buttons; a file button's own pop-up menu removes its entry too.
 source "$(dirname "$0")/lib.sh"
 tool=${SORA_TOOL:-$SORA_ROOT/build/native/src/cli/sora-tool}
 [ -x "$tool" ] || { echo "no sora-tool at $tool (set SORA_TOOL)"; exit 1; }
@@ -53,12 +54,13 @@ drive waitclass Sora_EditorClass \
       command 1413 st-wait-text 1413 "Files2" 10000 fl-expect-button 8500 "a.c" 0 fl-expect-button 8503 "c.txt" 0 \
       fl-no-button 8504 fl-tree-count 8 st-drag-bar 1301 70 st-visible 8500 1 || fail
 screenshot file_bar_and_tree
-drive waitclass Sora_EditorClass close waitexit 0 || fail
+drive waitclass Sora_EditorClass st-rclick 8502 st-menu 5 fl-no-button 8502 fl-tree-count 7 \
+      close waitexit 0 || fail
 "$tool" config "$work/mycfg/config.cfg" > "$work/config.txt" || { echo "FAIL: config.cfg unreadable"; exit 1; }
 grep '^file' "$work/config.txt"
-grep -q '^file\[0\]\[0\]=.*"d.c"$' "$work/config.txt" && grep -q '^filePage\[1\]=3$' "$work/config.txt" ||
+grep -q '^file\[0\]\[0\]=.*"d.c"$' "$work/config.txt" && grep -q '^filePage\[1\]=2$' "$work/config.txt" ||
   { echo "FAIL: config.cfg does not hold the exchanged pages"; exit 1; }
 drive launch "$SORA_EXE" "$work" waitmain \
       fl-expect-button 8500 "d.c" 0 fl-no-button 8501 fl-tree-count 6 \
-      command 1413 fl-expect-button 8501 "a.c" 0 fl-expect-button 8502 "mark.bat" 0 fl-expect-button 8503 "c.txt" 0 \
+      command 1413 st-wait-text 1413 "Files2" 10000 fl-expect-button 8501 "a.c" 0 fl-expect-button 8502 "c.txt" 0 \
       close waitexit 0 || fail
