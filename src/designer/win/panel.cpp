@@ -191,14 +191,16 @@ void StopDesigning(HWND panel, BOOL ask)
 static void OnInitPanel(HWND panel)
 {
     GetWindowRect(panel, &rcPanelFull);
-    int gx = 0, gy = 0;
     nCompactWidth = rcPanelFull.right - rcPanelFull.left;
-    if (MeasureDialogUnits(panel, 10, "MS UI Gothic", &gx, &gy)) {
-        RECT r = {0, 0, DluToPixelsX(158, gx), 0};
+    // 158 of the panel's own dialog units: the left column and its margin, whatever the font.
+    RECT r = {0, 0, 158, 0};
+    if (MapDialogRect(panel, &r)) {
         AdjustWindowRectEx(&r, (DWORD)GetWindowLongPtrA(panel, GWL_STYLE), FALSE, 0);
         if (r.right - r.left < nCompactWidth) nCompactWidth = r.right - r.left;
     }
-    bCompact = FALSE;
+    // The panel opens compact; the size toggle (7178) shows the layout tools beside it.
+    bCompact = TRUE;
+    SetWindowPos(panel, NULL, 0, 0, nCompactWidth, rcPanelFull.bottom - rcPanelFull.top, SWP_NOMOVE | SWP_NOZORDER);
     hCopyAreaFont = CreateFontA(-10, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "MS UI Gothic");
     if (hCopyAreaFont)
         SendDlgItemMessageA(panel, IDC_DSG_COPYAREA, WM_SETFONT, (WPARAM)hCopyAreaFont, FALSE);
