@@ -2,9 +2,10 @@
 # Editing and deleting user buttons through their pop-up menu (a real right
 # click, the menu picked by keys): the property sheet renames an insertion
 # button and gives it a new text, which the next press inserts; a position
-# button gets a new position; "削除" takes "End" off the bar. The layout is
-# kept as the user-defined one ("ubuttons.cfg"), and the next start shows
-# the edited buttons without the deleted one. The page dialog's OK puts a
+# button gets a new position (a position that is no number is refused with
+# a message and changes nothing); "削除" takes "End" off the bar. The
+# layout is kept as the user-defined one ("ubuttons.cfg"), and the next
+# start shows the edited buttons without the deleted one. The page dialog's OK puts a
 # second page first; the bands of the page on show follow.
 source "$(dirname "$0")/lib.sh"
 tool=${SORA_TOOL:-$SORA_ROOT/build/native/src/cli/sora-tool}
@@ -25,7 +26,9 @@ drive launch "$SORA_EXE" "$work" waitmain \
       st-set "$props" 6981 "ABCbutton" st-set "$props" 6990 "new text " st-click "$props" 1 \
       st-gone "$props" 5000 fl-expect-button 8002 "ABCbutton" -1 \
       select 5001 0 0 command 8002 expect-text 5001 $'new text line0\r\nline1' \
-      st-rclick 8000 st-menu 1 st-set "$props" 6986 "4" st-click "$props" 1 st-gone "$props" 5000 \
+      st-rclick 8000 st-menu 1 st-set "$props" 6981 "Pos" st-set "$props" 6986 "four" st-click "$props" 1 \
+      answer "注意" 1 fl-expect-button 8000 "Top" -1 \
+      st-set "$props" 6981 "Top" st-set "$props" 6986 "4" st-click "$props" 1 st-gone "$props" 5000 \
       select 5001 9 9 command 8000 fl-expect-sel 5001 4 4 \
       st-rclick 8001 st-menu 2 fl-no-button 8001 fl-expect-button 8000 "Top" -1 || fail
 screenshot button_edit

@@ -374,19 +374,26 @@ static void OnPropInit(HWND dlg, UserButton &b)
                          b.kind == KIND_INSERT_AT_POINTER ? IDC_PROP_POINTER : IDC_PROP_CARET);
 }
 
-static void OnPropApply(HWND dlg, UserButton &b)
+/* OnPropApply: the page into the button; FALSE (nothing changed) when the position is no number. */
+static BOOL OnPropApply(HWND dlg, UserButton &b)
 {
+    int position = 0;
+    if (b.kind == KIND_POSITION) {
+        BOOL ok = FALSE;
+        position = (int)GetDlgItemInt(dlg, IDC_PROP_POSITION, &ok, TRUE);
+        if (!ok) {
+            MessageBoxA(dlg, "位置は数字で指定してください。", "注意", MB_OK | MB_ICONEXCLAMATION);
+            return FALSE;
+        }
+    }
     RelabelUserButton(b.id, DlgText(dlg, IDC_PROP_LABEL, USER_LABEL_SIZE - 1).c_str());
     if (KindHasText(b.kind))
         b.text = DlgText(dlg, IDC_PROP_TEXT, USER_TEXT_MAX);
-    if (b.kind == KIND_POSITION) {
-        BOOL ok = FALSE;
-        int v = (int)GetDlgItemInt(dlg, IDC_PROP_POSITION, &ok, TRUE);
-        if (ok)
-            b.value = v;
-    }
+    if (b.kind == KIND_POSITION)
+        b.value = position;
     if (b.kind == KIND_INSERT_AT_POINTER || b.kind == KIND_INSERT_AT_CARET)
         b.kind = IsDlgButtonChecked(dlg, IDC_PROP_POINTER) ? KIND_INSERT_AT_POINTER : KIND_INSERT_AT_CARET;
+    return TRUE;
 }
 
 static INT_PTR CALLBACK PropDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -409,9 +416,8 @@ static INT_PTR CALLBACK PropDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
     case WM_NOTIFY:
         if (((NMHDR *)lParam)->code == PSN_APPLY) {
             UserButton *b = FindUserButton(userButtons, (UINT)GetWindowLongPtrA(dlg, DWLP_USER));
-            if (b)
-                OnPropApply(dlg, *b);
-            SetWindowLongPtrA(dlg, DWLP_MSGRESULT, PSNRET_NOERROR);
+            BOOL ok = !b || OnPropApply(dlg, *b);
+            SetWindowLongPtrA(dlg, DWLP_MSGRESULT, ok ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
             return TRUE;
         }
         return FALSE;
