@@ -3,7 +3,8 @@
 # layout "saved", indentation width typed as -4 stored as 4); closing
 # writes "config.cfg" (no temporary file left); the next start reopens
 # the file on show, lists it, brings back the user buttons, the window
-# rectangle and the fonts of both panes. Refused apply: equal indentation symbols keep the sheet open.
+# rectangle and the fonts of both panes (the fonts only while "restore the
+# look" is on). Refused apply: equal indentation symbols keep the sheet open.
 source "$(dirname "$0")/lib.sh"
 fail() { drive waitclass Sora_EditorClass terminate > /dev/null 2>&1; exit 1; }
 mkdir -p "$work/mycfg"
@@ -34,3 +35,10 @@ drive launch "$SORA_EXE" "$work" waitmain \
       close waitexit 0 || fail
 [ "$(stat -c %s "$cfg")" = "$size1" ] || { echo "FAIL: the session changed over a restart"; exit 1; }
 echo "ok the session came back and was written the same size"
+# Without "restore the look" the stored font is not applied; the rectangle still is.
+drive launch "$SORA_EXE" "$work" waitmain \
+      command 233 st-check "設定" 6008 0 st-click "設定" 1 st-gone "設定" 5000 \
+      st-set-format 5001 "Arial" 240 fl-set-modified 5001 0 close waitexit 0 || fail
+grep -qa Arial "$cfg" || { echo "FAIL: the font was not stored"; exit 1; }
+drive launch "$SORA_EXE" "$work" waitmain \
+      st-expect-rect 20 30 700 520 st-expect-format 5001 "!Arial" 240 close waitexit 0 || fail
