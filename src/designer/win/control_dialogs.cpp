@@ -58,11 +58,9 @@ static void RefreshFlagChecks(HWND dlg)
     HWND list = GetDlgItem(dlg, IDC_FLG_LIST);
     bFillingFlags = TRUE;
     for (int i = 0, n = ListView_GetItemCount(list); i < n; i++) {
-        LVITEMA item = {};
-        item.mask = LVIF_PARAM;
-        item.iItem = i;
-        ListView_GetItem(list, &item);
-        ListView_SetCheckState(list, i, RecordChoices(Ctrls[nFlagRecord], HIWORD(item.lParam))[LOWORD(item.lParam)]);
+        int slot, group;
+        FlagItemTag(list, i, &slot, &group);
+        ListView_SetCheckState(list, i, RecordChoices(Ctrls[nFlagRecord], group)[slot]);
     }
     bFillingFlags = FALSE;
     SetDlgItemTextA(dlg, IDC_FLG_IDENT, (std::string("ID name：") + Ctrls[nFlagRecord].szIdent).c_str());
@@ -75,11 +73,8 @@ static void OnControlFlagToggled(HWND dlg, int item)
         return;
     Ctrldata &c = Ctrls[nFlagRecord];
     HWND list = GetDlgItem(dlg, IDC_FLG_LIST);
-    LVITEMA it = {};
-    it.mask = LVIF_PARAM;
-    it.iItem = item;
-    ListView_GetItem(list, &it);
-    int slot = LOWORD(it.lParam), group = HIWORD(it.lParam);
+    int slot, group;
+    FlagItemTag(list, item, &slot, &group);
     const FlagEntry &f = GroupFlag(c, group, slot);
     int checked = ItemChecked(list, item);
     if (!f.name || !strcmp(f.name, "WS_CHILD") || !strcmp(f.name, "WS_VISIBLE")) {

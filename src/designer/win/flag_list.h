@@ -5,3 +5,5 @@
 void InitFlagList(HWND list);
 void AddFlagItems(HWND list, int row, BOOL ex, int group);
 int ItemChecked(HWND list, int item);
+// The slot and group an item of a check list was tagged with by AddFlagItems.
+void FlagItemTag(HWND list, int item, int *pSlot, int *pGroup);

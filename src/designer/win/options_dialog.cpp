@@ -52,6 +52,17 @@ int ItemChecked(HWND list, int item)
     return checked;
 }
 
+/* The item's tag from AddFlagItems: slot in the low word, group in the high. */
+void FlagItemTag(HWND list, int item, int *pSlot, int *pGroup)
+{
+    LVITEMA it = {};
+    it.mask = LVIF_PARAM;
+    it.iItem = item;
+    ListView_GetItem(list, &it);
+    *pSlot = LOWORD(it.lParam);
+    *pGroup = HIWORD(it.lParam);
+}
+
 /* Choice array of the options dialog's group. */
 static int32_t *DialogChoices(int group)
 {
@@ -63,11 +74,9 @@ static void RefreshDialogChecks(HWND dlg)
     HWND list = GetDlgItem(dlg, IDC_OPT_FLAGS);
     bFilling = TRUE;
     for (int i = 0, n = ListView_GetItemCount(list); i < n; i++) {
-        LVITEMA item = {};
-        item.mask = LVIF_PARAM;
-        item.iItem = i;
-        ListView_GetItem(list, &item);
-        ListView_SetCheckState(list, i, DialogChoices(HIWORD(item.lParam))[LOWORD(item.lParam)] ? TRUE : FALSE);
+        int slot, group;
+        FlagItemTag(list, i, &slot, &group);
+        ListView_SetCheckState(list, i, DialogChoices(group)[slot] ? TRUE : FALSE);
     }
     bFilling = FALSE;
 }
@@ -100,11 +109,8 @@ static void KeepClientArea(DWORD style, DWORD exStyle)
 static void OnDialogFlagToggled(HWND dlg, int item)
 {
     HWND list = GetDlgItem(dlg, IDC_OPT_FLAGS);
-    LVITEMA it = {};
-    it.mask = LVIF_PARAM;
-    it.iItem = item;
-    ListView_GetItem(list, &it);
-    int slot = LOWORD(it.lParam), group = HIWORD(it.lParam);
+    int slot, group;
+    FlagItemTag(list, item, &slot, &group);
     int checked = ItemChecked(list, item);
     int32_t *choices = DialogChoices(group);
     if (choices[slot] == checked)
@@ -298,11 +304,9 @@ static INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
         case IDC_OPT_READCHECKS: {
             HWND list = GetDlgItem(dlg, IDC_OPT_FLAGS);
             for (int i = 0, n = ListView_GetItemCount(list); i < n; i++) {
-                LVITEMA item = {};
-                item.mask = LVIF_PARAM;
-                item.iItem = i;
-                ListView_GetItem(list, &item);
-                DialogChoices(HIWORD(item.lParam))[LOWORD(item.lParam)] = ItemChecked(list, i);
+                int slot, group;
+                FlagItemTag(list, i, &slot, &group);
+                DialogChoices(group)[slot] = ItemChecked(list, i);
             }
             break;
         }
