@@ -1,6 +1,7 @@
 #include "capture/win/capture.h"
 
 #include "app/win/globals.h"
+#include "app/win/rubber_band.h"
 #include "capture/capture_area_core.h"
 
 static const char szCaptureClass[] = "WHOLE";
@@ -48,27 +49,6 @@ static void FreeScreenShot()
     hShotDC = NULL;
     hShotBitmap = NULL;
     hShotOld = NULL;
-}
-
-/* DrawBand: the rubber band from a to b, drawn by inverting the pixels, so
-   that drawing it again removes it. */
-static void DrawBand(HWND hwnd, POINT a, POINT b)
-{
-    HDC dc = GetDC(hwnd);
-    if (!dc)
-        return;
-    HPEN pen = CreatePen(PS_DASHDOTDOT, 2, RGB(0, 0, 0));
-    int oldRop = SetROP2(dc, R2_NOT);
-    HGDIOBJ oldPen = pen ? SelectObject(dc, pen) : NULL;
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, a.x, a.y, b.x, b.y);
-    SelectObject(dc, oldBrush);
-    if (oldPen)
-        SelectObject(dc, oldPen);
-    SetROP2(dc, oldRop);
-    if (pen)
-        DeleteObject(pen);
-    ReleaseDC(hwnd, dc);
 }
 
 /* PutOnClipboard: the bitmap on the clipboard; TRUE when the clipboard
@@ -120,7 +100,7 @@ static void OnCaptureButtonDown(HWND hwnd, POINT pt)
         return;
     bCaptureDragging = TRUE;
     ptStart = ptLast = pt;
-    DrawBand(hwnd, ptStart, ptLast);
+    DrawRubberBand(hwnd, ptStart, ptLast);
     SetCapture(hwnd);
     SetCursor(LoadCursor(NULL, IDC_CROSS));
 }
@@ -130,8 +110,8 @@ static void OnCaptureMouseMove(HWND hwnd, POINT pt)
 {
     if (!bCaptureDragging)
         return;
-    DrawBand(hwnd, ptStart, ptLast);
-    DrawBand(hwnd, ptStart, pt);
+    DrawRubberBand(hwnd, ptStart, ptLast);
+    DrawRubberBand(hwnd, ptStart, pt);
     ptLast = pt;
 }
 
@@ -139,7 +119,7 @@ static void OnCaptureMouseMove(HWND hwnd, POINT pt)
 static void EndDrag(HWND hwnd)
 {
     if (bCaptureDragging)
-        DrawBand(hwnd, ptStart, ptLast);
+        DrawRubberBand(hwnd, ptStart, ptLast);
     bArmed = FALSE;
     bCaptureDragging = FALSE;
     if (GetCapture() == hwnd)
@@ -171,7 +151,7 @@ static void OnCapturePaint(HWND hwnd)
                ps.rcPaint.bottom - ps.rcPaint.top, hShotDC, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
     EndPaint(hwnd, &ps);
     if (bCaptureDragging)
-        DrawBand(hwnd, ptStart, ptLast);
+        DrawRubberBand(hwnd, ptStart, ptLast);
 }
 
 /* OnCaptureTimer: the delayed showing, once the screen has settled. */

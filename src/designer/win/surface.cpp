@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/win/globals.h"
+#include "app/win/rubber_band.h"
 #include "designer/class_table.h"
 #include "designer/flags.h"
 #include "designer/locator.h"
@@ -80,24 +81,6 @@ RECT RecordRectInDlu(const Ctrldata &c)
     r.right = PixelsToDluX(c.right - c.left, gridpixelX);
     r.bottom = PixelsToDluY(c.bottom - c.top, gridpixelY);
     return r;
-}
-
-/* Inverting outline of the rectangle being drawn (drawing it twice erases it). */
-static void DrawBand(HWND hwnd, POINT a, POINT b)
-{
-    HDC dc = GetDC(hwnd);
-    if (!dc)
-        return;
-    HPEN pen = CreatePen(PS_DASHDOTDOT, 2, RGB(0, 0, 0));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    int oldRop = SetROP2(dc, R2_NOT);
-    Rectangle(dc, a.x, a.y, b.x, b.y);
-    SetROP2(dc, oldRop);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-    ReleaseDC(hwnd, dc);
 }
 
 /* Grid lines every gridpixelX / gridpixelY pixels. */
@@ -242,9 +225,9 @@ static void OnMouseMove(HWND hwnd, LPARAM lp)
     POINT pt = {(short)LOWORD(lp), (short)HIWORD(lp)};
     if (op == OP_DRAWING) {
         SetCursor(LoadCursor(NULL, IDC_CROSS));
-        DrawBand(hwnd, ptStart, ptLast);
+        DrawRubberBand(hwnd, ptStart, ptLast);
         ptLast = pt;
-        DrawBand(hwnd, ptStart, ptLast);
+        DrawRubberBand(hwnd, ptStart, ptLast);
     } else if (op == OP_MOVING && hMoving) {
         SetWindowPos(hMoving, NULL, pt.x + ptOffset.x, pt.y + ptOffset.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -257,7 +240,7 @@ static void OnLButtonUp(HWND hwnd, LPARAM lp)
     if (op != OP_DRAWING)
         return;
     POINT pt = {(short)LOWORD(lp), (short)HIWORD(lp)};
-    DrawBand(hwnd, ptStart, ptLast);
+    DrawRubberBand(hwnd, ptStart, ptLast);
     ReleaseCapture();
     op = OP_NONE;
     rcDrawn.left = ptStart.x < pt.x ? ptStart.x : pt.x;
