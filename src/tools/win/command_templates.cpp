@@ -23,21 +23,27 @@ const char *LoadTemplate(UINT id, char *buffer, const char *szBuiltIn)
 /* The command-line templates of the string table, loaded once. */
 const CommandTemplates *LoadedCommandTemplates(void)
 {
-    static char buffers[8][kTemplateMax];
+    static const struct {
+        UINT id;
+        const char *CommandTemplates::*field;
+    } kTable[] = {
+        {IDS_CMD_CHANGE_FOLDER, &CommandTemplates::szChangeFolder},
+        {IDS_CMD_COMPILE, &CommandTemplates::szCompile},
+        {IDS_CMD_COMPILE_FOLDER, &CommandTemplates::szCompileFolder},
+        {IDS_CMD_COMPILE_NAME, &CommandTemplates::szCompileName},
+        {IDS_CMD_COMPILE_NAME_FOLDER, &CommandTemplates::szCompileNameFolder},
+        {IDS_CMD_RESOURCE, &CommandTemplates::szResource},
+        {IDS_CMD_LIB_OBJECT, &CommandTemplates::szLibraryObject},
+        {IDS_CMD_LIBRARY, &CommandTemplates::szLibrary},
+    };
+    static char buffers[sizeof kTable / sizeof kTable[0]][kTemplateMax];
     static CommandTemplates templates;
     static bool bLoaded = false;
-    if (bLoaded)
-        return &templates;
-    const CommandTemplates &d = kDefaultCommandTemplates;
-    templates.szChangeFolder = LoadTemplate(IDS_CMD_CHANGE_FOLDER, buffers[0], d.szChangeFolder);
-    templates.szCompile = LoadTemplate(IDS_CMD_COMPILE, buffers[1], d.szCompile);
-    templates.szCompileFolder = LoadTemplate(IDS_CMD_COMPILE_FOLDER, buffers[2], d.szCompileFolder);
-    templates.szCompileName = LoadTemplate(IDS_CMD_COMPILE_NAME, buffers[3], d.szCompileName);
-    templates.szCompileNameFolder =
-        LoadTemplate(IDS_CMD_COMPILE_NAME_FOLDER, buffers[4], d.szCompileNameFolder);
-    templates.szResource = LoadTemplate(IDS_CMD_RESOURCE, buffers[5], d.szResource);
-    templates.szLibraryObject = LoadTemplate(IDS_CMD_LIB_OBJECT, buffers[6], d.szLibraryObject);
-    templates.szLibrary = LoadTemplate(IDS_CMD_LIBRARY, buffers[7], d.szLibrary);
-    bLoaded = true;
+    if (!bLoaded) {
+        for (size_t i = 0; i < sizeof kTable / sizeof kTable[0]; ++i)
+            templates.*kTable[i].field =
+                LoadTemplate(kTable[i].id, buffers[i], kDefaultCommandTemplates.*kTable[i].field);
+        bLoaded = true;
+    }
     return &templates;
 }
