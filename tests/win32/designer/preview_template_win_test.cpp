@@ -98,8 +98,9 @@ TEST(DesignerPreview, TemplateMakesTheDialogWithItsControlsInPlace)
         EXPECT_EQ(got.bottom, want.bottom) << i;
         wchar_t t[256];
         GetWindowTextW(w, t, 256);
-        if (i != 1 && i != 3)
+        if (i != 1 && i != 3) {
             EXPECT_EQ(std::wstring(t), Wide(c.szText)) << i;
+        }
         EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) << i;
     }
     DestroyWindow(dlg);
