@@ -2,7 +2,7 @@
 # driver run under the project's Wine.
 set -u
 source "$SORA_ROOT/scripts/wine-session"
-test_name=$(basename "$0" .sh)
+test_name=${SORA_TEST_NAME:-$(basename "$0" .sh)}
 work="$SORA_TEST_OUT/$test_name"
 rm -rf "$work"
 mkdir -p "$work"
