@@ -4,7 +4,8 @@
 # the same run the dump core (sora-tool hexdump) against xxd on that file.
 # usage: bench/capture_viewer_wine.sh [CROSS_BUILD_DIR] [NATIVE_BUILD_DIR]
 top=$(cd "$(dirname "$0")/.." && pwd)
-cross=$(cd "${1:-$top/build/cross-x86_64}" && pwd)
+source "$top/scripts/wine-env"
+cross=$(cd "${1:-$top/build/cross-$SORA_WIN_ARCH}" && pwd)
 native=$(cd "${2:-$top/build/native}" && pwd)
 export SORA_WINEPREFIX="$cross/wine-test"
 source "$top/scripts/wine-env"

@@ -4,7 +4,7 @@
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 source "$top/scripts/wine-session"
-export SORA_WINEPREFIX="$top/build/wine-test-$SORA_WIN_ARCH"
+export SORA_WINEPREFIX="$top/build/wine-test-$SORA_WIN_RUN"
 source "$top/scripts/wine-env"
 build="$top/build/cross-$SORA_WIN_ARCH"
 work=$(mktemp -d); mkdir -p "$work/mycfg"

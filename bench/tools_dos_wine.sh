@@ -5,8 +5,8 @@
 # Usage: bench/tools_dos_wine.sh [BUILD_DIR]
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$top/build/cross-x86_64}" && pwd)
 source "$top/scripts/wine-env"
+build=$(cd "${1:-$top/build/cross-$SORA_WIN_ARCH}" && pwd)
 export SORA_WINEPREFIX="$build/wine-test"
 source "$top/scripts/wine-env"
 source "$top/scripts/wine-session"
