@@ -5,6 +5,11 @@
 const char szHexDumpHeader[] =
     "          00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F  0123456789ABCDEF\r\n\r\n";
 
+size_t HexDumpHeaderLength()
+{
+    return sizeof szHexDumpHeader - 1;
+}
+
 // Width of the offset and hex part of a line ("%08x  " and 16 x "%02x ").
 enum { HEX_PART_BYTES = 10 + 16 * 3 };
 
@@ -75,7 +80,7 @@ size_t BuildHexDump(const unsigned char *data, size_t nSize, char *out, size_t n
 
 std::string HexDumpText(const unsigned char *data, size_t nSize)
 {
-    size_t headerLen = sizeof szHexDumpHeader - 1;
+    size_t headerLen = HexDumpHeaderLength();
     std::string text(headerLen + HexDumpSize(nSize) + 1, '\0');
     std::memcpy(&text[0], szHexDumpHeader, headerLen);
     size_t len = BuildHexDump(data, nSize, &text[headerLen], text.size() - headerLen);

@@ -6,6 +6,7 @@
 
 // The header put above the dump (79 bytes, ends with two line ends).
 extern const char szHexDumpHeader[];
+size_t HexDumpHeaderLength();
 
 // Bytes in one full dump line: "%08x  ", 16 x "%02x ", " ", 16 characters, "\r\n".
 enum { HEXDUMP_LINE_BYTES = 77 };

@@ -124,6 +124,21 @@ HWND SetPaneText(HWND pane, const char *text, size_t len)
     return pane;
 }
 
+void AppendPaneText(HWND pane, const char *text, size_t len)
+{
+    CHARRANGE keep;
+    SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&keep);
+    LRESULT firstLine = SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+    // Offsets past the end are taken as the end.
+    CHARRANGE end = {0x7FFFFFFF, 0x7FFFFFFF};
+    SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&end);
+    StreamIn(pane, text, len, SF_TEXT | SFF_SELECTION);
+    SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&keep);
+    LRESULT nowFirst = SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+    if (nowFirst != firstLine)
+        SendMessageA(pane, EM_LINESCROLL, 0, firstLine - nowFirst);
+}
+
 void ReplacePaneSelection(HWND pane, const char *text, size_t len, BOOL canUndo)
 {
     (void)canUndo;  // a stream-in of the selection is one step of the control's undo

@@ -24,6 +24,12 @@ inline HWND SetPaneText(HWND pane, const std::string &text) { return SetPaneText
 // canUndo) by stream-in, so long texts are as quick as whole loads.
 void ReplacePaneSelection(HWND pane, const char *text, size_t len, BOOL canUndo);
 
+// Adds text[0, len) at the end of the pane (a stream-in, as quick as a
+// whole load) and leaves the selection and the first visible line as the
+// user had them, so that a text can be handed over in slices while the
+// pane is on show.
+void AppendPaneText(HWND pane, const char *text, size_t len);
+
 // The pane's whole text as CP932 bytes, exactly as the control holds them.
 std::string GetPaneText(HWND pane);
 

@@ -6,9 +6,12 @@
 #include "doc/hexdump_core.h"
 #include "doc/viewer_zoom_core.h"
 #include "doc/win/document.h"
+#include "doc/win/dump_loader.h"
 
 #include <richedit.h>
 #include <cstring>
+#include <new>
+#include <string>
 
 static const char szViewerClass[] = "NEW1";
 
@@ -17,7 +20,8 @@ static const char szViewerClass[] = "NEW1";
 static const DWORD kFontMask = 0xF800000F;
 
 // The viewer's dump pane starts with room for 4 MiB characters; a larger
-// dump raises the limit so that the end of the file is never cut off.
+// dump raises the limit (StartDumpLoad) so that the end of the file is
+// never cut off.
 static const LONG kDumpPaneLimit = 0x400000;
 
 // The dump's character height in twips, kept for the whole run.
@@ -87,6 +91,17 @@ static DocCheck OpenDumpedFile(const char *szPath, HANDLE *pFile, size_t *pnSize
     return DOC_OK;
 }
 
+/* ReserveDump: room for the dump; false when memory runs out. */
+static bool ReserveDump(std::string &dump, size_t nBytes)
+{
+    try {
+        dump.assign(nBytes, '\0');
+        return true;
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+}
+
 /* FreeBlock: zeroes and unlocks a global block locked at p (when it was)
    and frees it. */
 static void FreeBlock(HGLOBAL block, void *p, size_t nBytes)
@@ -117,37 +132,26 @@ HWND ReadAsBinary(HWND pane, const char *szPath)
 
     // The exact size of header, dump and terminator; well within the
     // 6 bytes per file byte and 256 more that a dump may ever need.
-    const size_t nHeader = std::strlen(szHexDumpHeader);
+    const size_t nHeader = HexDumpHeaderLength();
     const size_t nDataBytes = nSize + 1;
     const size_t nDumpBytes = nHeader + HexDumpSize(nSize) + 1;
     SORA_ASSERT(nDumpBytes <= nSize * 6 + 256);
     HGLOBAL hData = GlobalAlloc(GHND, nDataBytes);
-    HGLOBAL hDump = hData ? GlobalAlloc(GHND, nDumpBytes) : NULL;
-    unsigned char *data = hDump ? (unsigned char *)GlobalLock(hData) : NULL;
-    char *dump = data ? (char *)GlobalLock(hDump) : NULL;
-    if (!dump) {
+    unsigned char *data = hData ? (unsigned char *)GlobalLock(hData) : NULL;
+    std::string dump;
+    if (!data || !ReserveDump(dump, nDumpBytes)) {
         CloseHandle(file);
         FreeBlock(hData, data, nDataBytes);
-        FreeBlock(hDump, NULL, 0);
         ShowDocMessage(viewer, DOC_MSG_VIEWER_NO_MEMORY);
         return pane;
     }
 
     size_t nRead = ReadWholeFile(viewer, file, data, nSize);
     CloseHandle(file);
-    std::memcpy(dump, szHexDumpHeader, nHeader);
-    size_t len = nHeader + BuildHexDump(data, nRead, dump + nHeader, nDumpBytes - nHeader);
-
-    if ((size_t)kDumpPaneLimit < len)
-        SendMessageA(pane, EM_EXLIMITTEXT, 0, (LPARAM)len);
-    pane = SetPaneText(pane, dump, len);
-    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
-    CHARRANGE start = {0, 0};
-    SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&start);
-
-    FreeBlock(hDump, dump, nDumpBytes);
+    std::memcpy(&dump[0], szHexDumpHeader, nHeader);
+    dump.resize(nHeader + BuildHexDump(data, nRead, &dump[nHeader], nDumpBytes - nHeader));
     FreeBlock(hData, data, nDataBytes);
-    return pane;
+    return StartDumpLoad(pane, std::move(dump));
 }
 
 /* OnViewerCreate: the dump pane with the file's dump and the zoom bar. */
@@ -165,6 +169,9 @@ static BOOL OnViewerCreate(HWND hwnd)
     SendMessageA(pane, EM_EXLIMITTEXT, 0, kDumpPaneLimit);
     LRESULT mask = SendMessageA(pane, EM_GETEVENTMASK, 0, 0);
     SendMessageA(pane, EM_SETEVENTMASK, 0, mask | ENM_MOUSEEVENTS | ENM_DROPFILES);
+    // The pane is read-only: no undo records for the slices of the dump
+    // (controls without this message ignore it).
+    SendMessageA(pane, EM_SETUNDOLIMIT, 0, 0);
     ApplyDumpFormat(pane);
     ReadAsBinary(pane, szFullPath);
 
@@ -245,12 +252,18 @@ LRESULT CALLBACK BinaryViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_HSCROLL:
         OnViewerZoom(hwnd, wParam, (HWND)lParam);
         return 0;
+    case WM_TIMER:
+        if (wParam == DUMP_LOAD_TIMER)
+            ContinueDumpLoad(hwnd);
+        return 0;
     case WM_CLOSE:
+        StopDumpLoad();
         DestroyChild(hwnd, IDC_DUMPPANE);
         DestroyChild(hwnd, IDC_ZOOMBAR);
         DestroyWindow(hwnd);
         return 0;
     case WM_DESTROY:
+        StopDumpLoad();
         DestroyChild(hwnd, IDC_DUMPPANE);
         DestroyChild(hwnd, IDC_ZOOMBAR);
         if (hBinViewer == hwnd)

@@ -17,6 +17,7 @@ int OpenBinaryViewer(HWND owner);
 LRESULT CALLBACK BinaryViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Reads the file at szPath and makes its dump, under the header, the whole
-// text of the pane. Returns the pane that holds the text (the control may
-// have been rebuilt), the given pane after a refusal (its message shown).
+// text of the pane: the top at once, the rest in slices on the viewer's
+// timer (dump_loader.h). Returns the pane that holds the text (the control
+// may have been rebuilt), the given pane after a refusal (its message shown).
 HWND ReadAsBinary(HWND pane, const char *szPath);

@@ -72,10 +72,14 @@ static BOOL AskSavePath(HWND owner, char *szFile, DWORD nFileSize, char *szTitle
     return FALSE;
 }
 
-/* SavePane: the pane's bytes into the file; the modified flag is cleared only on success. */
-static SaveCheck SavePane(HWND owner, HWND pane, SaveCaller caller, const char *szPath, uint64_t *pFileSize)
+/* SavePane: the pane's bytes into the file; the modified flag is cleared
+   only on success. The text length for the title comes from the same copy:
+   a second copy of a 1 MiB pane costs as much as the whole write. */
+static SaveCheck SavePane(HWND owner, HWND pane, SaveCaller caller, const char *szPath, uint64_t *pFileSize,
+                          uint64_t *pTextLen)
 {
     std::string text = GetPaneText(pane);
+    *pTextLen = text.size();
     SaveCheck check = SaveTextAtomically(szPath, text, pFileSize);
     SecureZeroMemory(&text[0], text.size());
     if (check == SAVE_OK)
@@ -85,11 +89,6 @@ static SaveCheck SavePane(HWND owner, HWND pane, SaveCaller caller, const char *
     return check;
 }
 
-static uint64_t PaneTextLength(HWND pane)
-{
-    return GetPaneText(pane).size();
-}
-
 /* WriteMyFile: save under a new name chosen in the save dialog. */
 int WriteMyFile(HWND owner, HWND pane, char *szPath)
 {
@@ -97,10 +96,10 @@ int WriteMyFile(HWND owner, HWND pane, char *szPath)
     if (!AskSavePath(owner, szPath, FULL_PATH_SIZE, szTitle, sizeof szTitle, szSaveAsDialogTitle))
         return SaveReturnValue(SAVE_AS, SAVE_CANCELLED, 0);
     std::strcpy(szFileTitle, szTitle);
-    uint64_t nFileSize;
-    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, &nFileSize);
+    uint64_t nFileSize, nTextLen;
+    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, &nFileSize, &nTextLen);
     if (check == SAVE_OK) {
-        std::string title = FormatDocumentTitle(szFileTitle, nFileSize, PaneTextLength(pane), false);
+        std::string title = FormatDocumentTitle(szFileTitle, nFileSize, nTextLen, false);
         SetWindowTextA(hMainWnd, title.c_str());
     }
     return SaveReturnValue(SAVE_AS, check, nFileSize);
@@ -118,8 +117,8 @@ int WriteMyFile2(HWND owner, HWND pane, char *szPath)
                      szSave2DialogTitle))
         return SaveReturnValue(SAVE_AS_2, SAVE_CANCELLED, 0);
     std::strcpy(szPath, seed.szFile);
-    uint64_t nFileSize;
-    SaveCheck check = SavePane(owner, pane, SAVE_AS_2, szPath, &nFileSize);
+    uint64_t nFileSize, nTextLen;
+    SaveCheck check = SavePane(owner, pane, SAVE_AS_2, szPath, &nFileSize, &nTextLen);
     return SaveReturnValue(SAVE_AS_2, check, nFileSize);
 }
 
@@ -137,11 +136,11 @@ int OverWrite(HWND owner, HWND pane, const char *szPath)
         ShowDocMessage(refusal == DOC_NO_FILE_NAME ? hMainWnd : owner, OverWriteCheckMessage(refusal));
         return -1;
     }
-    uint64_t nFileSize;
-    SaveCheck check = SavePane(owner, pane, SAVE_OVERWRITE, szPath, &nFileSize);
+    uint64_t nFileSize, nTextLen;
+    SaveCheck check = SavePane(owner, pane, SAVE_OVERWRITE, szPath, &nFileSize, &nTextLen);
     if (check == SAVE_OK) {
         GetNameOfPath(szPath, szFileTitle, sizeof szFileTitle);
-        std::string title = FormatDocumentTitle(szFileTitle, nFileSize, PaneTextLength(pane), true);
+        std::string title = FormatDocumentTitle(szFileTitle, nFileSize, nTextLen, true);
         SetWindowTextA(hMainWnd, title.c_str());
     }
     return SaveReturnValue(SAVE_OVERWRITE, check, nFileSize);
