@@ -5,10 +5,10 @@
 #include <cstddef>
 
 enum {
-    DUMP_SLICE_FIRST = 16 * 1024,   // the first slice: the top of the dump at once
-    DUMP_SLICE_MIN = 2 * 1024,
+    DUMP_SLICE_FIRST = 4 * 1024,    // the first slice: the top of the dump at once
+    DUMP_SLICE_MIN = 1024,
     DUMP_SLICE_MAX = 256 * 1024,
-    DUMP_SLICE_TARGET_MS = 80,      // what one slice should take
+    DUMP_SLICE_TARGET_MS = 50,      // what one slice should take
 };
 
 // End of the slice of a dump of nDumpLen bytes (header included) that

@@ -129,6 +129,9 @@ void AppendPaneText(HWND pane, const char *text, size_t len)
     CHARRANGE keep;
     SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&keep);
     LRESULT firstLine = SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+    // Without redrawing, Wine's control does not scroll to the end and back
+    // for each slice, which costs more than the slice itself in a large text.
+    SendMessageA(pane, WM_SETREDRAW, FALSE, 0);
     // Offsets past the end are taken as the end.
     CHARRANGE end = {0x7FFFFFFF, 0x7FFFFFFF};
     SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&end);
@@ -137,6 +140,8 @@ void AppendPaneText(HWND pane, const char *text, size_t len)
     LRESULT nowFirst = SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
     if (nowFirst != firstLine)
         SendMessageA(pane, EM_LINESCROLL, 0, firstLine - nowFirst);
+    SendMessageA(pane, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(pane, NULL, FALSE);
 }
 
 void ReplacePaneSelection(HWND pane, const char *text, size_t len, BOOL canUndo)
