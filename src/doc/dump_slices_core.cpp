@@ -9,7 +9,7 @@ size_t DumpSliceEnd(size_t nDumpLen, size_t nFrom, size_t nWant)
     if (want >= nDumpLen)
         return nDumpLen;
     if (want < header + line)
-        return header + line;
+        return header + line < nDumpLen ? header + line : nDumpLen;
     return header + (want - header) / line * line;
 }
 
