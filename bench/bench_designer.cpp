@@ -1,6 +1,8 @@
-// Dialog script reading throughput on a generated 1 MiB script with many dialogs.
+// Dialog script reading throughput on a generated 1 MiB script with many dialogs, and on a
+// real script named by SORA_RC_FILE (bench/corpus_rc.sh sets it).
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
 #include <malloc.h>
 #include <string>
 #include <vector>
@@ -56,6 +58,33 @@ void BM_ParseDialogs1MiBWarmHeap(benchmark::State &state)
 }
 BENCHMARK(BM_ParseDialogs1MiBWarmHeap)->Unit(benchmark::kMillisecond);
 
+/* The whole reader (preprocessor, includes beside the script, dialogs) on one real script;
+   the bytes counted are the script's own. */
+void BM_ReadScriptFile(benchmark::State &state, const std::string &path)
+{
+    std::string text;
+    if (!LoadScriptFile(path, text)) {
+        state.SkipWithError("cannot read SORA_RC_FILE");
+        return;
+    }
+    ScriptOptions options;
+    options.folder = path.substr(0, path.find_last_of('/') + 1);
+    for (auto _ : state) {
+        ScriptReading r = ReadDialogScript(text, options);
+        benchmark::DoNotOptimize(r.dialogs.data());
+    }
+    state.SetBytesProcessed((int64_t)state.iterations() * (int64_t)text.size());
+}
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    if (const char *file = getenv("SORA_RC_FILE"))
+        benchmark::RegisterBenchmark("BM_ReadScriptFile", BM_ReadScriptFile, std::string(file))
+            ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

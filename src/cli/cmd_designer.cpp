@@ -12,18 +12,44 @@
 
 namespace {
 
-/* Reads and parses a script; prints the error and returns false on failure. */
-bool LoadDialogs(const char *path, std::vector<ParsedDialog> &dialogs)
+/* Folder part of a path, with its separator ("" for a bare file name). */
+std::string FolderOfPath(const char *path)
 {
-    std::string text, error;
+    std::string p = path;
+    size_t s = p.find_last_of("/\\");
+    return s == std::string::npos ? std::string() : p.substr(0, s + 1);
+}
+
+/* Reads a script (its quoted includes looked up beside it); the notes and the dialogs whose
+   reading stopped go to stderr. False when the file cannot be read. */
+bool LoadDialogs(const char *path, ScriptReading &reading)
+{
+    std::string text;
     if (!ReadWholeFile(path, text)) {
         fprintf(stderr, "cannot read %s\n", path);
         return false;
     }
-    if (!ParseDialogs(text, dialogs, error)) {
-        fprintf(stderr, "%s: %s\n", path, error.c_str());
+    ScriptOptions options;
+    options.folder = FolderOfPath(path);
+    if (options.folder.empty())
+        options.folder = "./";
+    reading = ReadDialogScript(text, options);
+    for (const ScriptNote &n : reading.notes)
+        fprintf(stderr, "%s: %s\n", path, NoteText(n).c_str());
+    for (const ParsedDialog &d : reading.dialogs)
+        if (d.stop.kind != kStopNone)
+            fprintf(stderr, "%s: %s (dialog %s read up to there)\n", path, StopText(d).c_str(), d.dlg.szName);
+    return true;
+}
+
+/* True when every dialog was read whole. */
+bool ReadWhole(const ScriptReading &reading)
+{
+    if (reading.badScript)
         return false;
-    }
+    for (const ParsedDialog &d : reading.dialogs)
+        if (d.stop.kind != kStopNone)
+            return false;
     return true;
 }
 
@@ -46,9 +72,10 @@ int RunDialogs(int argc, char **argv)
         fprintf(stderr, "usage: sora-tool dialogs FILE.rc [--json]\n");
         return 2;
     }
-    std::vector<ParsedDialog> dialogs;
-    if (!LoadDialogs(argv[1], dialogs))
+    ScriptReading reading;
+    if (!LoadDialogs(argv[1], reading))
         return 1;
+    const std::vector<ParsedDialog> &dialogs = reading.dialogs;
     bool json = argc == 3;
     std::string out = json ? "[" : "";
     char b[512];
@@ -60,7 +87,10 @@ int RunDialogs(int argc, char **argv)
             out += b;
             out += "\"caption\":" + Json(d.szCaption) + ",\"font_size\":" + std::to_string(d.pointSize) +
                    ",\"font_face\":" + Json(d.szFace) + ",\"menu\":" + Json(d.szMenu) + ",\"class\":" + Json(d.szClass) +
-                   ",\"controls\":[";
+                   ",\"number\":" + (dialogs[i].numbered ? std::to_string(dialogs[i].number) : "null") +
+                   ",\"line\":" + std::to_string(dialogs[i].line) + ",\"file\":" + Json(dialogs[i].file.c_str()) +
+                   ",\"complete\":" + (dialogs[i].stop.kind == kStopNone ? "true" : "false") +
+                   ",\"message\":" + Json(StopMessage(dialogs[i]).c_str()) + ",\"controls\":[";
         } else {
             snprintf(b, sizeof b, "DIALOG\t%s\t%s\t%u\t%u\t%u\t%u\t0x%08X\t0x%08X\t%u\t", d.szName, d.szType, d.x, d.y,
                      d.cx, d.cy, d.style, d.exStyle, d.pointSize);
@@ -70,8 +100,9 @@ int RunDialogs(int argc, char **argv)
             const Ctrldata &c = dialogs[i].controls[k];
             const std::string &kw = dialogs[i].keywords[k];
             if (json) {
-                snprintf(b, sizeof b, ",\"id\":%d,\"x\":%d,\"y\":%d,\"cx\":%d,\"cy\":%d,\"style\":%u,\"exstyle\":%u}",
-                         c.id, c.left, c.top, c.right, c.bottom, c.style, c.exStyle);
+                snprintf(b, sizeof b, ",\"id\":%d,\"x\":%d,\"y\":%d,\"cx\":%d,\"cy\":%d,\"style\":%u,\"exstyle\":%u,\"plain\":%s}",
+                         c.id, c.left, c.top, c.right, c.bottom, c.style, c.exStyle,
+                         dialogs[i].plainRects[k] ? "true" : "false");
                 out += std::string(k ? "," : "") + "\n {\"keyword\":" + Json(kw.c_str()) + ",\"class\":" + Json(c.szClass) +
                        ",\"text\":" + Json(c.szText) + ",\"ident\":" + Json(c.szIdent) + b;
             } else {
@@ -84,39 +115,42 @@ int RunDialogs(int argc, char **argv)
     }
     if (json) out += "\n]\n";
     WriteStdout(out);
-    return 0;
+    return ReadWhole(reading) ? 0 : 1;
 }
 
-/* Finds a dialog by name; prints an error when absent. */
+/* Finds a dialog by name; prints an error when absent or not read whole. */
 const ParsedDialog *FindDialog(const std::vector<ParsedDialog> &dialogs, const char *name)
 {
     for (const ParsedDialog &d : dialogs)
-        if (strcmp(d.dlg.szName, name) == 0)
-            return &d;
+        if (strcmp(d.dlg.szName, name) == 0) {
+            if (d.stop.kind == kStopNone)
+                return &d;
+            fprintf(stderr, "dialog %s could not be read whole\n", name);
+            return nullptr;
+        }
     fprintf(stderr, "no dialog named %s\n", name);
     return nullptr;
 }
 
 // The dialog NAME of FILE.rc for the template and emit commands: usage
-// errors give 2, a missing file or dialog 1, found 0.
-int LoadNamedDialog(int argc, char **argv, const char *usage, std::vector<ParsedDialog> &dialogs,
-                    const ParsedDialog *&found)
+// errors give 2, a missing file or dialog (or one not read whole) 1, found 0.
+int LoadNamedDialog(int argc, char **argv, const char *usage, ScriptReading &reading, const ParsedDialog *&found)
 {
     if (argc != 3) {
         fprintf(stderr, "usage: sora-tool %s\n", usage);
         return 2;
     }
-    if (!LoadDialogs(argv[1], dialogs))
+    if (!LoadDialogs(argv[1], reading))
         return 1;
-    found = FindDialog(dialogs, argv[2]);
+    found = FindDialog(reading.dialogs, argv[2]);
     return found ? 0 : 1;
 }
 
 int RunTemplate(int argc, char **argv)
 {
-    std::vector<ParsedDialog> dialogs;
+    ScriptReading reading;
     const ParsedDialog *d = nullptr;
-    if (int rc = LoadNamedDialog(argc, argv, "template FILE.rc NAME", dialogs, d))
+    if (int rc = LoadNamedDialog(argc, argv, "template FILE.rc NAME", reading, d))
         return rc;
     std::vector<uint8_t> bytes;
     if (!BuildPreviewTemplate(d->dlg, d->controls, Cp932ToUtf16Iconv, bytes)) {
@@ -129,9 +163,9 @@ int RunTemplate(int argc, char **argv)
 
 int RunEmit(int argc, char **argv)
 {
-    std::vector<ParsedDialog> dialogs;
+    ScriptReading reading;
     const ParsedDialog *d = nullptr;
-    if (int rc = LoadNamedDialog(argc, argv, "emit FILE.rc NAME", dialogs, d))
+    if (int rc = LoadNamedDialog(argc, argv, "emit FILE.rc NAME", reading, d))
         return rc;
     WriteStdout(EmitDialog(d->dlg, d->controls));
     return 0;

@@ -86,21 +86,28 @@ static std::vector<std::string> SplitFlagNames(const char *expr)
     return names;
 }
 
+/* Value of a flag name: the class's own row first, then window and common-control styles. */
+bool FlagNameValue(const char *className, const char *name, bool ex, uint32_t &value)
+{
+    const char *rows[3] = {className, "WNDCLASS", "COMCTL"};
+    for (const char *rowName : rows) {
+        int i = FindFlagIndex(rowName, name);
+        if (i >= 0) {
+            ClassInfo *row = FindClassInfo(rowName);
+            value = ex ? row->exStyle[i].value : row->style[i].value;
+            return true;
+        }
+    }
+    return false;
+}
+
 /* ORs the values of recognised names; ex selects list 2. */
 static uint32_t NamesToValue(const char *expr, const char *className, bool ex)
 {
-    const char *rows[3] = {className, "WNDCLASS", "COMCTL"};
-    uint32_t value = 0;
-    for (const std::string &name : SplitFlagNames(expr)) {
-        for (const char *rowName : rows) {
-            int i = FindFlagIndex(rowName, name.c_str());
-            if (i >= 0) {
-                ClassInfo *row = FindClassInfo(rowName);
-                value |= ex ? row->exStyle[i].value : row->style[i].value;
-                break;
-            }
-        }
-    }
+    uint32_t value = 0, v;
+    for (const std::string &name : SplitFlagNames(expr))
+        if (FlagNameValue(className, name.c_str(), ex, v))
+            value |= v;
     return value;
 }
 

@@ -6,6 +6,8 @@
 
 ClassInfo *FindClassInfo(const char *className);
 int FindFlagIndex(const char *className, const char *flagName);
+// Value of one flag name for a class (own row, window styles, common-control styles); false when unknown.
+bool FlagNameValue(const char *className, const char *name, bool ex, uint32_t &value);
 uint32_t StringToDword(const char *expr, const char *className);
 uint32_t StringToDwordEx(const char *expr, const char *className);
 void StringToflon(const char *expr, const char *className, Ctrldata *rec);

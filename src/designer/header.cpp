@@ -6,6 +6,7 @@
 #include "common/cp932.h"
 #include "designer/flags.h"
 #include "designer/parser.h"
+#include "designer/script_eval.h"
 #include "designer/writer.h"
 
 namespace {
@@ -25,30 +26,31 @@ std::vector<std::string> HeaderPattern(const std::string &kw)
     return {kw, "*"};
 }
 
-/* End of the first line: the name, type, options and four numbers. */
+/* End of the first line: the name, type, memory options and four coordinates, read as
+   tokens (the coordinates may be expressions and run over line ends). */
 size_t FirstLineEnd(const std::string &s)
 {
-    size_t p = 0;
-    while (p < s.size() && IsBlankByte(s[p])) p++;
-    // name and statement type
-    for (int w = 0; w < 2; w++) {
-        while (p < s.size() && !IsBlankByte(s[p])) p += cp932::CharLength(s.data() + p, s.data() + s.size());
-        while (p < s.size() && IsBlankByte(s[p]) && s[p] != ',') p++;
-    }
-    // memory options up to the first number
-    while (p < s.size() && !isdigit((unsigned char)s[p]) && s[p] != '-' && s[p] != '(' && s[p] != '\n') p++;
-    for (int n = 0; n < 4 && p < s.size(); n++) {
+    Preprocessed pp;
+    Preprocess(s, ScriptOptions(), pp);
+    const std::vector<ScriptToken> &t = pp.tokens;
+    size_t i = 0;
+    while (i < t.size() && !(t[i].kind == kTokWord && (pp.Spell(t[i]) == "DIALOG" || pp.Spell(t[i]) == "DIALOGEX")))
+        i++;
+    if (i >= t.size())
+        return 0;
+    for (i++; i < t.size() && (IsPunct(pp, t[i], "|") || IsMemoryOption(pp.Spell(t[i]))); i++) {}
+    size_t end = PlaceOf(pp, t[i - 1]).end;
+    for (int n = 0; n < 4 && i < t.size(); n++) {
         if (n > 0) {
-            size_t c = s.find(',', p);
-            if (c == std::string::npos)
-                return p;
-            p = c + 1;
+            if (!IsPunct(pp, t[i], ",")) break;
+            i++;
         }
-        while (p < s.size() && (s[p] == ' ' || s[p] == '\t')) p++;
-        while (p < s.size() && s[p] != ',' && s[p] != '\r' && s[p] != '\n') p++;
-        while (p > 0 && (s[p - 1] == ' ' || s[p - 1] == '\t')) p--;
+        EvalResult e = EvalExpression(pp, t, i, kPrecAll, NameValues());
+        if (e.end == i) break;
+        i = e.end;
+        end = PlaceOf(pp, t[i - 1]).end;
     }
-    return p;
+    return end;
 }
 
 } // namespace

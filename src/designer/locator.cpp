@@ -2,11 +2,42 @@
 #include "designer/locator.h"
 #include <cstring>
 #include "common/cp932.h"
+#include "designer/parser.h"
 
 namespace {
 
 bool IsSep(char c) { return c == ',' || c == ' ' || c == '\r' || c == '\n' || c == '\t' || c == '\v'; }
 bool IsOperator(char c) { return strchr("|&*/+-", c) != nullptr && c != '\0'; }
+
+/* Skips blanks and line breaks (no comma) from p. */
+size_t SkipBlanksFrom(const std::string &s, size_t p)
+{
+    while (p < s.size() && IsSep(s[p]) && s[p] != ',')
+        p++;
+    return p;
+}
+
+/* Skips one operand: a parenthesised group, NOT and ~ before an operand, or a word or number. */
+size_t SkipOperand(const std::string &s, size_t p)
+{
+    if (p < s.size() && s[p] == '(') {
+        int depth = 0;
+        for (; p < s.size(); p += cp932::CharLength(s.data() + p, s.data() + s.size())) {
+            if (s[p] == '(') depth++;
+            else if (s[p] == ')' && --depth == 0) return p + 1;
+        }
+        return p;
+    }
+    if (p < s.size() && s[p] == '~')
+        return SkipOperand(s, SkipBlanksFrom(s, p + 1));
+    size_t start = p;
+    while (p < s.size() && !IsSep(s[p]) && !IsOperator(s[p]) && s[p] != '(' && s[p] != ')')
+        p += cp932::CharLength(s.data() + p, s.data() + s.size());
+    size_t next = SkipBlanksFrom(s, p);
+    if (p - start == 3 && s.compare(start, 3, "NOT") == 0 && next > p && next < s.size() && s[next] != ',')
+        return SkipOperand(s, next); // NOT takes the next operand, on this line or the next
+    return p;
+}
 
 /* Skips one argument: a quoted string or an operand chain joined by operators. */
 size_t SkipArgument(const std::string &s, size_t p)
@@ -24,16 +55,10 @@ size_t SkipArgument(const std::string &s, size_t p)
         return s.size();
     }
     for (;;) {
-        while (p < s.size() && !IsSep(s[p]) && !IsOperator(s[p]))
-            p += cp932::CharLength(s.data() + p, s.data() + s.size());
-        size_t q = p;
-        while (q < s.size() && (s[q] == ' ' || s[q] == '\t' || s[q] == '\r' || s[q] == '\n'))
-            q++; // an expression may go on after a line break with its operator
+        p = SkipOperand(s, p);
+        size_t q = SkipBlanksFrom(s, p); // an expression may go on after a line break with its operator
         if (q < s.size() && IsOperator(s[q])) {
-            q++;
-            while (q < s.size() && IsSep(s[q]) && s[q] != ',')
-                q++;
-            p = q;
+            p = SkipBlanksFrom(s, q + 1);
             continue;
         }
         return p;
@@ -77,8 +102,10 @@ TextSpan MatchStatement(const std::string &text, const std::vector<std::string> 
 {
     if (pattern.empty() || pattern[0].empty())
         return {false, 0, 0};
-    for (size_t p = text.find(pattern[0]); p != std::string::npos; p = text.find(pattern[0], p + 1)) {
-        size_t end = MatchAt(text, p, pattern);
+    // Comments are blanks (offsets kept): a statement may run past one, one commented out is none.
+    std::string s = BlankComments(text);
+    for (size_t p = s.find(pattern[0]); p != std::string::npos; p = s.find(pattern[0], p + 1)) {
+        size_t end = MatchAt(s, p, pattern);
         if (end != std::string::npos)
             return {true, p, end - p};
     }

@@ -1,226 +1,13 @@
-// Dialog script reader: DIALOG / DIALOGEX headers and their control blocks.
+// Dialog script reader: DIALOG / DIALOGEX headers and their control blocks, read from
+// the preprocessed token stream of a script.
 #include "designer/parser.h"
 #include <cstring>
-#include <cstdlib>
 #include <strings.h>
-#include <map>
 #include "common/cp932.h"
 #include "designer/flags.h"
+#include "designer/script_eval.h"
 
 namespace {
-
-struct Cursor {
-    const std::string &s; // comment-blanked text
-    size_t pos;
-    std::string error;
-    std::map<std::string, long> defines;
-};
-
-/* Blank test over the separators of a script. */
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-bool IsWordChar(char c) { return isalnum((unsigned char)c) || c == '_'; }
-
-/* 1-based line number of an offset. */
-int LineOf(const std::string &s, size_t pos)
-{
-    int line = 1;
-    for (size_t i = 0; i < pos && i < s.size(); i++)
-        if (s[i] == '\n')
-            line++;
-    return line;
-}
-
-void Fail(Cursor &c, const char *what)
-{
-    if (c.error.empty())
-        c.error = "line " + std::to_string(LineOf(c.s, c.pos)) + ": " + what;
-}
-
-void SkipBlanks(Cursor &c)
-{
-    while (c.pos < c.s.size() && IsBlank(c.s[c.pos]))
-        c.pos++;
-}
-
-/* Reads a word (identifier characters). */
-std::string ReadWord(Cursor &c)
-{
-    SkipBlanks(c);
-    size_t st = c.pos;
-    while (c.pos < c.s.size() && IsWordChar(c.s[c.pos]))
-        c.pos++;
-    return c.s.substr(st, c.pos - st);
-}
-
-/* Reads a quoted string ("" and \" escape a quote); adjacent pieces join. */
-bool ReadQuoted(Cursor &c, std::string &out)
-{
-    SkipBlanks(c);
-    if (c.pos >= c.s.size() || c.s[c.pos] != '"')
-        return false;
-    out.clear();
-    while (c.pos < c.s.size() && c.s[c.pos] == '"') {
-        size_t open = c.pos++;
-        for (;;) {
-            if (c.pos >= c.s.size()) {
-                c.pos = open;
-                Fail(c, "quoted text never closes");
-                return false;
-            }
-            char ch = c.s[c.pos];
-            if (ch == '"') {
-                if (c.pos + 1 < c.s.size() && c.s[c.pos + 1] == '"') {
-                    out += '"';
-                    c.pos += 2;
-                    continue;
-                }
-                c.pos++;
-                break;
-            }
-            if (ch == '\\' && c.pos + 1 < c.s.size() && c.s[c.pos + 1] == '"') {
-                out += '"';
-                c.pos += 2;
-                continue;
-            }
-            size_t n = cp932::CharLength(c.s.data() + c.pos, c.s.data() + c.s.size());
-            out.append(c.s, c.pos, n);
-            c.pos += n;
-        }
-        SkipBlanks(c);
-    }
-    return true;
-}
-
-/* True when an expression broken at a line end goes on: an operator ends the line or starts the next. */
-bool ContinuesOnNextLine(const std::string &s, size_t start, size_t eol)
-{
-    size_t b = eol;
-    while (b > start && IsBlank(s[b - 1]))
-        b--;
-    if (b > start && strchr("|&+-*/(", s[b - 1]))
-        return true;
-    size_t a = eol;
-    while (a < s.size() && IsBlank(s[a]))
-        a++;
-    return a < s.size() && strchr("|&+*/", s[a]);
-}
-
-/* Reads an argument up to the next comma, or the line end unless the expression goes on. */
-std::string ReadArg(Cursor &c)
-{
-    SkipBlanks(c);
-    size_t st = c.pos;
-    int depth = 0;
-    while (c.pos < c.s.size()) {
-        char ch = c.s[c.pos];
-        if (ch == '(') depth++;
-        else if (ch == ')') depth--;
-        else if (ch == ',' && depth <= 0) break;
-        else if (ch == '"' && depth <= 0) break;
-        else if (ch == '\n' && depth <= 0 && !ContinuesOnNextLine(c.s, st, c.pos)) break;
-        c.pos++;
-    }
-    size_t en = c.pos;
-    while (en > st && IsBlank(c.s[en - 1]))
-        en--;
-    return c.s.substr(st, en - st);
-}
-
-bool SkipComma(Cursor &c)
-{
-    SkipBlanks(c);
-    if (c.pos < c.s.size() && c.s[c.pos] == ',') {
-        c.pos++;
-        return true;
-    }
-    return false;
-}
-
-/* Evaluates an integer expression of numbers, #define names, + - * / | and parentheses. */
-struct Eval {
-    const std::string &e;
-    size_t p;
-    const std::map<std::string, long> &defs;
-    int depth;
-    void Sk() { while (p < e.size() && IsBlank(e[p])) p++; }
-    long Prim()
-    {
-        Sk();
-        if (p >= e.size()) return 0;
-        if (e[p] == '(') {
-            p++;
-            if (++depth > 64) { p = e.size(); return 0; }
-            long v = Or();
-            depth--;
-            Sk();
-            if (p < e.size() && e[p] == ')') p++;
-            return v;
-        }
-        if (e[p] == '-') { p++; return -Prim(); }
-        if (e[p] == '~') { p++; return ~Prim(); }
-        if (isdigit((unsigned char)e[p])) {
-            char *endp;
-            long v = strtol(e.c_str() + p, &endp, 0);
-            p = endp - e.c_str();
-            while (p < e.size() && (e[p] == 'L' || e[p] == 'l' || e[p] == 'U' || e[p] == 'u')) p++;
-            return v;
-        }
-        size_t st = p;
-        while (p < e.size() && IsWordChar(e[p])) p++;
-        if (p == st) { p = e.size(); return 0; }
-        auto it = defs.find(e.substr(st, p - st));
-        return it == defs.end() ? 0 : it->second;
-    }
-    long Mul()
-    {
-        long v = Prim();
-        for (;;) {
-            Sk();
-            if (p < e.size() && (e[p] == '*' || e[p] == '/')) {
-                char op = e[p++];
-                long r = Prim();
-                v = op == '*' ? (long)((unsigned long)v * (unsigned long)r) : (r == 0 ? 0 : v / r);
-            } else return v;
-        }
-    }
-    long Add()
-    {
-        long v = Mul();
-        for (;;) {
-            Sk();
-            if (p < e.size() && (e[p] == '+' || e[p] == '-')) {
-                char op = e[p++];
-                long r = Mul();
-                v = op == '+' ? (long)((unsigned long)v + (unsigned long)r) : (long)((unsigned long)v - (unsigned long)r);
-            } else return v;
-        }
-    }
-    long Or()
-    {
-        long v = Add();
-        for (;;) {
-            Sk();
-            if (p < e.size() && e[p] == '|') { p++; v |= Add(); } else return v;
-        }
-    }
-};
-
-long EvalExpr(const std::string &e, const std::map<std::string, long> &defs)
-{
-    Eval ev{e, 0, defs, 0};
-    return ev.Or();
-}
-
-bool ReadNumber(Cursor &c, long &v, bool comma)
-{
-    if (comma && !SkipComma(c))
-        return false;
-    std::string a = ReadArg(c);
-    if (a.empty())
-        return false;
-    v = EvalExpr(a, c.defines);
-    return true;
-}
 
 struct ShortForm {
     const char *keyword;
@@ -241,29 +28,186 @@ const ShortForm kShortForms[] = {
     {"STATE3", "BUTTON_STATE3", 0x5, true},
 };
 
-/* Reads the x, y, cx, cy fields into a record. */
-bool ReadRect(Cursor &c, Ctrldata &r, bool firstComma)
+
+/* Values of the dialog-box command identifiers that scripts use without a header of their own. */
+bool WellKnownId(std::string_view name, int64_t &v)
 {
-    long v[4];
-    for (int i = 0; i < 4; i++)
-        if (!ReadNumber(c, v[i], i > 0 || firstComma))
-            return false;
-    r.left = (int32_t)v[0];
-    r.top = (int32_t)v[1];
-    r.right = (int32_t)v[2];
-    r.bottom = (int32_t)v[3];
+    static const struct { const char *name; int value; } kIds[] = {
+        {"IDOK", 1}, {"IDCANCEL", 2}, {"IDABORT", 3}, {"IDRETRY", 4}, {"IDIGNORE", 5}, {"IDYES", 6},
+        {"IDNO", 7}, {"IDCLOSE", 8}, {"IDHELP", 9}, {"IDTRYAGAIN", 10}, {"IDCONTINUE", 11}, {"IDC_STATIC", -1}};
+    for (const auto &k : kIds)
+        if (name == k.name) { v = k.value; return true; }
+    return false;
+}
+
+/* The reader's place in the token stream of a script. */
+struct Reader {
+    const Preprocessed &pp;
+    const std::vector<ScriptToken> &t;
+    size_t i;
+    ParsedDialog *d;
+
+    bool IsWord(size_t k, const char *w) const { return k < t.size() && t[k].kind == kTokWord && pp.Spell(t[k]) == w; }
+    bool IsPunctAt(size_t k, const char *p) const { return k < t.size() && IsPunct(pp, t[k], p); }
+    bool IsBegin(size_t k) const { return IsWord(k, "BEGIN") || IsPunctAt(k, "{"); }
+    bool IsEnd(size_t k) const { return IsWord(k, "END") || IsPunctAt(k, "}"); }
+    bool Comma()
+    {
+        if (!IsPunctAt(i, ",")) return false;
+        i++;
+        return true;
+    }
+
+    /* Ends the dialog at the current token. */
+    bool Stop(StopKind kind, const std::string &what)
+    {
+        if (d->stop.kind != kStopNone) return false;
+        size_t k = i < t.size() ? i : t.size() - 1;
+        SourcePlace p = PlaceOf(pp, t[k]);
+        d->stop.kind = kind;
+        d->stop.file = pp.files[p.file].name;
+        d->stop.line = p.line;
+        d->stop.word = i < t.size() ? std::string(pp.Spell(t[k])) : std::string();
+        d->stop.what = what;
+        return false;
+    }
+
+    /* Stops at the first name without a value in [a, end). */
+    bool StopAtUnknown(size_t a, size_t end, const std::string &name)
+    {
+        for (i = a; i < end && !(t[i].kind == kTokWord && pp.Spell(t[i]) == name); i++) {}
+        return Stop(kStopUnknownWord, "unknown word " + name);
+    }
+
+    /* Adjacent quoted texts joined; false when none stands here. */
+    bool Quoted(std::string &out)
+    {
+        if (i < t.size() && t[i].kind == kTokBadString)
+            return Stop(kStopBadString, "quoted text never closes");
+        if (i >= t.size() || t[i].kind != kTokString) return false;
+        out.clear();
+        for (; i < t.size() && t[i].kind == kTokString; i++) {
+            std::string_view s = pp.Spell(t[i]);
+            out += QuotedText(s.data(), s.size(), t[i].cp932);
+        }
+        if (i < t.size() && t[i].kind == kTokBadString)
+            return Stop(kStopBadString, "quoted text never closes");
+        return true;
+    }
+
+    /* An expression argument: its value and its text as written; false when none stands here. */
+    bool Expression(const NameValues &names, int64_t &value, std::string *written, size_t *start = nullptr)
+    {
+        size_t a = i;
+        EvalResult e = EvalExpression(pp, t, i, kPrecAll, names);
+        if (e.end == a) return false;
+        if (written) *written = WrittenText(pp, a, e.end);
+        if (start) *start = a;
+        value = e.value;
+        i = e.end;
+        return e.ok;
+    }
+
+    /* A coordinate; unknown names stop the dialog. */
+    bool Coordinate(int64_t &v, bool &plain)
+    {
+        size_t a = i;
+        EvalResult e = EvalExpression(pp, t, i, kPrecAll, NameValues());
+        if (e.end == a || !e.ok) return false;
+        if (!e.unknown.empty()) return StopAtUnknown(a, e.end, e.unknown);
+        size_t n = e.end - a, num = a + n - 1;
+        plain = plain && t[num].kind == kTokNumber && t[num].use < 0 &&
+                (n == 1 || (n == 2 && IsPunctAt(a, "-") && t[a].use < 0));
+        v = e.value;
+        i = e.end;
+        return true;
+    }
+
+    /* A style expression: terms joined by '|', each maybe after NOT (which removes its bits).
+       value starts as given; names gets the flag names of the terms that add bits. */
+    bool Style(const char *cls, bool ex, uint32_t &value, std::string &names)
+    {
+        NameValues flags = [cls, ex](std::string_view name, int64_t &v) {
+            uint32_t f;
+            if (!FlagNameValue(cls, std::string(name).c_str(), ex, f)) return false;
+            v = f;
+            return true;
+        };
+        for (;;) {
+            bool remove = false;
+            while (IsWord(i, "NOT")) { remove = true; i++; }
+            size_t a = i;
+            EvalResult e = EvalExpression(pp, t, i, kPrecAboveBar, flags);
+            if (e.end == a || !e.ok) return false;
+            if (remove)
+                value &= ~(uint32_t)e.value;
+            else {
+                value |= (uint32_t)e.value;
+                for (size_t k = a; k < e.end; k++)
+                    if (t[k].kind == kTokWord) names += std::string(names.empty() ? "" : " | ") + std::string(pp.Spell(t[k]));
+            }
+            i = e.end;
+            if (!IsPunctAt(i, "|")) return true;
+            i++;
+        }
+    }
+
+    /* Passes over one argument of any kind. */
+    bool SkipArgument()
+    {
+        std::string s;
+        if (Quoted(s)) return true;
+        uint32_t v = 0;
+        return d->stop.kind == kStopNone && Style("WNDCLASS", false, v, s);
+    }
+};
+
+/* True when a DIALOG or DIALOGEX keyword stands at k with a name before it; nameAt gets the name's first token. */
+bool DialogAt(const Reader &r, size_t k, size_t &nameAt)
+{
+    if (!r.IsWord(k, "DIALOG") && !r.IsWord(k, "DIALOGEX"))
+        return false;
+    if (k == 0) return false;
+    nameAt = k - 1;
+    int32_t u = r.t[nameAt].use;
+    while (u >= 0 && r.pp.uses[u].parent >= 0) u = r.pp.uses[u].parent;
+    if (u >= 0 && r.pp.uses[u].last == k) // a name #defined as an expression
+        nameAt = r.pp.uses[u].first;
+    return true;
+}
+
+/* Reads the x, y, cx, cy fields into a record. */
+bool ReadRect(Reader &r, Ctrldata &c, const char *what, bool &plain)
+{
+    int64_t v[4];
+    for (int k = 0; k < 4; k++)
+        if (!r.Comma() || !r.Coordinate(v[k], plain))
+            return r.Stop(kStopMissingField, what);
+    c.left = (int32_t)v[0];
+    c.top = (int32_t)v[1];
+    c.right = (int32_t)v[2];
+    c.bottom = (int32_t)v[3];
     return true;
 }
 
 /* Reads the identifier field: a number, a #define name, or an expression. */
-bool ReadIdent(Cursor &c, Ctrldata &r)
+bool ReadIdent(Reader &r, Ctrldata &c)
 {
-    std::string a = ReadArg(c);
-    if (a.empty())
-        return false;
-    CopyField(r.szIdent, sizeof r.szIdent, a.data(), a.size());
-    r.id = (int32_t)EvalExpr(a, c.defines);
+    int64_t v;
+    std::string written;
+    if (!r.Expression(WellKnownId, v, &written)) return false;
+    CopyField(c.szIdent, sizeof c.szIdent, written.data(), written.size());
+    c.id = (int32_t)v;
     return true;
+}
+
+/* A text field: quoted, or a resource number or name as written. */
+bool ReadTextField(Reader &r, std::string &text)
+{
+    if (r.Quoted(text)) return true;
+    if (r.d->stop.kind != kStopNone) return false;
+    int64_t v;
+    return r.Expression(NameValues(), v, &text) && !text.empty();
 }
 
 /* Predefined class names are case-insensitive: store them in capitals. */
@@ -275,191 +219,341 @@ void NormalisePredefinedClass(std::string &cls)
             cls = n;
 }
 
+/* The optional extended style and help id after a statement's last field. */
+bool ReadStyleTail(Reader &r, Ctrldata &c, bool withStyle)
+{
+    std::string names;
+    if (withStyle) {
+        if (!r.Comma()) return true;
+        uint32_t v = c.style;
+        if (!r.Style(c.szClass, false, v, names)) return r.Stop(kStopMissingField, "statement without style");
+        c.style = v;
+        StringToflon(names.c_str(), c.szClass, &c);
+    }
+    if (!r.Comma()) return true;
+    names.clear();
+    uint32_t ex = 0;
+    if (!r.Style(c.szClass, true, ex, names)) return r.Stop(kStopMissingField, "statement without extended style");
+    c.exStyle = ex;
+    StringToflonEx(names.c_str(), c.szClass, &c);
+    return !r.Comma() || r.SkipArgument() || r.Stop(kStopMissingField, "statement without help id");
+}
+
 /* Reads a CONTROL statement after its keyword. */
-bool ReadControl(Cursor &c, Ctrldata &r)
+bool ReadControl(Reader &r, Ctrldata &c, bool &plain)
 {
     std::string text;
-    if (ReadQuoted(c, text))
-        CopyField(r.szText, sizeof r.szText, text.data(), text.size());
-    else {
-        if (!c.error.empty())
-            return false;
-        std::string a = ReadArg(c); // numeric resource reference as text
-        if (a.empty()) { Fail(c, "CONTROL without text"); return false; }
-        CopyField(r.szText, sizeof r.szText, a.data(), a.size());
-    }
-    if (!SkipComma(c) || !ReadIdent(c, r)) { Fail(c, "CONTROL without identifier"); return false; }
-    if (!SkipComma(c)) { Fail(c, "CONTROL without class"); return false; }
+    if (!ReadTextField(r, text)) return r.Stop(kStopMissingField, "CONTROL without text");
+    CopyField(c.szText, sizeof c.szText, text.data(), text.size());
+    if (!r.Comma() || !ReadIdent(r, c)) return r.Stop(kStopMissingField, "CONTROL without identifier");
     std::string cls;
-    if (!ReadQuoted(c, cls)) {
-        if (!c.error.empty()) return false;
-        cls = ReadArg(c);
-    }
-    if (cls.empty()) { Fail(c, "CONTROL without class"); return false; }
+    if (!r.Comma() || !ReadTextField(r, cls)) return r.Stop(kStopMissingField, "CONTROL without class");
     NormalisePredefinedClass(cls);
-    CopyField(r.szClass, sizeof r.szClass, cls.data(), cls.size());
-    if (!SkipComma(c)) { Fail(c, "CONTROL without style"); return false; }
-    std::string style = ReadArg(c);
-    r.style = StringToDword(style.c_str(), r.szClass) | (uint32_t)EvalExpr(style, c.defines);
-    StringToflon(style.c_str(), r.szClass, &r);
-    if (!ReadRect(c, r, true)) { Fail(c, "CONTROL without position and size"); return false; }
-    if (SkipComma(c)) {
-        std::string ex = ReadArg(c);
-        r.exStyle = StringToDwordEx(ex.c_str(), r.szClass) | (uint32_t)EvalExpr(ex, c.defines);
-        StringToflonEx(ex.c_str(), r.szClass, &r);
-    }
-    return true;
+    CopyField(c.szClass, sizeof c.szClass, cls.data(), cls.size());
+    std::string names;
+    if (!r.Comma() || !r.Style(c.szClass, false, c.style, names)) return r.Stop(kStopMissingField, "CONTROL without style");
+    StringToflon(names.c_str(), c.szClass, &c);
+    return ReadRect(r, c, "CONTROL without position and size", plain) && ReadStyleTail(r, c, false);
 }
 
 /* Reads a short-form statement after its keyword. */
-bool ReadShort(Cursor &c, const ShortForm &f, Ctrldata &r)
+bool ReadShort(Reader &r, const ShortForm &f, Ctrldata &c, bool &plain)
 {
     if (f.hasText) {
         std::string text;
-        if (!ReadQuoted(c, text)) {
-            if (!c.error.empty()) return false;
-            text = ReadArg(c);
-        }
-        CopyField(r.szText, sizeof r.szText, text.data(), text.size());
-        if (!SkipComma(c)) { Fail(c, "statement without identifier"); return false; }
+        if (!ReadTextField(r, text) && r.d->stop.kind != kStopNone) return false;
+        CopyField(c.szText, sizeof c.szText, text.data(), text.size());
+        if (!r.Comma()) return r.Stop(kStopMissingField, "statement without identifier");
     }
-    if (!ReadIdent(c, r)) { Fail(c, "statement without identifier"); return false; }
-    if (!ReadRect(c, r, true)) { Fail(c, "statement without position and size"); return false; }
-    CopyField(r.szClass, sizeof r.szClass, f.className, strlen(f.className));
-    if (SkipComma(c)) {
-        std::string style = ReadArg(c);
-        r.style = StringToDword(style.c_str(), r.szClass) | (uint32_t)EvalExpr(style, c.defines);
-        StringToflon(style.c_str(), r.szClass, &r);
-        if (SkipComma(c)) {
-            std::string ex = ReadArg(c);
-            r.exStyle = StringToDwordEx(ex.c_str(), r.szClass) | (uint32_t)EvalExpr(ex, c.defines);
-            StringToflonEx(ex.c_str(), r.szClass, &r);
-        }
-    }
-    r.style |= f.added;
+    if (!ReadIdent(r, c)) return r.Stop(kStopMissingField, "statement without identifier");
+    CopyField(c.szClass, sizeof c.szClass, f.className, strlen(f.className));
+    c.style = f.added; // NOT in the style may take the keyword's own bits away
+    return ReadRect(r, c, "statement without position and size", plain) && ReadStyleTail(r, c, true);
+}
+
+/* Passes over an ICON statement: text, id, x, y [, cx, cy [, style [, exstyle]]]. */
+bool SkipIcon(Reader &r)
+{
+    std::string text;
+    if (!ReadTextField(r, text)) return r.Stop(kStopMissingField, "ICON without text");
+    while (r.Comma())
+        if (!r.SkipArgument()) return r.Stop(kStopMissingField, "ICON statement broken");
     return true;
 }
 
-/* Reads a preprocessor line at the cursor, remembering #define values. */
-void ReadDirective(Cursor &c)
+/* Passes over a nested BEGIN ... END data block. */
+bool SkipDataBlock(Reader &r)
 {
-    const std::string &s = c.s;
-    size_t eol = s.find('\n', c.pos);
-    if (eol == std::string::npos) eol = s.size();
-    Cursor lc{s, c.pos + 1, std::string(), {}};
-    if (ReadWord(lc) == "define") {
-        std::string name = ReadWord(lc);
-        std::string val = s.substr(lc.pos, eol - lc.pos);
-        if (!name.empty()) c.defines[name] = EvalExpr(val, c.defines);
+    size_t begin = r.i;
+    for (int depth = 0; r.i < r.t.size(); r.i++) {
+        if (r.IsBegin(r.i)) depth++;
+        else if (r.IsEnd(r.i) && --depth == 0) { r.i++; return true; }
     }
-    c.pos = eol;
+    r.i = begin;
+    return r.Stop(kStopNoEnd, "BEGIN without END");
 }
 
-/* Reads the BEGIN ... END block of one dialog. */
-bool ReadBlock(Cursor &c, ParsedDialog &d)
+const ShortForm *FindShortForm(std::string_view kw)
 {
-    size_t beginPos = c.pos;
-    d.controls.reserve(32);
+    for (const ShortForm &s : kShortForms)
+        if (kw == s.keyword) return &s;
+    return nullptr;
+}
+
+/* Reads the control block from BEGIN; false when it stopped. */
+bool ReadBlock(Reader &r)
+{
+    ParsedDialog &d = *r.d;
+    size_t beginAt = r.i++;
     for (;;) {
-        SkipBlanks(c);
-        if (c.pos >= c.s.size()) {
-            c.pos = beginPos;
-            Fail(c, "BEGIN without END");
+        if (r.i >= r.t.size()) {
+            r.i = beginAt;
+            return r.Stop(kStopNoEnd, "BEGIN without END");
+        }
+        if (r.IsEnd(r.i)) {
+            SourcePlace p = PlaceOf(r.pp, r.t[r.i++]);
+            d.bodyEnd = p.file == 0 ? p.end : std::string::npos;
+            return true;
+        }
+        if (r.IsBegin(r.i)) { // a control's data block
+            if (!SkipDataBlock(r)) return false;
+            continue;
+        }
+        const ScriptToken &k = r.t[r.i];
+        if (k.kind == kTokBadString) return r.Stop(kStopBadString, "quoted text never closes");
+        std::string kw(r.pp.Spell(k));
+        size_t nextName;
+        if (DialogAt(r, r.i + 1, nextName)) { // the next dialog: this block never ended
+            r.i = beginAt;
+            r.Stop(kStopNoEnd, "BEGIN without END");
+            r.i = nextName;
             return false;
         }
-        if (c.s[c.pos] == '{' || c.s[c.pos] == '}') {
-            if (c.s[c.pos++] == '}') break;
+        if (k.kind != kTokWord) return r.Stop(kStopUnknownWord, "unexpected text in control block");
+        const ShortForm *f = FindShortForm(kw);
+        if (kw != "CONTROL" && kw != "ICON" && !f)
+            return r.Stop(kStopUnknownWord, "unknown control keyword " + kw.substr(0, 40));
+        size_t kwAt = r.i++;
+        if (kw == "ICON") { // skipped without a record
+            if (!SkipIcon(r)) return false;
             continue;
         }
-        if (c.s[c.pos] == '#') { // definitions may stand inside the block
-            ReadDirective(c);
-            continue;
+        if ((int)d.controls.size() >= kMaxControls) {
+            r.i = kwAt;
+            return r.Stop(kStopTooMany, "more than 256 controls");
         }
-        size_t kwPos = c.pos;
-        std::string kw = ReadWord(c);
-        if (kw.empty()) { Fail(c, "unexpected character in control block"); return false; }
-        if (kw == "END") break;
-        if ((int)d.controls.size() >= kMaxControls) { Fail(c, "more than 256 controls"); return false; }
-        d.controls.emplace_back(); // value-initialised: all fields zero
-        Ctrldata &r = d.controls.back();
-        bool ok;
-        if (kw == "CONTROL")
-            ok = ReadControl(c, r);
-        else {
-            const ShortForm *f = nullptr;
-            for (const ShortForm &s : kShortForms)
-                if (kw == s.keyword) f = &s;
-            if (kw == "ICON") { // skipped without a record: text, id, x, y [, cx, cy ...]
-                d.controls.pop_back();
-                std::string t;
-                if (!ReadQuoted(c, t) && c.error.empty()) ReadArg(c);
-                while (c.error.empty() && SkipComma(c)) ReadArg(c);
-                if (!c.error.empty()) return false;
-                continue;
-            }
-            if (!f) { c.pos = kwPos; Fail(c, ("unknown control keyword " + kw.substr(0, 40)).c_str()); return false; }
-            ok = ReadShort(c, *f, r);
-        }
-        if (!ok) return false;
+        Ctrldata c = Ctrldata(); // value-initialised: all fields zero
+        bool plain = true;
+        if (!(kw == "CONTROL" ? ReadControl(r, c, plain) : ReadShort(r, *f, c, plain))) return false;
+        d.controls.push_back(c);
         d.keywords.push_back(kw);
+        d.plainRects.push_back(plain ? 1 : 0);
     }
-    return true;
 }
 
 /* Reads header statements up to BEGIN. */
-bool ReadHeader(Cursor &c, ParsedDialog &d)
+bool ReadHeader(Reader &r)
 {
-    Dlgdata &g = d.dlg;
-    std::string exExpr, styleExpr;
+    Dlgdata &g = r.d->dlg;
+    std::string styleNames, exNames;
+    uint32_t style = 0, ex = 0;
     for (;;) {
-        SkipBlanks(c);
-        if (c.pos >= c.s.size()) { Fail(c, "dialog without BEGIN"); return false; }
-        if (c.s[c.pos] == '{') { c.pos++; break; }
-        size_t kwPos = c.pos;
-        std::string kw = ReadWord(c);
-        if (kw == "BEGIN") break;
+        if (r.i >= r.t.size()) return r.Stop(kStopNoBegin, "dialog without BEGIN");
+        if (r.IsBegin(r.i)) break;
+        std::string kw(r.pp.Spell(r.t[r.i]));
+        if (r.t[r.i].kind != kTokWord) return r.Stop(kStopUnknownWord, "unknown dialog header statement");
+        r.i++;
+        int64_t v;
+        std::string t;
         if (kw == "CAPTION") {
-            std::string t;
-            if (!ReadQuoted(c, t)) { Fail(c, "CAPTION without text"); return false; }
+            if (!r.Quoted(t)) return r.Stop(kStopMissingField, "CAPTION without text");
             CopyField(g.szCaption, sizeof g.szCaption, t.data(), t.size());
         } else if (kw == "STYLE") {
-            styleExpr = ReadArg(c);
+            if (!r.Style("DLGCLASS", false, style, styleNames)) return r.Stop(kStopMissingField, "STYLE without value");
         } else if (kw == "EXSTYLE") {
-            exExpr = ReadArg(c);
+            if (!r.Style("DLGCLASS", true, ex, exNames)) return r.Stop(kStopMissingField, "EXSTYLE without value");
         } else if (kw == "FONT") {
-            long pt;
-            if (!ReadNumber(c, pt, false)) { Fail(c, "FONT without size"); return false; }
-            g.pointSize = (uint16_t)pt;
-            std::string face;
-            if (!SkipComma(c) || !ReadQuoted(c, face)) { Fail(c, "FONT without face"); return false; }
-            CopyField(g.szFace, sizeof g.szFace, face.data(), face.size());
-            while (SkipComma(c)) ReadArg(c);
+            if (!r.Expression(NameValues(), v, nullptr)) return r.Stop(kStopMissingField, "FONT without size");
+            g.pointSize = (uint16_t)v;
+            if (!r.Comma() || !r.Quoted(t)) return r.Stop(kStopMissingField, "FONT without face");
+            CopyField(g.szFace, sizeof g.szFace, t.data(), t.size());
+            while (r.Comma())
+                if (!r.SkipArgument()) return r.Stop(kStopMissingField, "FONT statement broken");
         } else if (kw == "MENU" || kw == "CLASS") {
-            std::string t;
-            if (!ReadQuoted(c, t)) { if (!c.error.empty()) return false; t = ReadArg(c); }
+            if (!ReadTextField(r, t)) return r.Stop(kStopMissingField, kw + " without name");
             if (kw == "MENU") CopyField(g.szMenu, sizeof g.szMenu, t.data(), t.size());
             else CopyField(g.szClass, sizeof g.szClass, t.data(), t.size());
-        } else if (kw == "LANGUAGE") {
-            ReadArg(c);
-            SkipComma(c) && !ReadArg(c).empty();
-        } else if (kw == "VERSION" || kw == "CHARACTERISTICS") {
-            ReadArg(c);
+        } else if (kw == "LANGUAGE" || kw == "VERSION" || kw == "CHARACTERISTICS") {
+            if (!r.Expression(NameValues(), v, nullptr)) return r.Stop(kStopMissingField, kw + " without value");
+            if (kw == "LANGUAGE" && r.Comma() && !r.Expression(NameValues(), v, nullptr))
+                return r.Stop(kStopMissingField, "LANGUAGE without sublanguage");
         } else {
-            c.pos = kwPos;
-            Fail(c, "unknown dialog header statement");
-            return false;
+            r.i--;
+            return r.Stop(kStopUnknownWord, "unknown dialog header statement " + kw.substr(0, 40));
         }
     }
-    g.style = StringToDword(styleExpr.c_str(), "DLGCLASS") | (uint32_t)EvalExpr(styleExpr, c.defines);
-    g.exStyle = StringToDwordEx(exExpr.c_str(), "DLGCLASS") | (uint32_t)EvalExpr(exExpr, c.defines);
-    DlgdataStringToflon(&g, styleExpr.c_str());
-    DlgdataStringToflon(&g, exExpr.c_str());
+    g.style = style;
+    g.exStyle = ex;
+    DlgdataStringToflon(&g, styleNames.c_str());
+    DlgdataStringToflon(&g, exNames.c_str());
     if (g.szFace[0])
         g.style |= kDsSetFont;
     return true;
 }
 
+/* Reads the name, type, memory options and the four coordinates. */
+bool ReadFirstLine(Reader &r, size_t nameAt, size_t kwAt)
+{
+    ParsedDialog &d = *r.d;
+    std::string name = WrittenText(r.pp, nameAt, kwAt);
+    CopyField(d.dlg.szName, sizeof d.dlg.szName, name.data(), name.size());
+    EvalResult n = EvalExpression(r.pp, r.t, nameAt, kPrecAll, NameValues());
+    d.numbered = n.ok && n.end == kwAt && n.unknown.empty();
+    d.number = (int32_t)n.value;
+    std::string type(r.pp.Spell(r.t[kwAt]));
+    CopyField(d.dlg.szType, sizeof d.dlg.szType, type.data(), type.size());
+    r.i = kwAt + 1;
+    std::string mem;
+    bool bar = false;
+    for (;; r.i++) { // memory options before the coordinates
+        if (r.IsPunctAt(r.i, "|")) { bar = true; continue; }
+        if (r.i >= r.t.size() || r.t[r.i].kind != kTokWord || !IsMemoryOption(r.pp.Spell(r.t[r.i]))) break;
+        if (!mem.empty()) mem += bar ? " | " : " ";
+        mem += std::string(r.pp.Spell(r.t[r.i]));
+        bar = false;
+    }
+    CopyField(d.dlg.szMemOpt, sizeof d.dlg.szMemOpt, mem.data(), mem.size());
+    int64_t v[4];
+    bool plain = true;
+    for (int k = 0; k < 4; k++)
+        if ((k > 0 && !r.Comma()) || !r.Coordinate(v[k], plain))
+            return r.Stop(kStopMissingField, "dialog without position and size");
+    d.dlg.x = (uint16_t)v[0];
+    d.dlg.y = (uint16_t)v[1];
+    d.dlg.cx = (uint16_t)v[2];
+    d.dlg.cy = (uint16_t)v[3];
+    if (type == "DIALOGEX" && r.Comma() && !r.SkipArgument()) // help id
+        return r.Stop(kStopMissingField, "DIALOGEX without help id");
+    return true;
+}
+
+/* True when the name is a plain word or number standing apart (not quoted, not part of an expression). */
+bool PlainName(const Reader &r, size_t nameAt, size_t kwAt)
+{
+    const ScriptToken &n = r.t[nameAt];
+    if (nameAt + 1 == kwAt && n.kind != kTokWord && n.kind != kTokNumber) return false;
+    SourcePlace p = PlaceOf(r.pp, n);
+    const std::string &text = r.pp.files[p.file].text;
+    char before = p.start > 0 ? text[p.start - 1] : ' ';
+    return strchr(" \t\r\n\v\f", before) != nullptr;
+}
+
+/* After a stop: on to the END of the dialog, or to the next dialog when its block never began. */
+void SkipToDialogEnd(Reader &r, bool inBlock)
+{
+    int depth = inBlock ? 1 : 0;
+    for (; r.i < r.t.size(); r.i++) {
+        size_t nameAt;
+        if (DialogAt(r, r.i, nameAt)) { // the next dialog begins: no block to pass over
+            r.i = nameAt;
+            return;
+        }
+        if (r.IsBegin(r.i)) depth++;
+        else if (depth > 0 && r.IsEnd(r.i) && --depth == 0) {
+            SourcePlace p = PlaceOf(r.pp, r.t[r.i++]);
+            r.d->bodyEnd = p.file == 0 ? p.end : std::string::npos;
+            return;
+        }
+    }
+}
+
+/* Reads one dialog from its name; the reader ends after it (or after what was passed over). */
+void ReadDialog(Reader &r, size_t nameAt, size_t kwAt)
+{
+    ParsedDialog &d = *r.d;
+    SourcePlace name = PlaceOf(r.pp, r.t[nameAt]);
+    d.file = r.pp.files[name.file].name;
+    d.line = name.line;
+    d.headerStart = name.file == 0 ? name.start : std::string::npos;
+    bool inBlock = false;
+    if (ReadFirstLine(r, nameAt, kwAt) && ReadHeader(r)) {
+        SourcePlace b = PlaceOf(r.pp, r.t[r.i]);
+        d.bodyStart = b.file == 0 ? b.start : std::string::npos;
+        inBlock = true;
+        if (ReadBlock(r)) return;
+    }
+    if (d.stop.kind != kStopNoEnd && r.i < r.t.size())
+        SkipToDialogEnd(r, inBlock && d.stop.kind != kStopNoBegin);
+}
+
 } // namespace
+
+bool IsMemoryOption(std::string_view word)
+{
+    static const char *const kMemoryOptions[] = {"MOVEABLE", "MOVABLE", "FIXED", "PURE", "IMPURE", "PRELOAD",
+                                                 "LOADONCALL", "DISCARDABLE", "SHARED", "NONSHARED"};
+    for (const char *m : kMemoryOptions)
+        if (word == m) return true;
+    return false;
+}
+
+ScriptReading ReadDialogScript(const std::string &text, const ScriptOptions &options)
+{
+    ScriptReading out;
+    out.badScript = false;
+    Preprocessed pp;
+    Preprocess(text, options, pp);
+    out.notes = pp.notes;
+    ParsedDialog scratch;
+    Reader r{pp, pp.tokens, 0, &scratch};
+    while (r.i < pp.tokens.size()) {
+        size_t kwAt = r.i, nameAt;
+        if (!r.IsWord(kwAt, "DIALOG") && !r.IsWord(kwAt, "DIALOGEX")) {
+            r.i++;
+            continue;
+        }
+        if (!DialogAt(r, kwAt, nameAt) || (r.t[kwAt - 1].kind == kTokPunct && r.t[kwAt - 1].use < 0)) {
+            SourcePlace p = PlaceOf(pp, pp.tokens[kwAt]);
+            out.notes.push_back({kNoteNamelessDialog, pp.files[p.file].name, p.line, std::string(pp.Spell(pp.tokens[kwAt]))});
+            out.badScript = true;
+            r.i++;
+            continue;
+        }
+        ParsedDialog d;
+        memset(&d.dlg, 0, sizeof d.dlg);
+        d.headerStart = d.bodyStart = d.bodyEnd = std::string::npos;
+        d.numbered = false;
+        d.number = 0;
+        d.line = 0;
+        d.stop = ReadStop{kStopNone, std::string(), 0, std::string(), std::string()};
+        r.d = &d;
+        bool listed = PlainName(r, nameAt, kwAt);
+        ReadDialog(r, nameAt, kwAt);
+        if (r.i <= kwAt) r.i = kwAt + 1;
+        if (d.headerStart == std::string::npos || d.bodyStart == std::string::npos || d.bodyEnd == std::string::npos)
+            d.headerStart = d.bodyStart = d.bodyEnd = std::string::npos;
+        if (listed)
+            out.dialogs.push_back(std::move(d));
+    }
+    return out;
+}
+
+bool ParseDialogs(const std::string &text, std::vector<ParsedDialog> &out, std::string &error)
+{
+    ScriptReading r = ReadDialogScript(text, ScriptOptions());
+    bool whole = !r.badScript;
+    for (const ParsedDialog &d : r.dialogs)
+        if (d.stop.kind != kStopNone && whole) {
+            error = StopText(d);
+            whole = false;
+        }
+    if (r.badScript && error.empty())
+        for (const ScriptNote &n : r.notes)
+            if (n.kind == kNoteNamelessDialog && error.empty()) error = NoteText(n);
+    for (ParsedDialog &d : r.dialogs)
+        out.push_back(std::move(d));
+    return whole;
+}
 
 /* Blanks comments outside quoted strings, keeping offsets and line breaks. */
 std::string BlankComments(const std::string &text)
@@ -469,8 +563,9 @@ std::string BlankComments(const std::string &text)
     for (size_t i = 0; i < s.size(); i++) {
         char ch = s[i];
         if (inQuote) {
-            if (ch == '"') inQuote = false;
-            else if (ch == '\n') inQuote = false;
+            if (ch == '"' || ch == '\n') inQuote = false;
+            else if (ch == '\\' && i + 1 < s.size() && (s[i + 1] == '\\' || s[i + 1] == '"')) i++;
+            else i += cp932::CharLength(s.data() + i, s.data() + s.size()) - 1;
             continue;
         }
         if (ch == '"') inQuote = true;
@@ -485,65 +580,4 @@ std::string BlankComments(const std::string &text)
         }
     }
     return s;
-}
-
-/* Reads every DIALOG / DIALOGEX resource and the #define lines before it. */
-bool ParseDialogs(const std::string &text, std::vector<ParsedDialog> &out, std::string &error)
-{
-    std::string s = BlankComments(text);
-    Cursor c{s, 0, std::string(), {}};
-    std::string prev;
-    size_t prevPos = 0;
-    while (c.pos < s.size()) {
-        SkipBlanks(c);
-        if (c.pos >= s.size()) break;
-        if (s[c.pos] == '#') {
-            ReadDirective(c);
-            prev.clear();
-            continue;
-        }
-        if (s[c.pos] == '"') {
-            std::string t;
-            if (!ReadQuoted(c, t)) { error = c.error; return false; }
-            prev.clear();
-            continue;
-        }
-        size_t wpos = c.pos;
-        std::string w = ReadWord(c);
-        if (w.empty()) { c.pos++; prev.clear(); continue; }
-        if ((w == "DIALOG" || w == "DIALOGEX") && !prev.empty()) {
-            ParsedDialog d;
-            memset(&d.dlg, 0, sizeof d.dlg);
-            d.headerStart = prevPos;
-            CopyField(d.dlg.szName, sizeof d.dlg.szName, prev.data(), prev.size());
-            CopyField(d.dlg.szType, sizeof d.dlg.szType, w.data(), w.size());
-            std::string mem;
-            for (;;) { // memory options before the coordinates
-                SkipBlanks(c);
-                size_t p = c.pos;
-                bool bar = false;
-                while (c.pos < s.size() && s[c.pos] == '|') { c.pos++; bar = true; SkipBlanks(c); }
-                std::string m = ReadWord(c);
-                if (m.empty() || isdigit((unsigned char)m[0])) { c.pos = p; break; }
-                if (!mem.empty()) mem += bar ? " | " : " ";
-                mem += m;
-            }
-            CopyField(d.dlg.szMemOpt, sizeof d.dlg.szMemOpt, mem.data(), mem.size());
-            long v[4];
-            for (int i = 0; i < 4; i++)
-                if (!ReadNumber(c, v[i], i > 0)) { Fail(c, "dialog without position and size"); error = c.error; return false; }
-            d.dlg.x = (uint16_t)v[0]; d.dlg.y = (uint16_t)v[1]; d.dlg.cx = (uint16_t)v[2]; d.dlg.cy = (uint16_t)v[3];
-            if (w == "DIALOGEX" && SkipComma(c)) ReadArg(c); // help id
-            if (!ReadHeader(c, d)) { error = c.error; return false; }
-            d.bodyStart = c.pos;
-            if (!ReadBlock(c, d)) { error = c.error; return false; }
-            d.bodyEnd = c.pos;
-            out.push_back(std::move(d));
-            prev.clear();
-            continue;
-        }
-        prev = w;
-        prevPos = wpos;
-    }
-    return true;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include "common/cp932.h"
+#include "designer/script_tokens.h"
 #include "designer/flags.h"
 
 namespace {
@@ -58,6 +59,15 @@ std::string QuoteScriptText(const char *text)
         if (n == 1 && text[i] == '"') {
             out += "\"\"";
             if (i + 1 < len && text[i + 1] == '"') i++;
+        } else if (n == 1 && text[i] == '\\') {
+            // An escape or a backslash pair as the reader keeps them is written as it is;
+            // any other backslash stands for itself and is doubled.
+            char next = i + 1 < len ? text[i + 1] : '\0';
+            if (next == '\\' || IsEscapeLetter(next)) {
+                out.append(text + i, 2);
+                n = 2;
+            } else
+                out += "\\\\";
         } else
             out.append(text + i, n);
         i += n;

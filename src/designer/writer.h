@@ -4,7 +4,8 @@
 #include <vector>
 #include "designer/records.h"
 
-// Quotes a text for a script: a double quote becomes "" (already doubled ones are kept).
+// Quotes a text for a script: a double quote becomes "" (already doubled ones are kept), a
+// backslash that starts no escape becomes \\ (the reader's form of texts read back unchanged).
 std::string QuoteScriptText(const char *text);
 // One control statement: the short form for EDIT/LISTBOX/COMBOBOX/SCROLLBAR and the
 // decorated BUTTON_/STATIC_ classes, CONTROL for everything else.

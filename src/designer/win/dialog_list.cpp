@@ -8,6 +8,7 @@
 
 #include "app/win/globals.h"
 #include "app/win/pane_text.h"
+#include "doc/win/document.h"
 #include "designer/class_table.h"
 #include "designer/enumerate.h"
 #include "designer/parser.h"
@@ -19,9 +20,10 @@ enum { IDC_DL_LIST = 7381, IDC_DL_AUTOPREVIEW = 7382, IDC_DL_COUNT = 7383, IDC_D
        IDC_DL_GETHEADER = 7385, IDC_DL_GETBODY = 7386, IDC_DL_SETHEADER = 7387, IDC_DL_SETBODY = 7388 };
 
 struct DialogList {
-    std::vector<DialogExtent> dialogs;
-    std::vector<Dlgdata> records;
-    std::string defines; // #define lines of the pane, for reading one dialog alone
+    std::string text;   // the pane's text as read, kept in step with the designer's rewrites
+    std::string folder; // where the script's quoted includes are looked up
+    ScriptReading reading;
+    std::vector<DialogExtent> dialogs; // the listed dialogs' texts (first 256 of the reading)
     HWND preview;
     int selected;
 };
@@ -33,21 +35,81 @@ static DialogList *ListOf(HWND dlg)
     return (DialogList *)GetWindowLongPtrA(dlg, DWLP_USER);
 }
 
-/* Reads one listed dialog; false with a message when its script is broken. */
-static bool ReadListedDialog(HWND dlg, DialogList *l, int row, ParsedDialog &out, bool quiet)
+static HWND ListedPane()
 {
-    std::vector<ParsedDialog> parsed;
-    std::string error;
-    const DialogExtent &d = l->dialogs[row];
-    if (!ParseDialogs(l->defines + d.header + d.body, parsed, error) || parsed.empty()) {
-        if (!quiet)
-            MessageBoxA(dlg, ("スクリプトが不正です（" + error + "）").c_str(), "ERROR", MB_OK | MB_ICONEXCLAMATION);
-        return false;
+    return hCurEdit ? hCurEdit : hSubEdit1;
+}
+
+/* The folder of the pane's file: the resource script on show for the resource pane, else
+   the file on show. Its quoted includes are looked up there, as the resource compiler's -I. */
+static std::string FolderOfPaneFile(HWND pane)
+{
+    std::string path = pane == hSubEdit1 && szRcPath[0] ? szRcPath : szFullPath;
+    size_t s = path.find_last_of("\\/");
+    return s == std::string::npos ? std::string() : path.substr(0, s + 1);
+}
+
+/* Reads the list's text again: dialogs, their texts and the list's rows. */
+static void ReadListText(HWND dlg, DialogList *l)
+{
+    ScriptOptions options;
+    options.folder = l->folder;
+    l->reading = ReadDialogScript(l->text, options);
+    l->dialogs = DialogExtents(l->text, l->reading);
+    HWND list = GetDlgItem(dlg, IDC_DL_LIST);
+    ListView_SetItemCountEx(list, (int)l->dialogs.size(), 0);
+    InvalidateRect(list, NULL, TRUE);
+    char count[64];
+    snprintf(count, sizeof count, "総数：%d 個", (int)l->dialogs.size());
+    SetDlgItemTextA(dlg, IDC_DL_COUNT, count);
+}
+
+/* One box for what the reading could not do: dialogs read only in part, #if lines taken
+   as true, missing includes, nameless DIALOG keywords. Nothing when all was read. */
+static void ReportReading(HWND dlg, const ScriptReading &r)
+{
+    if (r.badScript)
+        MessageBoxA(dlg, "スクリプトが不正です。", "", MB_OK);
+    std::string text;
+    int shown = 0, more = 0;
+    bool worth = false;
+    for (const ParsedDialog &d : r.dialogs)
+        if (d.stop.kind != kStopNone) {
+            worth = true;
+            if (shown++ < 12) text += StopMessage(d) + "\r\n";
+            else more++;
+        }
+    for (const ScriptNote &n : r.notes) {
+        worth = worth || n.kind == kNoteIfUnknown || n.kind == kNoteTooDeep;
+        if (n.kind == kNoteNamelessDialog) continue;
+        if (shown++ < 12) text += NoteMessage(n) + "\r\n";
+        else more++;
     }
-    out = parsed[0];
-    for (size_t i = 0; i < out.controls.size(); i++) // window ids of the design surface
-        out.controls[i].id = kIdFreeBegin + (int)i;
-    return true;
+    if (!worth)
+        return;
+    if (more)
+        text += "ほか " + std::to_string(more) + " 件";
+    MessageBoxA(dlg, text.c_str(), "注意", MB_OK | MB_ICONINFORMATION);
+}
+
+/* One listed dialog as read, with the design surface's window ids; its stop is shown. */
+static ParsedDialog ListedDialog(DialogList *l, int row)
+{
+    ParsedDialog p = l->reading.dialogs[row];
+    for (size_t i = 0; i < p.controls.size(); i++)
+        p.controls[i].id = kIdFreeBegin + (int)i;
+    if (p.stop.kind != kStopNone)
+        ShowStatusMessage(StopMessage(p).c_str(), 10000);
+    return p;
+}
+
+/* The dialog's first line as it stands in the pane (name and type when its text is elsewhere). */
+static std::string FirstLineOf(DialogList *l, int row)
+{
+    const DialogExtent &e = l->dialogs[row];
+    if (e.header.empty())
+        return std::string(l->reading.dialogs[row].dlg.szName) + " " + l->reading.dialogs[row].dlg.szType;
+    return e.header.substr(0, e.header.find_first_of("\r\n"));
 }
 
 static INT_PTR CALLBACK PreviewProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
@@ -66,9 +128,7 @@ static void ShowPreview(HWND dlg, DialogList *l, int row)
     if (l->preview && IsWindow(l->preview))
         DestroyWindow(l->preview);
     l->preview = NULL;
-    ParsedDialog p;
-    if (!ReadListedDialog(dlg, l, row, p, false))
-        return;
+    ParsedDialog p = ListedDialog(l, row);
     std::vector<uint8_t> bytes;
     if (!BuildPreviewTemplate(p.dlg, p.controls, Cp932ToUtf16Win, bytes)) {
         MessageBoxA(dlg, "CreateDialogIndirect() ダイアログ作成失敗", "", MB_OK);
@@ -80,16 +140,16 @@ static void ShowPreview(HWND dlg, DialogList *l, int row)
         return;
     }
     ShowWindow(l->preview, SW_SHOWNOACTIVATE);
-    std::string first = std::string(p.dlg.szName) + " " + p.dlg.szType;
-    SelectTextInEdit(hCurEdit ? hCurEdit : hSubEdit1, first, FALSE);
+    SelectTextInEdit(ListedPane(), FirstLineOf(l, row), FALSE);
     SetWindowPos(l->preview, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetFocus(GetDlgItem(dlg, IDC_DL_LIST));
 }
 
-/* Customising: the designer panel over the selected dialog. */
+/* Customising: the designer panel over the selected dialog. A dialog read only in part, or
+   whose text does not stand whole in the pane, is not customised: its rewrite could not be exact. */
 static void StartCustomising(HWND dlg, DialogList *l)
 {
-    if (l->selected < 0) {
+    if (l->selected < 0 || l->selected >= (int)l->dialogs.size()) {
         MessageBoxA(dlg, "カスタマイズするダイアログボックスを選択してください", "ＯＫ", MB_OK);
         return;
     }
@@ -97,9 +157,16 @@ static void StartCustomising(HWND dlg, DialogList *l)
         MessageBoxA(dlg, "一度ダイアログ作成を終了してください。", "開始できません。", MB_OK);
         return;
     }
-    ParsedDialog p;
-    if (!ReadListedDialog(dlg, l, l->selected, p, false))
+    ParsedDialog p = ListedDialog(l, l->selected);
+    if (p.stop.kind != kStopNone) {
+        MessageBoxA(dlg, (StopMessage(p) + "\r\n最後まで読めないダイアログは変更できません。").c_str(), "開始できません。", MB_OK);
         return;
+    }
+    if (l->dialogs[l->selected].header.empty()) {
+        MessageBoxA(dlg, "このダイアログの文はマクロかインクルードされたファイルにあるため、変更できません。", "開始できません。",
+                    MB_OK);
+        return;
+    }
     if (l->preview && IsWindow(l->preview))
         DestroyWindow(l->preview);
     l->preview = NULL;
@@ -120,7 +187,7 @@ static void StartCustomising(HWND dlg, DialogList *l)
     dlgDataOrg = p.dlg;
     savedCtrls.clear();
     SendMessageA(hMakeDlgD, WM_COMMAND, IDC_DSG_START, 0);
-    SelectTextInEdit(hCurEdit ? hCurEdit : hSubEdit1, std::string(p.dlg.szName) + " " + p.dlg.szType, FALSE);
+    SelectTextInEdit(ListedPane(), FirstLineOf(l, l->selected), FALSE);
 }
 
 static void OnListNotify(HWND dlg, DialogList *l, NMHDR *nm)
@@ -130,9 +197,10 @@ static void OnListNotify(HWND dlg, DialogList *l, NMHDR *nm)
     if (nm->code == LVN_GETDISPINFOA) {
         NMLVDISPINFOA *di = (NMLVDISPINFOA *)nm;
         int row = di->item.iItem;
-        if ((di->item.mask & LVIF_TEXT) && row >= 0 && row < (int)l->records.size())
-            lstrcpynA(di->item.pszText, di->item.iSubItem == 0 ? l->records[row].szName : l->records[row].szCaption,
-                      di->item.cchTextMax);
+        if ((di->item.mask & LVIF_TEXT) && row >= 0 && row < (int)l->dialogs.size()) {
+            const Dlgdata &d = l->reading.dialogs[row].dlg;
+            lstrcpynA(di->item.pszText, di->item.iSubItem == 0 ? d.szName : d.szCaption, di->item.cchTextMax);
+        }
     } else if (nm->code == LVN_ITEMCHANGED) {
         NMLISTVIEW *lv = (NMLISTVIEW *)nm;
         if ((lv->uNewState & LVIS_SELECTED) && !(lv->uOldState & LVIS_SELECTED)) {
@@ -154,22 +222,6 @@ static BOOL OnInitList(HWND dlg)
     l->preview = NULL;
     l->selected = -1;
     SetWindowLongPtrA(dlg, DWLP_USER, (LONG_PTR)l);
-    std::string text = GetPaneText(hCurEdit ? hCurEdit : hSubEdit1);
-    bool bad = false;
-    EnumerateDialogs(text, l->dialogs, &bad);
-    if (bad)
-        MessageBoxA(dlg, "スクリプトが不正です。", "", MB_OK);
-    l->defines = DefineLines(text);
-    for (size_t i = 0; i < l->dialogs.size(); i++) {
-        Dlgdata d;
-        memset(&d, 0, sizeof d);
-        CopyField(d.szName, sizeof d.szName, l->dialogs[i].name.data(), l->dialogs[i].name.size());
-        std::vector<ParsedDialog> parsed;
-        std::string error;
-        if (ParseDialogs(l->defines + l->dialogs[i].header + "BEGIN END", parsed, error) && !parsed.empty())
-            d = parsed[0].dlg;
-        l->records.push_back(d);
-    }
     HWND list = GetDlgItem(dlg, IDC_DL_LIST);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     LVCOLUMNA col = {};
@@ -180,29 +232,40 @@ static BOOL OnInitList(HWND dlg)
     col.cx = 180;
     col.pszText = (LPSTR) "タイトル";
     ListView_InsertColumn(list, 1, &col);
-    ListView_SetItemCountEx(list, (int)l->dialogs.size(), 0);
-    char count[64];
-    snprintf(count, sizeof count, "総数：%d 個", (int)l->dialogs.size());
-    SetDlgItemTextA(dlg, IDC_DL_COUNT, count);
+    l->text = GetPaneText(ListedPane());
+    l->folder = FolderOfPaneFile(ListedPane());
+    ReadListText(dlg, l);
     CheckDlgButton(dlg, IDC_DL_AUTOPREVIEW, BST_CHECKED);
+    ReportReading(dlg, l->reading);
+    return TRUE;
+}
+
+/* Puts the designer's new text of the selected dialog over its old stretch and reads again. */
+static BOOL ReplaceListedText(HWND dlg, DialogList *l, bool header, const std::string &text)
+{
+    const DialogExtent &d = l->dialogs[l->selected];
+    if (d.headerStart == std::string::npos)
+        return FALSE;
+    size_t from = header ? d.headerStart : d.bodyStart, to = header ? d.bodyStart : d.bodyEnd;
+    l->text.replace(from, to - from, text);
+    ReadListText(dlg, l);
     return TRUE;
 }
 
 /* The designer's requests: a copy of the selected dialog's header or body text (7385,
    7386), or its new header or body after the resource pane was rewritten (7387, 7388). */
-static BOOL OnTextRequest(DialogList *l, UINT request, std::string *text)
+static BOOL OnTextRequest(HWND dlg, DialogList *l, UINT request, std::string *text)
 {
     if (!text || l->selected < 0 || l->selected >= (int)l->dialogs.size())
         return FALSE;
     DialogExtent &d = l->dialogs[l->selected];
     switch (request) {
-    case IDC_DL_GETHEADER: *text = d.header; break;
-    case IDC_DL_GETBODY: *text = d.body; break;
-    case IDC_DL_SETHEADER: d.header = *text; break;
-    case IDC_DL_SETBODY: d.body = *text; break;
-    default: return FALSE;
+    case IDC_DL_GETHEADER: *text = d.header; return TRUE;
+    case IDC_DL_GETBODY: *text = d.body; return TRUE;
+    case IDC_DL_SETHEADER: return ReplaceListedText(dlg, l, true, *text);
+    case IDC_DL_SETBODY: return ReplaceListedText(dlg, l, false, *text);
     }
-    return TRUE;
+    return FALSE;
 }
 
 static INT_PTR CALLBACK DialogListProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
@@ -219,7 +282,7 @@ static INT_PTR CALLBACK DialogListProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
         if (LOWORD(wp) == IDC_DL_CUSTOMISE && l)
             StartCustomising(dlg, l);
         else if (LOWORD(wp) >= IDC_DL_GETHEADER && LOWORD(wp) <= IDC_DL_SETBODY)
-            SetWindowLongPtrA(dlg, DWLP_MSGRESULT, l ? OnTextRequest(l, LOWORD(wp), (std::string *)lp) : FALSE);
+            SetWindowLongPtrA(dlg, DWLP_MSGRESULT, l ? OnTextRequest(dlg, l, LOWORD(wp), (std::string *)lp) : FALSE);
         else if (LOWORD(wp) == IDCANCEL)
             DestroyWindow(dlg);
         return TRUE;
