@@ -19,8 +19,10 @@ void CopyField(char *field, size_t fieldSize, const char *src, size_t len)
 ClassInfo *FindClassInfo(const char *className)
 {
     for (int i = 0; i < kClassCount; i++) {
-        size_t n = strlen(g_classInfo[i].className);
-        if (strncmp(className, g_classInfo[i].className, n) == 0)
+        const char *row = g_classInfo[i].className;
+        if (row[0] != className[0] && row[0] != '\0')
+            continue; // most rows differ at once
+        if (strncmp(className, row, strlen(row)) == 0)
             return &g_classInfo[i];
     }
     return nullptr;
@@ -55,15 +57,20 @@ static const std::unordered_map<std::string, int> &RowNameIndex(const ClassInfo 
     return index[row - g_classInfo];
 }
 
-/* Slot of flagName in the row of className: -1 no row, -2 no such name. */
-int FindFlagIndex(const char *className, const char *flagName)
+/* Slot of flagName in a row: -1 no row, -2 no such name. */
+static int FindFlagIndexInRow(const ClassInfo *row, const char *flagName)
 {
-    ClassInfo *row = FindClassInfo(className);
     if (!row)
         return -1;
     const auto &index = RowNameIndex(row);
     auto it = index.find(flagName);
     return it == index.end() ? -2 : it->second;
+}
+
+/* Slot of flagName in the row of className: -1 no row, -2 no such name. */
+int FindFlagIndex(const char *className, const char *flagName)
+{
+    return FindFlagIndexInRow(FindClassInfo(className), flagName);
 }
 
 /* Splits an expression into "|"-separated names with blanks removed. */
@@ -86,14 +93,17 @@ static std::vector<std::string> SplitFlagNames(const char *expr)
     return names;
 }
 
-/* Value of a flag name: the class's own row first, then window and common-control styles. */
-bool FlagNameValue(const char *className, const char *name, bool ex, uint32_t &value)
+FlagRows FlagRowsOf(const char *className)
 {
-    const char *rows[3] = {className, "WNDCLASS", "COMCTL"};
-    for (const char *rowName : rows) {
-        int i = FindFlagIndex(rowName, name);
+    return FlagRows{{FindClassInfo(className), FindClassInfo("WNDCLASS"), FindClassInfo("COMCTL")}};
+}
+
+/* Value of a flag name: the class's own row first, then window and common-control styles. */
+bool FlagNameValue(const FlagRows &rows, const char *name, bool ex, uint32_t &value)
+{
+    for (const ClassInfo *row : rows.rows) {
+        int i = FindFlagIndexInRow(row, name);
         if (i >= 0) {
-            ClassInfo *row = FindClassInfo(rowName);
             value = ex ? row->exStyle[i].value : row->style[i].value;
             return true;
         }
@@ -104,9 +114,10 @@ bool FlagNameValue(const char *className, const char *name, bool ex, uint32_t &v
 /* ORs the values of recognised names; ex selects list 2. */
 static uint32_t NamesToValue(const char *expr, const char *className, bool ex)
 {
+    FlagRows rows = FlagRowsOf(className);
     uint32_t value = 0, v;
     for (const std::string &name : SplitFlagNames(expr))
-        if (FlagNameValue(className, name.c_str(), ex, v))
+        if (FlagNameValue(rows, name.c_str(), ex, v))
             value |= v;
     return value;
 }

@@ -6,8 +6,13 @@
 
 ClassInfo *FindClassInfo(const char *className);
 int FindFlagIndex(const char *className, const char *flagName);
-// Value of one flag name for a class (own row, window styles, common-control styles); false when unknown.
-bool FlagNameValue(const char *className, const char *name, bool ex, uint32_t &value);
+// The rows a flag name of a class is looked up in: its own, window styles, common-control styles.
+struct FlagRows {
+    ClassInfo *rows[3];
+};
+FlagRows FlagRowsOf(const char *className);
+// Value of one flag name in those rows (the first that knows it); false when unknown.
+bool FlagNameValue(const FlagRows &rows, const char *name, bool ex, uint32_t &value);
 uint32_t StringToDword(const char *expr, const char *className);
 uint32_t StringToDwordEx(const char *expr, const char *className);
 void StringToflon(const char *expr, const char *className, Ctrldata *rec);

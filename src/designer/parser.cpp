@@ -10,7 +10,7 @@
 namespace {
 
 struct ShortForm {
-    const char *keyword;
+    std::string_view keyword;
     const char *className;
     uint32_t added;
     bool hasText;
@@ -47,13 +47,16 @@ struct Reader {
     size_t i;
     ParsedDialog *d;
 
-    bool IsWord(size_t k, const char *w) const { return k < t.size() && t[k].kind == kTokWord && pp.Spell(t[k]) == w; }
-    bool IsPunctAt(size_t k, const char *p) const { return k < t.size() && IsPunct(pp, t[k], p); }
-    bool IsBegin(size_t k) const { return IsWord(k, "BEGIN") || IsPunctAt(k, "{"); }
-    bool IsEnd(size_t k) const { return IsWord(k, "END") || IsPunctAt(k, "}"); }
+    bool IsWord(size_t k, std::string_view w) const { return k < t.size() && t[k].kind == kTokWord && pp.Spell(t[k]) == w; }
+    bool IsPunctAt(size_t k, char p) const
+    {
+        return k < t.size() && t[k].kind == kTokPunct && t[k].len == 1 && pp.files[t[k].file].text[t[k].off] == p;
+    }
+    bool IsBegin(size_t k) const { return IsWord(k, "BEGIN") || IsPunctAt(k, '{'); }
+    bool IsEnd(size_t k) const { return IsWord(k, "END") || IsPunctAt(k, '}'); }
     bool Comma()
     {
-        if (!IsPunctAt(i, ",")) return false;
+        if (!IsPunctAt(i, ',')) return false;
         i++;
         return true;
     }
@@ -117,7 +120,7 @@ struct Reader {
         if (!e.unknown.empty()) return StopAtUnknown(a, e.end, e.unknown);
         size_t n = e.end - a, num = a + n - 1;
         plain = plain && t[num].kind == kTokNumber && t[num].use < 0 &&
-                (n == 1 || (n == 2 && IsPunctAt(a, "-") && t[a].use < 0));
+                (n == 1 || (n == 2 && IsPunctAt(a, '-') && t[a].use < 0));
         v = e.value;
         i = e.end;
         return true;
@@ -127,9 +130,10 @@ struct Reader {
        value starts as given; names gets the flag names of the terms that add bits. */
     bool Style(const char *cls, bool ex, uint32_t &value, std::string &names)
     {
-        NameValues flags = [cls, ex](std::string_view name, int64_t &v) {
+        FlagRows rows = FlagRowsOf(cls);
+        NameValues flags = [&rows, ex](std::string_view name, int64_t &v) {
             uint32_t f;
-            if (!FlagNameValue(cls, std::string(name).c_str(), ex, f)) return false;
+            if (!FlagNameValue(rows, std::string(name).c_str(), ex, f)) return false;
             v = f;
             return true;
         };
@@ -147,7 +151,7 @@ struct Reader {
                     if (t[k].kind == kTokWord) names += std::string(names.empty() ? "" : " | ") + std::string(pp.Spell(t[k]));
             }
             i = e.end;
-            if (!IsPunctAt(i, "|")) return true;
+            if (!IsPunctAt(i, '|')) return true;
             i++;
         }
     }
@@ -416,7 +420,7 @@ bool ReadFirstLine(Reader &r, size_t nameAt, size_t kwAt)
     std::string mem;
     bool bar = false;
     for (;; r.i++) { // memory options before the coordinates
-        if (r.IsPunctAt(r.i, "|")) { bar = true; continue; }
+        if (r.IsPunctAt(r.i, '|')) { bar = true; continue; }
         if (r.i >= r.t.size() || r.t[r.i].kind != kTokWord || !IsMemoryOption(r.pp.Spell(r.t[r.i]))) break;
         if (!mem.empty()) mem += bar ? " | " : " ";
         mem += std::string(r.pp.Spell(r.t[r.i]));
@@ -490,9 +494,9 @@ void ReadDialog(Reader &r, size_t nameAt, size_t kwAt)
 
 bool IsMemoryOption(std::string_view word)
 {
-    static const char *const kMemoryOptions[] = {"MOVEABLE", "MOVABLE", "FIXED", "PURE", "IMPURE", "PRELOAD",
-                                                 "LOADONCALL", "DISCARDABLE", "SHARED", "NONSHARED"};
-    for (const char *m : kMemoryOptions)
+    static const std::string_view kMemoryOptions[] = {"MOVEABLE", "MOVABLE", "FIXED", "PURE", "IMPURE", "PRELOAD",
+                                                      "LOADONCALL", "DISCARDABLE", "SHARED", "NONSHARED"};
+    for (std::string_view m : kMemoryOptions)
         if (word == m) return true;
     return false;
 }

@@ -22,14 +22,21 @@ struct Evaluator {
     /* Precedence of the binary operator at the cursor, 0 when there is none. */
     int BinaryPrec(std::string_view &op) const
     {
-        static const struct { const char *op; int prec; } kOps[] = {
-            {"||", 1}, {"&&", 2}, {"|", 3}, {"^", 4}, {"&", 5}, {"==", 6}, {"!=", 6}, {"<", 7}, {">", 7},
-            {"<=", 7}, {">=", 7}, {"<<", 8}, {">>", 8}, {"+", 9}, {"-", 9}, {"*", 10}, {"/", 10}, {"%", 10}};
         if (i >= t.size() || t[i].kind != kTokPunct)
             return 0;
         op = pp.Spell(t[i]);
-        for (const auto &o : kOps)
-            if (op == o.op) return o.prec;
+        char a = op[0], b = op.size() > 1 ? op[1] : '\0';
+        if (op.size() > 2 || (b && b != a && b != '=')) return 0;
+        switch (a) {
+        case '|': return b ? 1 : 3;
+        case '&': return b ? 2 : 5;
+        case '^': return b ? 0 : 4;
+        case '=': return b == '=' ? 6 : 0;
+        case '!': return b == '=' ? 6 : 0;
+        case '<': case '>': return b == a ? 8 : 7;
+        case '+': case '-': return b ? 0 : 9;
+        case '*': case '/': case '%': return b ? 0 : 10;
+        }
         return 0;
     }
 

@@ -11,7 +11,7 @@ namespace {
 
 const size_t kMaxIncludeDepth = 32;
 const size_t kMaxFiles = 4096;
-const size_t kMaxIncludedBytes = 64u << 20;
+const size_t kMaxIncludedBytes = 16u << 20;
 const size_t kMaxArgumentTokens = 1u << 20;
 const uint16_t kBuiltInFile = 1; // holds the spellings of predefined values: "1 0"
 
@@ -575,7 +575,7 @@ void Preprocess(const std::string &text, const ScriptOptions &options, Preproces
         m.body.push_back(ScriptToken{kTokNumber, false, kBuiltInFile, 0, 1, 1, -1});
         macros[name] = m;
     }
-    Budget budget{4000000 + 16 * text.size(), false};
+    Budget budget{2000000 + 2 * text.size(), false}; // about 100 MB of tokens at the most for 1 MiB
     FileSource files(out, macros, options, budget);
     Expander ex(out, macros, files, budget);
     out.tokens.reserve(text.size() / 4 + 16);

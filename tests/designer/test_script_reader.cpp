@@ -208,7 +208,7 @@ TEST(ScriptReader, StatementsOverLinesAreFoundWholeForRewriting)
     TextSpan t = FindControlStatement(body, b);
     ASSERT_TRUE(t.found);
     EXPECT_EQ(body.substr(t.start, 8), "CONTROL ");
-    EXPECT_EQ(body.substr(t.start + t.length - 4), "3, 4");
+    EXPECT_EQ(body.substr(t.start + t.length - 4, 4), "3, 4");
     Ctrldata l = Ctrldata();
     strcpy(l.szIdent, "IDC_T");
     strcpy(l.szClass, "STATIC_LTEXT");
@@ -225,4 +225,25 @@ TEST(ScriptReader, StatementsOverLinesAreFoundWholeForRewriting)
     std::string header = "X DIALOGEX DISCARDABLE 0, 0,\r\n    W + 10,\r\n    90\r\nSTYLE WS_POPUP\r\n";
     std::string out = WriteDialogHeader(header, g, g);
     EXPECT_EQ(out.find("X DIALOGEX   0, 0, 200, 90\r\nSTYLE"), 0u) << out;
+}
+
+TEST(ScriptReader, HostileMacrosAndIncludesAreBounded)
+{
+    // Expansions that double thirty times, refer to themselves, never close their
+    // arguments, and a header that includes itself: the reader returns and says so.
+    std::string s = "#define A0 1 1\n";
+    for (int i = 1; i <= 30; i++)
+        s += "#define A" + std::to_string(i) + " A" + std::to_string(i - 1) + " A" + std::to_string(i - 1) + "\n";
+    s += "#define SELF SELF + 1\n#define PING PONG\n#define PONG PING\n#define F(x) F(x) x\n#include \"loop.h\"\n"
+         "D DIALOG 0,0,SELF,PING\nBEGIN\n  LTEXT \"a\", F(1), 1,1,1,1\n  A30\nEND\n"
+         "E DIALOG 0,0,1,1\nBEGIN\n  LTEXT \"b\", 2, 1,1,1,1\n  F(\nEND\n";
+    ScriptReading r = Read(s, {{"proj/loop.h", "#include \"loop.h\"\n"}});
+    ASSERT_EQ(r.dialogs.size(), 2u);
+    EXPECT_EQ(r.dialogs[0].stop.kind, kStopUnknownWord); // SELF stays a word in the coordinate
+    EXPECT_EQ(r.dialogs[0].stop.word, "SELF");
+    EXPECT_EQ(r.dialogs[1].controls.size(), 1u);
+    EXPECT_NE(r.dialogs[1].stop.kind, kStopNone);
+    bool deep = false;
+    for (const ScriptNote &n : r.notes) deep = deep || n.kind == kNoteTooDeep;
+    EXPECT_TRUE(deep);
 }
