@@ -82,8 +82,9 @@ def compare(work):
         script = open(base + '.path').read().strip()
         if not os.path.exists(base + '.res'):
             totals['skipped'] += 1
+            said = open(base + '.windres', 'rb').read().decode('utf-8', 'replace').strip().splitlines()
             rows.append('%-32s skipped: windres cannot compile it (%s)' %
-                        (os.path.basename(script), open(base + '.windres').read().strip().splitlines()[-1:]))
+                        (os.path.basename(script), said[-1] if said else 'no message'))
             continue
         totals['scripts'] += 1
         compiled = read_res(base + '.res')

@@ -516,7 +516,7 @@ ScriptReading ReadDialogScript(const std::string &text, const ScriptOptions &opt
             r.i++;
             continue;
         }
-        if (!DialogAt(r, kwAt, nameAt) || (r.t[kwAt - 1].kind == kTokPunct && r.t[kwAt - 1].use < 0)) {
+        if (!DialogAt(r, kwAt, nameAt)) { // nothing before it at all
             SourcePlace p = PlaceOf(pp, pp.tokens[kwAt]);
             out.notes.push_back({kNoteNamelessDialog, pp.files[p.file].name, p.line, std::string(pp.Spell(pp.tokens[kwAt]))});
             out.badScript = true;

@@ -35,6 +35,7 @@ size_t LastEnd(const std::string &text)
         char c = s[p];
         if (c == '"') quote = !quote;
         else if (c == '\n') quote = false;
+        else if (quote && c == '\\' && p + 1 < s.size() && (s[p + 1] == '\\' || s[p + 1] == '"')) p++;
         else if (!quote && s.compare(p, 3, "END") == 0 && (p == 0 || !IsWord(s[p - 1])) &&
                  (p + 3 >= s.size() || !IsWord(s[p + 3])))
             last = p;

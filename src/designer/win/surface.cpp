@@ -107,7 +107,9 @@ void SelectStatementOfRecord(int index)
 {
     if (!hCurEdit || index < 0 || index >= Icount || !bCustomise)
         return;
-    std::string first = std::string(dlgDataOrg.szName) + " " + dlgDataOrg.szType;
+    std::string header = DialogListHeader();
+    std::string first = header.empty() ? std::string(dlgDataOrg.szName) + " " + dlgDataOrg.szType
+                                       : header.substr(0, header.find_first_of("\r\n"));
     BOOL found = SelectTextInEdit(hCurEdit, first, FALSE);
     (void)found;
     std::string body = DialogListBody();
