@@ -151,6 +151,34 @@ TEST(DesignerWindres, EmittedScriptsCompileToTheSameControls)
     }
 }
 
+TEST(DesignerWindres, EscapedTextsAndStatementsOverLinesSurviveWriting)
+{
+    if (system("i686-w64-mingw32-windres --version >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "windres not installed";
+    std::string script = "#define BASE 10\nT DIALOG 0, 0, 200,\n  100\nBEGIN\n"
+                         "  LTEXT \"d:\\\\aa\\\\zz\\\\\", 1, BASE,\n     BASE + 2, 80, 8\n"
+                         "  LTEXT \"c:\\\\temp \"\"q\"\" a\\tb\", 2, 1, 20, 80, 8, NOT\n     WS_GROUP\n"
+                         "  PUSHBUTTON \"\\\\x\\\\\\\\\", 3, 1, 40,\n   50, 14\nEND\n";
+    std::map<std::string, std::vector<ResControl>> original, again;
+    ASSERT_TRUE(Compile(script, "esc", original));
+    std::vector<ParsedDialog> dialogs;
+    std::string err;
+    ASSERT_TRUE(ParseDialogs(script, dialogs, err)) << err;
+    ASSERT_EQ(dialogs.size(), 1u);
+    std::string emitted = EmitDialog(dialogs[0].dlg, dialogs[0].controls);
+    ASSERT_TRUE(Compile(emitted, "esc2", again)) << emitted;
+    const std::vector<ResControl> &a = original["T"], &e = again["T"];
+    ASSERT_EQ(a.size(), 3u);
+    ASSERT_EQ(e.size(), 3u);
+    EXPECT_EQ(a[0].text, "d:\\aa\\zz\\");
+    EXPECT_EQ(a[1].text, "c:\\temp \"q\" a\tb");
+    for (size_t k = 0; k < a.size(); k++) {
+        EXPECT_EQ(a[k].text, e[k].text) << k << emitted;
+        EXPECT_EQ(a[k].cls, e[k].cls) << k;
+        EXPECT_TRUE(a[k].x == e[k].x && a[k].y == e[k].y && a[k].cx == e[k].cx && a[k].cy == e[k].cy) << k;
+    }
+}
+
 namespace {
 
 /* Compiles a CP932 script and reports whether windres accepted it. */
