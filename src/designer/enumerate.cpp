@@ -2,6 +2,7 @@
 #include "designer/enumerate.h"
 #include "designer/parser.h"
 
+/* The header and block texts of the dialogs read, where they stand in text. */
 std::vector<DialogExtent> DialogExtents(const std::string &text, const ScriptReading &reading)
 {
     std::vector<DialogExtent> out;
@@ -18,6 +19,7 @@ std::vector<DialogExtent> DialogExtents(const std::string &text, const ScriptRea
     return out;
 }
 
+/* The dialogs whose texts stand whole in text, none when the script is bad. */
 int EnumerateDialogs(const std::string &text, std::vector<DialogExtent> &out, bool *badScript)
 {
     ScriptReading reading = ReadDialogScript(text, ScriptOptions());

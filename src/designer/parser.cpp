@@ -297,6 +297,7 @@ bool SkipDataBlock(Reader &r)
     return r.Stop(kStopNoEnd, "BEGIN without END");
 }
 
+/* The short form of a keyword, or none. */
 const ShortForm *FindShortForm(std::string_view kw)
 {
     for (const ShortForm &s : kShortForms)
@@ -492,6 +493,7 @@ void ReadDialog(Reader &r, size_t nameAt, size_t kwAt)
 
 } // namespace
 
+/* True for the memory options a resource may name before its coordinates. */
 bool IsMemoryOption(std::string_view word)
 {
     static const std::string_view kMemoryOptions[] = {"MOVEABLE", "MOVABLE", "FIXED", "PURE", "IMPURE", "PRELOAD",
@@ -501,6 +503,7 @@ bool IsMemoryOption(std::string_view word)
     return false;
 }
 
+/* Reads every dialog of a script: each DIALOG keyword after a name starts one. */
 ScriptReading ReadDialogScript(const std::string &text, const ScriptOptions &options)
 {
     ScriptReading out;
@@ -542,6 +545,7 @@ ScriptReading ReadDialogScript(const std::string &text, const ScriptOptions &opt
     return out;
 }
 
+/* Reads a script without includes; false with the first stop when one dialog was not read whole. */
 bool ParseDialogs(const std::string &text, std::vector<ParsedDialog> &out, std::string &error)
 {
     ScriptReading r = ReadDialogScript(text, ScriptOptions());

@@ -51,11 +51,13 @@ std::string Place(const std::string &file, int line, bool japanese)
 
 } // namespace
 
+/* "line N: what" for tools. */
 std::string StopText(const ParsedDialog &d)
 {
     return Place(d.stop.file, d.stop.line, false) + ": " + d.stop.what;
 }
 
+/* The Japanese message of a dialog read only in part ("" when it was read whole). */
 std::string StopMessage(const ParsedDialog &d)
 {
     const ReadStop &s = d.stop;
@@ -73,6 +75,7 @@ std::string StopMessage(const ParsedDialog &d)
     }
 }
 
+/* A note for tools. */
 std::string NoteText(const ScriptNote &n)
 {
     std::string at = Place(n.file, n.line, false) + ": ";
@@ -85,6 +88,7 @@ std::string NoteText(const ScriptNote &n)
     return at + n.word;
 }
 
+/* A note in Japanese. */
 std::string NoteMessage(const ScriptNote &n)
 {
     std::string at = Place(n.file, n.line, true);

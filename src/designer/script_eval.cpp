@@ -142,11 +142,13 @@ struct Evaluator {
 
 } // namespace
 
+/* Punctuation test by spelling. */
 bool IsPunct(const Preprocessed &pp, const ScriptToken &t, const char *p)
 {
     return t.kind == kTokPunct && pp.Spell(t) == p;
 }
 
+/* Evaluates the expression at toks[i]. */
 EvalResult EvalExpression(const Preprocessed &pp, const std::vector<ScriptToken> &toks, size_t i, int minPrec,
                           const NameValues &names)
 {

@@ -467,6 +467,7 @@ void ChainOf(const Preprocessed &pp, int32_t use, std::vector<int32_t> &chain)
     std::reverse(chain.begin(), chain.end());
 }
 
+/* Appends one piece of written text, a blank between pieces. */
 void AppendPiece(std::string &out, std::string_view piece)
 {
     if (piece.empty()) return;
@@ -502,6 +503,7 @@ void WrittenPieces(const Preprocessed &pp, size_t a, size_t b, size_t level, std
 
 } // namespace
 
+/* The place of a token in its file, or of the outermost macro name that made it. */
 SourcePlace PlaceOf(const Preprocessed &pp, const ScriptToken &t)
 {
     if (t.use < 0)
@@ -512,6 +514,7 @@ SourcePlace PlaceOf(const Preprocessed &pp, const ScriptToken &t)
     return {m.file, m.off, m.end, m.line};
 }
 
+/* The script's own writing of tokens [a, b). */
 std::string WrittenText(const Preprocessed &pp, size_t a, size_t b)
 {
     if (a >= b || b > pp.tokens.size())
@@ -543,6 +546,7 @@ std::string WrittenText(const Preprocessed &pp, size_t a, size_t b)
     return out;
 }
 
+/* Reads an included file from disk. */
 bool LoadScriptFile(const std::string &path, std::string &text)
 {
     FILE *f = fopen(path.c_str(), "rb");
@@ -560,6 +564,7 @@ bool LoadScriptFile(const std::string &path, std::string &text)
     return ok;
 }
 
+/* Runs the preprocessor over a script: the token stream with every macro expanded. */
 void Preprocess(const std::string &text, const ScriptOptions &options, Preprocessed &out)
 {
     out.files.clear();

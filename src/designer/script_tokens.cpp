@@ -91,6 +91,7 @@ bool IsTwoCharPunct(const char *p)
 
 } // namespace
 
+/* Starts reading a text from its beginning. */
 void StartLexer(Lexer &lx, const std::string &text, bool cp932)
 {
     lx.text = &text;
@@ -100,6 +101,7 @@ void StartLexer(Lexer &lx, const std::string &text, bool cp932)
     lx.atLineStart = true;
 }
 
+/* The next word, number, quoted text or punctuation, noting whether it starts a line. */
 bool NextRawToken(Lexer &lx, RawToken &t)
 {
     SkipBlanks(lx);
@@ -130,11 +132,13 @@ bool NextRawToken(Lexer &lx, RawToken &t)
     return true;
 }
 
+/* Letters (and digits) that the resource compiler decodes after a backslash. */
 bool IsEscapeLetter(char c)
 {
     return c != '\0' && strchr("abfnrtvx01234567", c) != nullptr;
 }
 
+/* The text of a quoted token, as the header says. */
 std::string QuotedText(const char *p, size_t len, bool cp932)
 {
     std::string out;
