@@ -580,7 +580,7 @@ void Preprocess(const std::string &text, const ScriptOptions &options, Preproces
         m.body.push_back(ScriptToken{kTokNumber, false, kBuiltInFile, 0, 1, 1, -1});
         macros[name] = m;
     }
-    Budget budget{2000000 + 2 * text.size(), false}; // about 100 MB of tokens at the most for 1 MiB
+    Budget budget{500000 + 4 * text.size(), false}; // about 110 MB of tokens at the most for 1 MiB
     FileSource files(out, macros, options, budget);
     Expander ex(out, macros, files, budget);
     out.tokens.reserve(text.size() / 4 + 16);
