@@ -1,13 +1,14 @@
 #!/bin/sh
 # Compiles every resource script of a folder with windres and compares the dialogs of each
 # .res with what "sora-tool dialogs --json" lists; then times the reader on the largest script.
-# Usage: bench/corpus_rc.sh DIR [BUILD_DIR]   (BUILD_DIR: a native build, default build/native;
-# a release build gives the reader's real speed, the default one runs under AddressSanitizer)
+# Usage: bench/corpus_rc.sh DIR [BUILD_DIR]   (BUILD_DIR: a native build, default
+# build/release, the optimised one that scripts/build tool makes)
 # A script that windres cannot compile is reported and left out of the figures.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 dir=$(cd "${1:?usage: corpus_rc.sh DIR [BUILD_DIR]}" && pwd)
-build=${2:-$here/../build/native}
+build=${2:-$here/../build/release}
+[ -x "$build/src/cli/sora-tool" ] || "$here/../scripts/build" tool >/dev/null
 tool=$build/src/cli/sora-tool
 windres=${WINDRES:-i686-w64-mingw32-windres}
 [ -x "$tool" ] || { echo "no sora-tool in $build (build it first)"; exit 2; }
@@ -32,6 +33,7 @@ done
 python3 "$here/corpus_rc.py" "$work"
 
 bench=$build/bench/bench_designer
+[ -x "$bench" ] || ninja -C "$build" bench_designer >/dev/null 2>&1 || true
 if [ -n "$largest" ] && [ -x "$bench" ]; then
     SORA_RC_FILE=$largest "$bench" --benchmark_filter=BM_ReadScriptFile --benchmark_format=json \
         > "$work/speed.json" 2> /dev/null

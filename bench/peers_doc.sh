@@ -2,7 +2,8 @@
 # Dump of one 1,048,575-byte file by xxd and by sora-tool hexdump, same run.
 # usage: bench/peers_doc.sh BUILD_DIR
 set -e
-build=${1:-$(cd "$(dirname "$0")/.." && pwd)/build/native}
+build=${1:-$(cd "$(dirname "$0")/.." && pwd)/build/release}
+[ -x "$build/src/cli/sora-tool" ] || "$(dirname "$0")/../scripts/build" tool >/dev/null
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 head -c 1048575 /dev/urandom > "$tmp/in.bin"

@@ -4,7 +4,8 @@
 # Usage: bench/peers_text.sh [BUILD_DIR]
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
-build=${1:-$here/../build/native}
+build=${1:-$here/../build/release}
+[ -x "$build/src/cli/sora-tool" ] || "$here/../scripts/build" tool >/dev/null
 tool=$build/src/cli/sora-tool
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
