@@ -14,10 +14,10 @@ public:
     const char *GetUrl(int n) const;
     const char *GetTitle(int n) const;
 
-    int nEntries = 1;          // " href" occurrences, at least 1
-    int nAbsolute = 0;         // anchors containing "http://"
+    int nEntries = 1;          // slots: the anchors with an href found, at least 1
+    int nAbsolute = 0;         // of those, the ones containing "http://"
     int nLinks = 0;            // rows with a URL
-    int nNoCloseAnchors = 0;   // anchors without ">" after the URL (report once)
+    int nNoCloseAnchors = 0;   // anchors whose start tag has no ">" (report once)
     int bReady = 0;            // 1 while the arrays may be shown
     std::vector<std::string> aAnchors, aUrls, aTitles;
 };

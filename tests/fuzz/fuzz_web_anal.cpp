@@ -1,9 +1,12 @@
 // Hostile pages through the link, form and charset analysis.
+#include "web/anchor_scan.h"
 #include "web/form_anal.h"
 #include "web/html_scan.h"
 #include "web/http_anal.h"
 #include "web/page_charset.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -18,6 +21,22 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
         anal.GetUrl(i);
         anal.GetTitle(i);
     }
+    // Every anchor moves on, stays inside the page and keeps its href in its tag;
+    // every anchor with an href is a row.
+    std::string lower = LowerCopy(text, std::strlen(text));
+    AnchorScan scan(lower);
+    AnchorTag tag;
+    size_t last = 0;
+    int nHrefs = 0;
+    while (scan.Next(&tag)) {
+        if (tag.nStart < last || tag.nTagEnd <= tag.nStart || tag.nTextEnd < tag.nTagEnd ||
+            tag.nTextEnd > lower.size() || (tag.bHasHref && tag.nHrefFrom + tag.nHrefLen > tag.nTagEnd))
+            std::abort();
+        last = tag.nTagEnd;
+        nHrefs += tag.bHasHref;
+    }
+    if (nHrefs != n)
+        std::abort();
     static std::unique_ptr<SearchEntry[]> table(new SearchEntry[FORM_TABLE_SIZE]);
     bool full;
     HttpAnal_AnalForm(text, table.get(), &full);

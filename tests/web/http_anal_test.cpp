@@ -10,6 +10,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 static std::string Fixture(const char *name)
 {
@@ -57,14 +58,88 @@ TEST(GetReadyUrlAndTitle, Cp932PageAndBrokenAnchors)
     EXPECT_STREQ(anal.GetUrl(1), "page2.html");
 
     // An anchor whose tag never closes is counted, not reported one by one;
-    // a rebuild forgets the old rows; an anchor without an end stops it.
-    ASSERT_EQ(anal.GetReadyUrlAndTitle("<a href=x.html</a><a href=y>t</a><a href=z>open"), 2);
+    // a rebuild forgets the old rows; an anchor without an end is still a
+    // link, its text running to the end of the page.
+    ASSERT_EQ(anal.GetReadyUrlAndTitle("<a href=x.html</a><a href=y>t</a><a href=z>open"), 3);
     EXPECT_EQ(anal.nNoCloseAnchors, 1);
     EXPECT_STREQ(anal.GetUrl(0), "x.html");
     EXPECT_STREQ(anal.GetTitle(1), "t");
+    EXPECT_STREQ(anal.GetUrl(2), "z");
+    EXPECT_STREQ(anal.GetTitle(2), "open");
     EXPECT_EQ(anal.GetReadyUrlAndTitle(""), 0);
     EXPECT_EQ(anal.nEntries, 1);
     EXPECT_EQ(anal.GetReadyUrlAndTitle("<a href=\"unclosed></a>"), 1);
+}
+
+// The URLs of a page, in order.
+static std::vector<std::string> Urls(const char *szPage)
+{
+    HttpAnal anal;
+    std::vector<std::string> urls;
+    int n = anal.GetReadyUrlAndTitle(szPage);
+    for (int i = 0; i < n; ++i)
+        urls.push_back(anal.GetUrl(i));
+    return urls;
+}
+
+TEST(GetReadyUrlAndTitle, HrefWhereverItStands)
+{
+    using V = std::vector<std::string>;
+    // Other attributes before and after, a line break or tab before href,
+    // any case, both quotes, unquoted, blanks and a line break around "=".
+    EXPECT_EQ(Urls("<a id=\"fn_link_1\" href=\"#fn_1\">1</a>"
+                   "<a class=\"emphasis\" href=\"#URL\">u</a>"
+                   "<a target=\"_blank\" rel=\"noopener nofollow\"\r\n   href=\"goto.png\">g</a>"
+                   "<a\thref='single.html' title=\"t\">s</a>"
+                   "<A NAME=top HREF = \"Upper.HTML\" CLASS=x>c</A>"
+                   "<a href\n=\nbare.html?a=1&amp;b=2 id=z>b</a>"
+                   "<a title=\"see href=wrong.html\" href=right.html>r</a>"
+                   "<a title=\"a > b\" href=\"after.html\">q</a>"),
+              (V{"#fn_1", "#URL", "goto.png", "single.html", "Upper.HTML", "bare.html?a=1&b=2", "right.html",
+                 "after.html"}));
+    // Named targets are no links; slots follow the anchors found, so none is
+    // lost however few " href" there are.
+    std::string page;
+    for (int i = 0; i < 40; ++i)
+        page += "<a name=\"n" + std::to_string(i) + "\"></a><a\nhref=\"#" + std::to_string(i) + "\">x</a>\n";
+    V many = Urls(page.c_str());
+    ASSERT_EQ(many.size(), 40u);
+    EXPECT_EQ(many[39], "#39");
+    // A value broken over lines is one address; an href without a value is an empty one.
+    EXPECT_EQ(Urls("<a href=\"\n  http://example.jp/\n\">x</a><a href>y</a><abbr href=no>z</abbr>"),
+              (V{"http://example.jp/", ""}));
+}
+
+TEST(GetReadyUrlAndTitle, BrokenAnchorCostsOnlyItself)
+{
+    HttpAnal anal;
+    // A start tag without ">" (the next tag follows), a quote never closed.
+    ASSERT_EQ(anal.GetReadyUrlAndTitle("<p><a href=\"http://broken.test/\" </a> <a href=\"next.html\">next</a>"
+                                       "<a href=\"open.html>open</a> <a href='after.html'>after</a>"),
+              4);
+    EXPECT_STREQ(anal.GetUrl(0), "http://broken.test/");
+    EXPECT_STREQ(anal.GetTitle(0), "");
+    EXPECT_EQ(anal.nNoCloseAnchors, 1);
+    EXPECT_STREQ(anal.GetUrl(1), "next.html");
+    EXPECT_STREQ(anal.GetTitle(1), "next");
+    EXPECT_STREQ(anal.GetUrl(2), "open.html");
+    EXPECT_STREQ(anal.GetTitle(2), "open");
+    EXPECT_STREQ(anal.GetUrl(3), "after.html");
+    // An anchor whose end is missing ends at the next anchor.
+    ASSERT_EQ(anal.GetReadyUrlAndTitle("<a href=one><b>first</b> <a href=two>second</a>"), 2);
+    EXPECT_STREQ(anal.GetTitle(0), "first");
+    EXPECT_STREQ(anal.GetTitle(1), "second");
+}
+
+TEST(GetReadyUrlAndTitle, CommentsAndScriptsHoldNoLinks)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Urls("<!-- <a href=\"old.html\">old</a> --><script>w('<a href=\"s.html\">');</script>"
+                   "<STYLE>a[href] {}</STYLE><a href=\"real.html\">real<!-- </a> --> page</a>"),
+              (V{"real.html"}));
+    // A comment or a script left open is read as text, costing only itself.
+    EXPECT_EQ(Urls("<!-- <a href=\"c.html\">c</a>"), (V{"c.html"}));
+    EXPECT_EQ(Urls("<script> <a href=s.html>s</a>"), (V{"s.html"}));
 }
 
 TEST(HttpAnalForm, FormsBecomeEntries)
@@ -103,6 +178,20 @@ TEST(HttpAnalForm, FullTableStopsWithFinishedRecords)
     EXPECT_STREQ(table[31].szPath, "/s");
     EXPECT_STREQ(table[31].szMethod, "GET");
     EXPECT_EQ(HttpAnal_AnalForm("<input name=outside><form", table.get(), nullptr), 0);
+}
+
+TEST(HttpAnalForm, TableLayoutFormWithImageButton)
+{
+    std::unique_ptr<SearchEntry[]> table(new SearchEntry[FORM_TABLE_SIZE]);
+    const char *page = "<form method=GET action=\"http://groups.example.com/subscribe/List\">\n<table><tr><td>\n"
+                       "<input type=text name=\"user\" value=\"enter email address\" size=20>\n</td><td>\n"
+                       "<input type=image border=0 alt=\"Click here to join\" src=\"join.gif\">\n"
+                       "</td></tr></table>\n</form>";
+    ASSERT_EQ(HttpAnal_AnalForm(page, table.get(), nullptr), 1);
+    EXPECT_STREQ(table[0].szServer, "groups.example.com");
+    EXPECT_STREQ(table[0].szPath, "/subscribe/List");
+    EXPECT_STREQ(table[0].szMethod, "GET");
+    EXPECT_STREQ(table[0].szVariable, "user=enter email address");
 }
 
 TEST(GetTagAttribute, WordsQuotesAndLimits)

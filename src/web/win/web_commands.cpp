@@ -4,7 +4,7 @@
 #include "web/win/web_dialogs.h"
 
 /* WebCommand: the main window's commands served by this subsystem. */
-BOOL WebCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+static BOOL WebCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code; (void)lParam;
     switch (id) {
@@ -15,3 +15,6 @@ BOOL WebCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     }
     return FALSE;
 }
+
+static const CommandRange kWebIds[] = {COMMAND_ID(IDM_WEBSEARCH), COMMAND_ID(IDM_WEBSEARCHBAR)};
+const CommandOwner webCommands = {"web", WebCommand, COMMAND_IDS(kWebIds)};
