@@ -42,4 +42,9 @@
 #define IDS_SK_DECL         7406
 #define IDS_SK_FUNCTION     7407
 
+/* String table: the skeletons of commands 404 and 405 (each read into a
+   1024-byte buffer: at most 1023 CP932 bytes) */
+#define IDS_SKELETON16      7540
+#define IDS_SKELETONHTML    7541
+
 #endif
