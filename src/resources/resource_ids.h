@@ -125,7 +125,8 @@
 /* String table */
 #define IDS_TOOLBARSTRINGS  7581
 #define IDS_SNIPPETLIST     7598
-#define IDS_SNIPPET_BASE    6545
+#define IDS_SNIPPET_FIRST   7501  /* item i of IDS_SNIPPETLIST: IDS_SNIPPET_FIRST + i */
+#define IDS_SNIPPET_BASE    (IDS_SNIPPET_FIRST - IDM_SNIPPET_FIRST)  /* menu item id + base */
 
 #include "ids_doc.h"
 #include "ids_text.h"
@@ -135,5 +136,20 @@
 #include "ids_web.h"
 #include "ids_designer.h"
 #include "ids_capture.h"
+
+/* Every string resource that the code loads, by the names above: S(name)
+   for one string, SLIST(first, list) for the strings first + i, one for
+   each item i of the NUL-separated list "list" (a count, then the items).
+   Every load uses these names; a test under Wine finds each of them in
+   the program's resources. */
+#define SORA_LOADED_STRINGS(S, SLIST) \
+    S(IDS_TOOLBARSTRINGS) S(IDS_SNIPPETLIST) SLIST(IDS_SNIPPET_FIRST, IDS_SNIPPETLIST) \
+    S(IDS_SKELETON) S(IDS_SK_LOOPOPEN) S(IDS_SK_LOOPCLOSE) S(IDS_SK_DECL) S(IDS_SK_FUNCTION) \
+    S(IDS_SKELETON16) S(IDS_SKELETONHTML) \
+    S(IDS_MAKEFILE_TEMPLATE) S(IDS_CMD_CHANGE_FOLDER) S(IDS_CMD_COMPILE) S(IDS_CMD_COMPILE_FOLDER) \
+    S(IDS_CMD_COMPILE_NAME) S(IDS_CMD_COMPILE_NAME_FOLDER) S(IDS_CMD_RESOURCE) S(IDS_CMD_LIB_OBJECT) \
+    S(IDS_CMD_LIBRARY) \
+    S(IDS_DLG_SOURCE) S(IDS_DLG_COMMONCONTROLS) S(IDS_DLG_TABCODE) S(IDS_DLG_HEADERCODE) \
+    S(IDS_DLG_REBARCODE) S(IDS_DLG_LISTVIEWCODE) S(IDS_DLG_RESOURCEFILES)
 
 #endif

@@ -1,8 +1,7 @@
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
 #include "app/win/panes.h"
-#include "settings/win/workspace_hooks.h"
-#include "app/win/subsystem_commands.h"
+#include "app/win/command_owners.h"
 #include "common/cp932.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
@@ -76,7 +75,7 @@ static void InsertSkeleton(UINT id)
     if (MessageBoxA(hMainWnd, question, "確認", MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;
     char text[1024] = "";
-    LoadStringA(hInst, id == IDM_SKELETON16 ? 7540 : 7541, text, sizeof text);
+    LoadStringA(hInst, id == IDM_SKELETON16 ? IDS_SKELETON16 : IDS_SKELETONHTML, text, sizeof text);
     CaretTo(TRUE);
     SendMessageA(hEdit, EM_REPLACESEL, TRUE, (LPARAM)text);
 }
@@ -86,19 +85,10 @@ static void ShellOpen(const char *file, const char *params, const char *folder, 
     ShellExecuteA(hMainWnd, "open", file, params, folder, show);
 }
 
-/*
- * OnMainCommand: the command table of the main window. Each id calls the
- * handler of the subsystem that serves it; ids not listed do nothing.
- */
-void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
+/* FrameCommand: the commands that the frame serves itself. */
+static BOOL FrameCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    UINT id = LOWORD(wParam);
-    UINT code = HIWORD(wParam);
-    // Change and update notifications of the panes have no command; they
-    // also come while a pane is hidden for loading.
-    if (lParam && ((HWND)lParam == hEdit || (HWND)lParam == hSubEdit1))
-        return;
-    hCurEdit = GetCurrentEdit(hwnd);
+    (void)lParam;
     switch (id) {
     case IDM_EXIT:          PostMessageA(hwnd, WM_CLOSE, 0, 0); break;
     case IDM_VERSION:       ShowVersionDialog(hwnd); break;
@@ -163,7 +153,6 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
     case IDM_BKCOLOR:       ChoosePaneColour(hCurEdit); break;
     case IDM_FONTREPAIR:    RepairPaneFont(hCurEdit); break;
     case IDM_PANESWITCH:    SwitchPane(hwnd); break;
-    case IDM_NEXTBTNPAGE:   NextUserButtonPage(); break;
     case IDM_WRAPCOMMENT:   WrapComment(); break;
     case IDC_LINESTATIC:
         if (code == STN_DBLCLK)
@@ -175,15 +164,36 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
         else if (code == IDC_LINEJUMP)
             OnLineJumpEnter();
         break;
-
     default:
-        // Everything else belongs to a subsystem (956-998 snippets, 8000+
-        // user buttons and 8500+ file buttons among them); an id nobody
-        // takes has no effect.
-        DocCommand(hwnd, id, code, lParam) || TextCommand(hwnd, id, code, lParam) ||
-            FileListCommand(hwnd, id, code, lParam) || SettingsCommand(hwnd, id, code, lParam) ||
-            ToolsCommand(hwnd, id, code, lParam) || WebCommand(hwnd, id, code, lParam) ||
-            DesignerCommand(hwnd, id, code, lParam) || CaptureCommand(hwnd, id, code, lParam);
-        break;
+        return FALSE;
     }
+    return TRUE;
+}
+
+static const CommandRange kFrameIds[] = {
+    COMMAND_ID(IDM_EXIT),          COMMAND_ID(IDM_VERSION),       COMMAND_ID(IDM_CMDLINEBAR),
+    COMMAND_ID(IDM_POSCAPTURE),    COMMAND_ID(IDM_ARMINSERT),     COMMAND_ID(IDM_DESKTOP),
+    COMMAND_ID(IDM_CARETEND),      COMMAND_ID(IDM_CARETSTART),    COMMAND_ID(IDM_CANTCOMPILE),
+    COMMAND_ID(IDM_SKELETON16),    COMMAND_ID(IDM_SKELETONHTML),  COMMAND_ID(IDM_DOSWINDOW),
+    COMMAND_ID(IDM_INDENT),        COMMAND_ID(IDM_FILELISTCLEAR), {IDM_MODE_NORMAL, IDM_MODE_PATTERN},
+    {IDM_UNDO, IDM_COPYTOFIND},    COMMAND_ID(IDM_FONT),          COMMAND_ID(IDM_BKCOLOR),
+    COMMAND_ID(IDM_FONTREPAIR),    COMMAND_ID(IDM_PANESWITCH),    COMMAND_ID(IDM_WRAPCOMMENT),
+    COMMAND_ID(IDC_LINESTATIC),    COMMAND_ID(IDM_ENTER)};
+const CommandOwner frameCommands = {"frame", FrameCommand, COMMAND_IDS(kFrameIds)};
+
+/*
+ * OnMainCommand: the command table of the main window. Each id goes to the
+ * one handler whose table holds it; an id that none holds has no effect.
+ */
+void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    UINT id = LOWORD(wParam);
+    UINT code = HIWORD(wParam);
+    // Change and update notifications of the panes have no command; they
+    // also come while a pane is hidden for loading.
+    if (lParam && ((HWND)lParam == hEdit || (HWND)lParam == hSubEdit1))
+        return;
+    hCurEdit = GetCurrentEdit(hwnd);
+    if (const CommandOwner *owner = CommandOwnerOf(id))
+        owner->handler(hwnd, id, code, lParam);
 }

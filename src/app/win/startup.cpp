@@ -1,5 +1,6 @@
 #include "app/win/startup.h"
 
+#include "app/win/command_owners.h"
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
 
@@ -112,6 +113,10 @@ BOOL CreateMainWindow(HINSTANCE instance, int showCode)
 {
     hInst = instance;
     InitWorkPaths(instance);
+    // Every command finds its one handler from here on (also those that the
+    // window's creation sends).
+    int nClashes = BuildCommandLookup(NULL);
+    SORA_ASSERT(nClashes == 0);
     HWND hwnd = CreateWindowExA(0, MAIN_WINDOW_CLASS, MAIN_WINDOW_TITLE, WS_OVERLAPPEDWINDOW,
                                 CW_USEDEFAULT, CW_USEDEFAULT, 750, 500, NULL, NULL, instance, NULL);
     if (!hwnd)

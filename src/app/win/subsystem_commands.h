@@ -1,14 +1,51 @@
-// Commands of the main window served by the subsystems built on the frame.
-// The main window's command table asks each in turn; each returns TRUE
-// when it took the command. Each lives in its subsystem's win/ folder.
+// Commands of the main window and who serves them. Each command handler
+// (the frame's own and one per subsystem built on the frame) has a table of
+// the ids it serves; the main window looks up the one owner of an id and
+// calls that handler alone (command_owners.h). Each subsystem's handler
+// lives in its win/ folder.
 #pragma once
 #include <windows.h>
 
-BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam);      // doc/win
-BOOL TextCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam);     // text/win
-BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam); // filelist/win
-BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam); // settings/win
-BOOL ToolsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam);    // tools/win
-BOOL WebCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam);      // web/win
-BOOL DesignerCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam); // designer/win
-BOOL CaptureCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam);  // capture/win
+// The ids first to last, both included.
+struct CommandRange {
+    UINT first, last;
+};
+#define COMMAND_ID(id) {(id), (id)}
+
+struct CommandIds {
+    const CommandRange *pRanges;
+    int nRanges;
+};
+#define COMMAND_IDS(ranges) {(ranges), (int)(sizeof(ranges) / sizeof((ranges)[0]))}
+
+// True when the table holds the id.
+inline bool CommandIdsHold(const CommandIds &ids, UINT id)
+{
+    for (int i = 0; i < ids.nRanges; ++i)
+        if (id >= ids.pRanges[i].first && id <= ids.pRanges[i].last)
+            return true;
+    return false;
+}
+
+// A handler returns TRUE when it did something with the command.
+typedef BOOL (*CommandHandler)(HWND hwnd, UINT id, UINT code, LPARAM lParam);
+
+struct CommandOwner {
+    const char *szName;  // who serves them, for the messages of the tests
+    CommandHandler handler;
+    CommandIds ids;
+};
+
+extern const CommandOwner frameCommands;     // app/win/commands.cpp
+extern const CommandOwner docCommands;       // doc/win
+extern const CommandOwner textCommands;      // text/win
+extern const CommandOwner fileListCommands;  // filelist/win
+extern const CommandOwner settingsCommands;  // settings/win
+extern const CommandOwner toolsCommands;     // tools/win
+extern const CommandOwner webCommands;       // web/win
+extern const CommandOwner designerCommands;  // designer/win
+extern const CommandOwner captureCommands;   // capture/win
+
+// The commands of the design surface's own menus (MYPOPUP2, MYPOPUP3) and
+// its cancel button; they go to the surface window, not to the main window.
+extern const CommandIds designSurfaceCommandIds;  // designer/win

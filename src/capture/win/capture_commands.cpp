@@ -7,7 +7,7 @@
 
 /* CaptureCommand: the main window's commands served by this subsystem: the
    screen capture and the binary viewer. */
-BOOL CaptureCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+static BOOL CaptureCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code; (void)lParam;
     switch (id) {
@@ -21,3 +21,6 @@ BOOL CaptureCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     }
     return FALSE;
 }
+
+static const CommandRange kCaptureIds[] = {COMMAND_ID(IDM_BINVIEWER), COMMAND_ID(IDM_CAPTURE)};
+const CommandOwner captureCommands = {"capture", CaptureCommand, COMMAND_IDS(kCaptureIds)};

@@ -4,9 +4,9 @@
 #include "resource_ids.h"
 
 /* DesignerCommand: the main window's commands served by this subsystem. */
-BOOL DesignerCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+static BOOL DesignerCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    (void)lParam;
+    (void)code; (void)lParam;
     switch (id) {
     case IDM_DIALOGDESIGN:
         OpenDesignerPanel(NULL);
@@ -17,10 +17,13 @@ BOOL DesignerCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_RESOURCELIST:
         OpenDialogList(hwnd);
         return TRUE;
-    case IDM_ENTER: // Enter in a combo box of the menu designer
-        if (code >= 7250 && code <= 7253)
-            return MenuDesignerEnter(code);
-        return FALSE;
     }
     return FALSE;
 }
+
+static const CommandRange kDesignerIds[] = {COMMAND_ID(IDM_RESOURCELIST), {IDM_DIALOGDESIGN, IDM_MENUDESIGN}};
+const CommandOwner designerCommands = {"designer", DesignerCommand, COMMAND_IDS(kDesignerIds)};
+
+static const CommandRange kDesignSurfaceIds[] = {COMMAND_ID(IDCANCEL), {IDM_DESIGN_FIRST, IDM_DESIGN_LAST},
+                                                 {IDM_CTL_FLAGS, IDM_CTL_SELECTDO}};
+const CommandIds designSurfaceCommandIds = COMMAND_IDS(kDesignSurfaceIds);

@@ -50,7 +50,7 @@ static void ReplaceAll(std::string &s, const std::string &from, const std::strin
 /* The C source that creates and handles the dialog, into the main pane. */
 static void WriteCallingSource(const std::vector<Ctrldata> &recs, const std::string &prefix)
 {
-    std::string src = LoadResString(7502);
+    std::string src = LoadResString(IDS_DLG_SOURCE);
     size_t ph = src.find("INSERTION");
     if (ph != std::string::npos)
         src.replace(ph, 9, dlgData.szName);
@@ -58,8 +58,10 @@ static void WriteCallingSource(const std::vector<Ctrldata> &recs, const std::str
         InsertAfter(src, "switch(LOWORD(wp)){", std::string("\r\n           case ") + c.szIdent + ":");
     BOOL snippets = FALSE;
     struct Kind { int row; UINT id; const char *word; const char *placeholder; BOOL twoParts; };
-    static const Kind kinds[] = {{9, 7531, "TAB", "Def_IDC_TAB", TRUE}, {12, 7533, "HDC", "Def_IDC_HEADER", FALSE},
-                                 {20, 7534, "REBAR", "Def_IDC_REBAR", FALSE}, {5, 7535, "LISTVIEW", "Def_IDC_LVC", TRUE}};
+    static const Kind kinds[] = {{9, IDS_DLG_TABCODE, "TAB", "Def_IDC_TAB", TRUE},
+                                 {12, IDS_DLG_HEADERCODE, "HDC", "Def_IDC_HEADER", FALSE},
+                                 {20, IDS_DLG_REBARCODE, "REBAR", "Def_IDC_REBAR", FALSE},
+                                 {5, IDS_DLG_LISTVIEWCODE, "LISTVIEW", "Def_IDC_LVC", TRUE}};
     for (const Kind &k : kinds) {
         if (g_classInfo[k.row].counter == 0)
             continue;
@@ -73,7 +75,7 @@ static void WriteCallingSource(const std::vector<Ctrldata> &recs, const std::str
         snippets = TRUE;
     }
     if (snippets)
-        AppendToPane(hEdit, LoadResString(7530), FALSE);
+        AppendToPane(hEdit, LoadResString(IDS_DLG_COMMONCONTROLS), FALSE);
     AppendToPane(hEdit, src, FALSE);
 }
 
@@ -100,7 +102,7 @@ void WriteDialogScript(HWND panel)
     AppendToPane(hSubEdit1, defs, FALSE);
     AppendToPane(hSubEdit1, dialog, FALSE);
     if (IsDlgButtonChecked(panel, IDC_DSG_ICONS) == BST_CHECKED)
-        AppendToPane(hSubEdit1, LoadResString(7410), FALSE);
+        AppendToPane(hSubEdit1, LoadResString(IDS_DLG_RESOURCEFILES), FALSE);
     if (IsDlgButtonChecked(panel, IDC_DSG_SOURCE) == BST_CHECKED)
         WriteCallingSource(recs, prefix);
     RefreshControlList();

@@ -6,6 +6,7 @@
 
 #include "app/win/globals.h"
 #include "app/win/rubber_band.h"
+#include "app/win/subsystem_commands.h"
 #include "designer/class_table.h"
 #include "designer/flags.h"
 #include "designer/locator.h"
@@ -400,7 +401,8 @@ static INT_PTR CALLBACK DesignDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         return TRUE;
     }
     case WM_COMMAND:
-        OnDesignCommand(hwnd, LOWORD(wp), HIWORD(wp), lp);
+        if (CommandIdsHold(designSurfaceCommandIds, LOWORD(wp)))
+            OnDesignCommand(hwnd, LOWORD(wp), HIWORD(wp), lp);
         return TRUE;
     case WM_DESTROY:
         if (hDesignFont)

@@ -65,7 +65,7 @@ static void OverWriteCommand(HWND hwnd)
 }
 
 /* DocCommand: open, save under a new name, overwrite. */
-BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+static BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code; (void)lParam;
     switch (id) {
@@ -79,3 +79,6 @@ BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     }
     return FALSE;
 }
+
+static const CommandRange kDocIds[] = {{IDM_OPEN, IDM_OVERWRITE}, COMMAND_ID(IDM_SAVERC)};
+const CommandOwner docCommands = {"doc", DocCommand, COMMAND_IDS(kDocIds)};

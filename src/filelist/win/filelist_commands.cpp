@@ -92,7 +92,7 @@ static void OnTreeCommand(UINT id, LPARAM lParam)
 }
 
 /* FileListCommand: the main window's commands served by this subsystem. */
-BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code;
     if (pFileList && pFileList->OwnsId(id)) {
@@ -113,8 +113,6 @@ BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_FILEDOSHERE:
         OpenForEntry(id);
         return TRUE;
-    case IDM_FILECUT:
-        return TRUE;
     case IDM_FILEPAGEXCHG:
         if (IsMultiFileMode())
             ShowFilePageExchange(hwnd);
@@ -126,6 +124,14 @@ BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     }
     return FALSE;
 }
+
+// The file buttons number on from 8500 for as long as the editor runs;
+// 9997 between them is the Enter command.
+static const CommandRange kFileListIds[] = {
+    COMMAND_ID(IDM_FILEREMOVE), {IDM_FILEOPENFOLDER, IDM_FILEPAGEXCHG}, COMMAND_ID(IDM_FILEDOSHERE),
+    {IDM_FILEADD, IDM_TREETARGET}, COMMAND_ID(IDM_NEXTFILEPAGE), {IDM_FILEBUTTON_FIRST, IDM_ENTER - 1},
+    {IDM_ENTER + 1, 0xFFFF}};
+const CommandOwner fileListCommands = {"filelist", FileListCommand, COMMAND_IDS(kFileListIds)};
 
 /* ClearFileListAfterQuestion: menu 231 after its confirmation. */
 void ClearFileList()

@@ -73,7 +73,7 @@ static INT_PTR CALLBACK InsertDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
             if (HIWORD(wParam) == CBN_SELENDOK) {
                 LRESULT i = SendDlgItemMessageA(dlg, IDC_INS_SNIPPETS, CB_GETCURSEL, 0, 0);
                 char text[2049] = "";
-                if (i >= 0 && LoadStringA(hInst, 7501 + (UINT)i, text, sizeof text) > 0)
+                if (i >= 0 && LoadStringA(hInst, IDS_SNIPPET_FIRST + (UINT)i, text, sizeof text) > 0)
                     SetDlgItemTextA(dlg, IDC_INS_TEXT, text);
             }
             return TRUE;

@@ -26,7 +26,7 @@ static void InsertSnippet(UINT id)
 }
 
 /* SettingsCommand: the main window's commands served by this subsystem. */
-BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+static BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code;
     if (id >= USER_BUTTON_FIRST_ID && id < USER_BUTTON_FIRST_ID + USER_BUTTON_LIMIT)
@@ -69,3 +69,11 @@ BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     }
     return FALSE;
 }
+
+static const CommandRange kSettingsIds[] = {
+    {IDM_ADDINSERT, IDM_ADDDOSHIDE},   COMMAND_ID(IDM_ADDOTHER),        {IDM_BTNPAGEXCHG, IDM_BTNDELETE},
+    COMMAND_ID(IDM_NEXTBTNPAGE),       COMMAND_ID(IDM_SETTINGS),        COMMAND_ID(IDM_COMPILESETTINGS),
+    {IDM_SNIPPET_FIRST, IDM_SNIPPET_LAST},
+    {USER_BUTTON_FIRST_ID, USER_BUTTON_FIRST_ID + USER_BUTTON_LIMIT - 1},
+    {IDM_BATCH_READFILE, IDM_BATCH_MESSAGE}};
+const CommandOwner settingsCommands = {"settings", SettingsCommand, COMMAND_IDS(kSettingsIds)};

@@ -6,10 +6,9 @@
 #include "text/win/function_nav.h"
 #include "text/win/reformat.h"
 #include "text/win/skeleton_dialog.h"
-#include "text/win/reformat.h"
 
 /* TextCommand: the main window's commands served by this subsystem. */
-BOOL TextCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+static BOOL TextCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code;
     (void)lParam;
@@ -34,6 +33,11 @@ BOOL TextCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     }
     return FALSE;
 }
+
+static const CommandRange kTextIds[] = {COMMAND_ID(IDM_FUNCLIST),    {IDM_NEXTFUNC, IDM_FUNCTOP},
+                                        COMMAND_ID(IDM_BRACECOLOUR), COMMAND_ID(IDM_COLOURPASS),
+                                        COMMAND_ID(IDM_APISKELETON)};
+const CommandOwner textCommands = {"text", TextCommand, COMMAND_IDS(kTextIds)};
 
 /* IndentCurrentPane: command 227 after its confirmation. */
 void IndentCurrentPane()

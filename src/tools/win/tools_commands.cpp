@@ -2,21 +2,15 @@
 
 #include "resource_ids.h"
 #include "tools/win/build_tools.h"
-#include "tools/win/dos_process.h"
 
 // The code that marks the start-up run of the setup check.
 enum { SETUP_AT_STARTUP = 1 };
 
 /* ToolsCommand: the main window's commands served by this subsystem. */
-BOOL ToolsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
+static BOOL ToolsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)lParam;
     switch (id) {
-    case IDM_ENTER:
-        if (code != IDC_DOS_INPUT)
-            return FALSE;
-        OnDosInputEnter();
-        return TRUE;
     case IDM_STATICLIB:     OpenStaticLibDialog(hwnd); return TRUE;
     case IDM_QUICKCOMPILE:  QuickCompile(hwnd); return TRUE;
     case IDM_MAKEFILE:      OpenMakefileDialog(hwnd); return TRUE;
@@ -29,6 +23,10 @@ BOOL ToolsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     }
     return FALSE;
 }
+
+static const CommandRange kToolsIds[] = {COMMAND_ID(IDM_STATICLIB), COMMAND_ID(IDM_COMPILERSETUP),
+                                         {IDM_QUICKCOMPILE, IDM_MAKEFILE}};
+const CommandOwner toolsCommands = {"tools", ToolsCommand, COMMAND_IDS(kToolsIds)};
 
 /* ScheduleStartupSetupCheck: runs the start-up check once the main window
    is up (its creation has loaded the settings by then). */
