@@ -106,6 +106,18 @@ UpdateResult UpdateDialogScript(const std::string &body, std::vector<Ctrldata> &
     text.insert(endFound ? end : 0, kMarker);
     char buf[128];
 
+    // A statement is looked for before the marker or after it, never across
+    // it: a stretch that took the marker in would lose where the new
+    // statements and definitions go.
+    auto findStatement = [&](const Ctrldata &r) {
+        size_t m = text.find(kMarker), after = m + strlen(kMarker);
+        TextSpan t = FindControlStatement(text.substr(0, m), r);
+        if (!t.found) {
+            t = FindControlStatement(text.substr(after), r);
+            t.start += after;
+        }
+        return t;
+    };
     auto generate = [&](Ctrldata &r) {
         if (!r.szIdent[0] || StartsWith(r.szIdent, kUnnamedMark)) {
             ClassInfo *row = FindClassInfo(r.szClass);
@@ -132,12 +144,12 @@ UpdateResult UpdateDialogScript(const std::string &body, std::vector<Ctrldata> &
         if (deleted) {
             Ctrldata plain = r;
             CopyField(plain.szIdent, sizeof plain.szIdent, id.data(), id.size());
-            TextSpan t = FindControlStatement(text, plain);
+            TextSpan t = findStatement(plain);
             if (t.found)
                 text.replace(t.start, t.length, "//" + CollapseBlanks(generate(r)));
         } else if (old && !wasDeleted) {
             if (!RecordChanged(r, *old)) continue;
-            TextSpan t = FindControlStatement(text, *old);
+            TextSpan t = findStatement(*old);
             std::string st = generate(r);
             if (t.found) text.replace(t.start, t.length, st);
         } else {
