@@ -2,6 +2,7 @@
 #include "filelist/win/file_list_win.h"
 #include "app/win/mainwnd.h"
 #include "app/win/panes.h"
+#include "doc/win/binary_viewer.h"
 #include "settings/win/settings_file.h"
 #include "tools/win/dos_process.h"
 
@@ -14,6 +15,13 @@ static BOOL AskIfModified(HWND pane, const char *question)
         return TRUE;
     return MessageBoxA(hMainWnd, question, "注意", MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TASKMODAL) != IDCANCEL;
 }
+
+// How long the close waits for the binary viewer's thread to end (it
+// frees the viewer's pane, which takes seconds for a large dump under Wine);
+// the main window answers sent messages meanwhile.
+static const DWORD kViewerCloseWaitMs = 30000;
+// ... and the destruction, which comes after the close (or without one).
+static const DWORD kViewerDestroyWaitMs = 2000;
 
 static void DestroyIfOpen(HWND *window)
 {
@@ -40,7 +48,7 @@ void OnMainClose(HWND hwnd)
     DestroyIfOpen(&hEdit);
     DestroyIfOpen(&hEditEntry);
     DestroyIfOpen(&hStatus);
-    DestroyIfOpen(&hBinViewer);
+    CloseBinaryViewer(kViewerCloseWaitMs);
     DestroyIfOpen(&hMakeDlgS);
     DestroyIfOpen(&hMakeDlgD);
     DestroyIfOpen(&hMakeDlgM);
@@ -65,7 +73,10 @@ void OnMainDestroy(HWND hwnd)
         if (font && !DeleteObject(font))
             error = GetLastError();
     hComboFont = hUiGothicFont = hSmallFont = hEntryFont = NULL;
-    if (hRichEditLib && !FreeLibrary(hRichEditLib)) {
+    // The rich-edit library stays while a viewer thread still holds a pane
+    // of it (the process ends it with the library).
+    bool viewerEnded = CloseBinaryViewer(kViewerDestroyWaitMs);
+    if (hRichEditLib && viewerEnded && !FreeLibrary(hRichEditLib)) {
         error = GetLastError();
         MessageBoxA(NULL, "ライブラリ開放失敗", "Error", MB_OK);
     }

@@ -7,6 +7,7 @@
 #include "doc/viewer_zoom_core.h"
 #include "doc/win/document.h"
 #include "doc/win/dump_loader.h"
+#include "doc/win/viewer_thread.h"
 
 #include <richedit.h>
 #include <cstring>
@@ -26,6 +27,14 @@ static const LONG kDumpPaneLimit = 0x400000;
 
 // The dump's character height in twips, kept for the whole run.
 static int nZoomSize = ZOOM_START;
+
+// What the viewer's thread is handed at the opening: the file (a copy of
+// szFullPath, which the main window may change meanwhile) and the place.
+static char szDumpedPath[sizeof szFullPath];
+static POINT ptViewer;
+
+// How long an opening waits for the thread of a viewer just closed.
+static const DWORD kViewerEndWaitMs = 3000;
 
 /* ApplyZoomSize: the zoom size as the character height of the whole dump. */
 static void ApplyZoomSize(HWND pane)
@@ -166,6 +175,7 @@ static BOOL OnViewerCreate(HWND hwnd)
                                 (HMENU)(INT_PTR)IDC_DUMPPANE, hInst, NULL);
     if (!pane)
         return FALSE;
+    ViewerWindowMade(hwnd);
     SendMessageA(pane, EM_EXLIMITTEXT, 0, kDumpPaneLimit);
     LRESULT mask = SendMessageA(pane, EM_GETEVENTMASK, 0, 0);
     SendMessageA(pane, EM_SETEVENTMASK, 0, mask | ENM_MOUSEEVENTS | ENM_DROPFILES);
@@ -173,7 +183,7 @@ static BOOL OnViewerCreate(HWND hwnd)
     // (controls without this message ignore it).
     SendMessageA(pane, EM_SETUNDOLIMIT, 0, 0);
     ApplyDumpFormat(pane);
-    ReadAsBinary(pane, szFullPath);
+    ReadAsBinary(pane, szDumpedPath);
 
     HWND bar = CreateWindowExA(0, "SCROLLBAR", NULL, WS_CHILD | WS_VISIBLE | SBS_HORZ, 0, rc.bottom - 10,
                                rc.right, 9, hwnd, (HMENU)(INT_PTR)IDC_ZOOMBAR, hInst, NULL);
@@ -266,14 +276,15 @@ LRESULT CALLBACK BinaryViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         StopDumpLoad();
         DestroyChild(hwnd, IDC_DUMPPANE);
         DestroyChild(hwnd, IDC_ZOOMBAR);
-        if (hBinViewer == hwnd)
-            hBinViewer = NULL;
+        // The main window reads the handle on its own thread.
+        InterlockedCompareExchangePointer((void *volatile *)&hBinViewer, NULL, hwnd);
+        PostQuitMessage(0);  // ends the viewer's thread
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-int OpenBinaryViewer(HWND owner)
+HWND CreateViewerWindow()
 {
     // Registered at each opening: a second registration fails harmlessly.
     WNDCLASSA wc = {};
@@ -283,16 +294,36 @@ int OpenBinaryViewer(HWND owner)
     wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
     wc.lpszClassName = szViewerClass;
     RegisterClassA(&wc);
+    return CreateWindowExA(0, szViewerClass, "BINARY VIEWER",
+                           WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_VISIBLE,
+                           ptViewer.x, ptViewer.y, 200, 300, NULL, NULL, hInst, NULL);
+}
 
+int OpenBinaryViewer(HWND owner)
+{
     RECT rc = {0, 0, 0, 0};
     GetClientRect(owner, &rc);
-    hBinViewer = CreateWindowExA(0, szViewerClass, "BINARY VIEWER",
-                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX |
-                                     WS_VISIBLE,
-                                 rc.right - 50, rc.top + 20, 200, 300, NULL, NULL, hInst, NULL);
+    ptViewer.x = rc.right - 50;
+    ptViewer.y = rc.top + 20;
+    // A viewer closed a moment ago may still be freeing its pane on its
+    // thread; one viewer thread at a time.
+    if (!EndViewerThread(kViewerEndWaitMs)) {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return -1;
+    }
+    lstrcpynA(szDumpedPath, szFullPath, sizeof szDumpedPath);
+    hBinViewer = StartViewerThread();
     if (!hBinViewer) {
         ShowDocMessage(owner, DOC_MSG_VIEWER_CREATE_FAILED);
         return -1;
     }
     return 0;
 }
+
+bool CloseBinaryViewer(DWORD nMaxMs)
+{
+    bool ended = EndViewerThread(nMaxMs);
+    hBinViewer = NULL;
+    return ended;
+}
+

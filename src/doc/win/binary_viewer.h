@@ -9,9 +9,19 @@ enum {
     IDC_ZOOMBAR = 5020,  // the zoom bar along the bottom
 };
 
-// Opens the viewer on szFullPath (hBinViewer). Returns 0 when the viewer
-// was created, -1 otherwise (after its message).
+// Opens the viewer on szFullPath (hBinViewer) on a thread of its own
+// (viewer_thread.h). Returns 0 when the viewer was created, -1 otherwise
+// (after its message).
 int OpenBinaryViewer(HWND owner);
+
+// Makes the viewer window on the calling (the viewer's) thread; NULL when
+// it could not be created.
+HWND CreateViewerWindow();
+
+// Closes the viewer (when open) and waits up to nMaxMs for its thread to
+// end. True when no viewer thread is left, so that the rich-edit library
+// may be freed.
+bool CloseBinaryViewer(DWORD nMaxMs);
 
 // Window procedure of the viewer class "NEW1".
 LRESULT CALLBACK BinaryViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
