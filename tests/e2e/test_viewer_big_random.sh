@@ -17,7 +17,9 @@ open(work + "/random.bin", "wb").write(bytes(rng.getrandbits(8) for _ in range(1
 PY
 "$tool" hexdump "$work/random.bin" > "$work/expected_r.txt" || exit 1
 # Random bytes hold zero bytes: the main pane shows the text before the first.
-drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/random.bin" answer "チェック" 7 \
+# "idle" lets the question's box go first: without a window manager (Xvfb)
+# Wine waits up to 2 s for one when a box is taken down, before the viewer.
+drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/random.bin" answer "チェック" 7 idle \
       watch-start viewer-open watch-stop viewer-save-dump "$work/shown_r.txt" close-window NEW1 \
       close waitexit 0 || fail
 python3 - "$work" <<'PY' || exit 1
