@@ -1,5 +1,7 @@
 #include "web/win/http_client.h"
 
+#include "web/win/winsock_calls.h"
+
 #include "resource_ids.h"
 
 #include <commctrl.h>
@@ -9,11 +11,12 @@
 
 enum { READ_CHUNK = 16384 };
 
-/* StartSockets: initialises Windows Sockets 2.0. */
+/* StartSockets: loads and initialises Windows Sockets 2.0 (a missing
+   library is reported as the network not being ready). */
 int StartSockets()
 {
     WSADATA data;
-    int err = WSAStartup(MAKEWORD(2, 0), &data);
+    int err = LoadWinsock() ? ws2.WSAStartup(MAKEWORD(2, 0), &data) : WSASYSNOTREADY;
     if (err != 0) {
         char text[32];
         std::snprintf(text, sizeof text, "%d", err);
@@ -65,12 +68,12 @@ bool HttpClientBusy(const HttpClient *pClient)
 void HttpClientClose(HttpClient *pClient)
 {
     if (pClient->hLookup) {
-        WSACancelAsyncRequest(pClient->hLookup);
+        ws2.WSACancelAsyncRequest(pClient->hLookup);
         pClient->hLookup = 0;
     }
     if (pClient->sock) {
-        WSAAsyncSelect(pClient->sock, pClient->hDlg, 0, 0);
-        closesocket(pClient->sock);
+        ws2.WSAAsyncSelect(pClient->sock, pClient->hDlg, 0, 0);
+        ws2.closesocket(pClient->sock);
         pClient->sock = 0;
     }
     KillTimer(pClient->hDlg, HTTP_IDLE_TIMER);
@@ -81,11 +84,11 @@ static HANDLE LookupHost(const char *szHost, char *pResult, HWND hwnd, bool *pbB
 {
     *pbByAddress = IsDottedAddress(szHost);
     if (*pbByAddress) {
-        unsigned long addr = inet_addr(szHost);
-        return WSAAsyncGetHostByAddr(hwnd, WM_WEB_ADDRLOOKUP, (const char *)&addr, sizeof addr, AF_INET,
+        unsigned long addr = ws2.inet_addr(szHost);
+        return ws2.WSAAsyncGetHostByAddr(hwnd, WM_WEB_ADDRLOOKUP, (const char *)&addr, sizeof addr, AF_INET,
                                      pResult, HOST_ENTRY_SIZE);
     }
-    return WSAAsyncGetHostByName(hwnd, WM_WEB_NAMELOOKUP, szHost, pResult, HOST_ENTRY_SIZE);
+    return ws2.WSAAsyncGetHostByName(hwnd, WM_WEB_NAMELOOKUP, szHost, pResult, HOST_ENTRY_SIZE);
 }
 
 /* ConnectHost: starts the connection to the address; FD_CONNECT completes it. */
@@ -94,9 +97,9 @@ static int ConnectHost(SOCKET sock, const in_addr *pAddr, unsigned nPort)
     sockaddr_in to;
     std::memset(&to, 0, sizeof to);
     to.sin_family = AF_INET;
-    to.sin_port = htons((u_short)nPort);
+    to.sin_port = ws2.htons((u_short)nPort);
     to.sin_addr = *pAddr;
-    if (connect(sock, (const sockaddr *)&to, sizeof to) == SOCKET_ERROR && WSAGetLastError() != WSAEWOULDBLOCK)
+    if (ws2.connect(sock, (const sockaddr *)&to, sizeof to) == SOCKET_ERROR && ws2.WSAGetLastError() != WSAEWOULDBLOCK)
         return 0;
     return 1;
 }
@@ -110,14 +113,18 @@ int HttpClientStart(HttpClient *pClient, const char *szServer, const char *szReq
         return -1;
     std::strncpy(pClient->szRequest, szRequest, sizeof pClient->szRequest - 1);
     pClient->szRequest[sizeof pClient->szRequest - 1] = '\0';
-    SOCKET sock = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (!ws2.WSAStartup) {
+        pClient->nError = WSANOTINITIALISED;  // the sockets were never started
+        return 0;
+    }
+    SOCKET sock = ws2.socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (sock == INVALID_SOCKET) {
-        pClient->nError = WSAGetLastError();
+        pClient->nError = ws2.WSAGetLastError();
         return 0;
     }
     pClient->sock = sock;
-    if (WSAAsyncSelect(sock, pClient->hDlg, WM_WEB_SOCKET, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE) != 0) {
-        pClient->nError = WSAGetLastError();
+    if (ws2.WSAAsyncSelect(sock, pClient->hDlg, WM_WEB_SOCKET, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE) != 0) {
+        pClient->nError = ws2.WSAGetLastError();
         HttpClientClose(pClient);
         return 0;
     }
@@ -125,7 +132,7 @@ int HttpClientStart(HttpClient *pClient, const char *szServer, const char *szReq
     HttpClientStatus(pClient, "Trying to Get Server Information");
     pClient->hLookup = LookupHost(pClient->szHost, pClient->aHostEntry, pClient->hDlg, &pClient->bByAddress);
     if (!pClient->hLookup) {
-        pClient->nError = WSAGetLastError();
+        pClient->nError = ws2.WSAGetLastError();
         HttpClientClose(pClient);
         return 0;
     }
@@ -146,7 +153,7 @@ HttpClientEvent HttpClientOnLookup(HttpClient *pClient, UINT msg, LPARAM lParam)
         err = WSANO_DATA;
     if (err != 0) {
         pClient->nError = err;
-        WSASetLastError(0);
+        ws2.WSASetLastError(0);
         HttpClientClose(pClient);
         return HTTP_EVENT_LOOKUP_FAILED;
     }
@@ -160,7 +167,7 @@ HttpClientEvent HttpClientOnLookup(HttpClient *pClient, UINT msg, LPARAM lParam)
     in_addr addr;
     std::memcpy(&addr, entry->h_addr_list[0], sizeof addr);
     if (!ConnectHost(pClient->sock, &addr, pClient->nPort)) {
-        pClient->nError = WSAGetLastError();
+        pClient->nError = ws2.WSAGetLastError();
         HttpClientClose(pClient);
         return HTTP_EVENT_SOCKET_ERROR;
     }
@@ -177,9 +184,9 @@ static int ReadAvailable(HttpClient *pClient)
     size_t room = HTTP_RECEIVE_SIZE - 1 - reply->nLength;
     // With a full buffer one byte tells whether the reply goes on.
     size_t want = room == 0 ? 1 : (room < (size_t)READ_CHUNK ? room : (size_t)READ_CHUNK);
-    int got = recv(pClient->sock, chunk, (int)want, 0);
+    int got = ws2.recv(pClient->sock, chunk, (int)want, 0);
     if (got == SOCKET_ERROR)
-        return WSAGetLastError() == WSAEWOULDBLOCK ? 2 : -1;
+        return ws2.WSAGetLastError() == WSAEWOULDBLOCK ? 2 : -1;
     if (got == 0)
         return 0;
     HttpReplyFeed(reply, chunk, (size_t)got, GetTickCount());
@@ -203,8 +210,8 @@ HttpClientEvent HttpClientOnSocket(HttpClient *pClient, WPARAM wParam, LPARAM lP
     case FD_CONNECT: {
         int len = (int)std::strlen(pClient->szRequest);
         HttpReplyReset(pClient->pReply, GetTickCount());
-        if (send(pClient->sock, pClient->szRequest, len, 0) != len) {
-            pClient->nError = WSAGetLastError();
+        if (ws2.send(pClient->sock, pClient->szRequest, len, 0) != len) {
+            pClient->nError = ws2.WSAGetLastError();
             HttpClientClose(pClient);
             return HTTP_EVENT_SOCKET_ERROR;
         }

@@ -1,6 +1,7 @@
 // The form-analysis dialog "HTMLのあるサイトを解析" (FORMANALDIALOG): it
 // fetches one page and turns its input forms into search entry records.
 #include "web/win/http_client.h"
+#include "web/win/winsock_calls.h"
 #include "web/win/web_dialogs.h"
 
 #include "app/win/globals.h"
@@ -119,7 +120,7 @@ static void OnFormDestroy(HWND hDlg)
         DestroyWindow(hFormResultDlg);
     hFormResultDlg = NULL;
     if (bFormSockets)
-        WSACleanup();
+        ws2.WSACleanup();
     bFormSockets = false;
 }
 

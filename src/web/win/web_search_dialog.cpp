@@ -1,6 +1,7 @@
 // The search dialog "ウェブ検索" (WEBSEARCHDIALOG): the search word, the
 // engine, the result list of the fetched page and the client that fetches it.
 #include "web/win/http_client.h"
+#include "web/win/winsock_calls.h"
 #include "web/win/web_dialogs.h"
 
 #include "app/win/globals.h"
@@ -245,7 +246,7 @@ static void OnSearchDestroy()
     delete pSearchAnal;
     pSearchAnal = NULL;
     if (bSocketsStarted)
-        WSACleanup();
+        ws2.WSACleanup();
     bSocketsStarted = false;
     hWebSearchDlg = NULL;
 }
