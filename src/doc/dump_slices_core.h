@@ -8,7 +8,8 @@ enum {
     DUMP_SLICE_FIRST = 4 * 1024,    // the first slice: the top of the dump at once
     DUMP_SLICE_MIN = 1024,
     DUMP_SLICE_MAX = 256 * 1024,
-    DUMP_SLICE_TARGET_MS = 50,      // what one slice should take
+    DUMP_SLICE_TARGET_MS = 100,     // what one slice should take
+    DUMP_BATCH_MS = 200,            // slices in a row before the window's messages
 };
 
 // End of the slice of a dump of nDumpLen bytes (header included) that
