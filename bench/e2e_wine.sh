@@ -12,8 +12,11 @@
 #      timed on its own (right after a switch it would also time the end of
 #      the switch);
 #   6. the binary viewer on a 1,048,575-byte file: first text shown, whole
-#      dump in, longest WM_NULL answer meanwhile;
+#      dump in, then a zoom step and the close, the longest WM_NULL answer
+#      meanwhile;
 #   7. start-up against Wine's notepad, 5 starts each, in the same run.
+# Wine's notepad is the one of the build's bitness (the 32-bit one from
+# syswow64 beside the 32-bit exe). Rows 6 and 7 print the machine's load.
 # Usage: bench/e2e_wine.sh [BUILD_DIR]   (default build/cross-<arch>)
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -47,7 +50,8 @@ out = b'\r\n'.join(lines)[:1048575]
 assert out.count(b'needle') == 998
 open(work + '/needles.c', 'wb').write(out)
 PY
-notepad='C:\windows\notepad.exe'
+notepad='C:\windows\system32\notepad.exe'
+file -b "$SORA_EXE" | grep -q '^PE32 ' && notepad='C:\windows\syswow64\notepad.exe'
 chars=$(iconv -f CP932 -t UTF-16LE "$work/big.c" | wc -c); chars=$((chars / 2))
 : > "$work/log"
 # Wine's notepad, through its own open dialog (command 0x101), to the text shown.
@@ -72,7 +76,8 @@ drive waitclass Sora_EditorClass terminate >/dev/null
 overwrite_and_viewer() {
   drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/big.c" \
         watch-start fl-timed-command 202 watch-stop \
-        watch-start viewer-open watch-stop close-window NEW1 terminate >> "$work/log" ||
+        watch-start viewer-open clock-start viewer-zoom 3 0 clock-print viewer-zoom \
+        clock-start close-window NEW1 clock-print viewer-close watch-stop terminate >> "$work/log" ||
     drive attach terminate >/dev/null 2>&1   # a missed answer is in the log; the rows go on
 }
 # starts_ms LABEL EXE WAIT-STEPS...: the mean of 5 starts to the window, after one warm-up.
@@ -85,7 +90,9 @@ starts_ms() {
   e=$(date +%s%N)
   echo "startup $label ms=$(( (e - s) / 5000000 ))" >> "$work/log"
 }
+load_viewer=$(cut -d' ' -f1 /proc/loadavg)
 overwrite_and_viewer
+load_start=$(cut -d' ' -f1 /proc/loadavg)
 starts_ms sora "$SORA_EXE" waitmain
 starts_ms notepad "$notepad" waitclass Notepad
 overwrite=$(sed -n 's/.*fl-timed-command 202 took \([0-9]*\) ms.*/\1/p' "$work/log")
@@ -108,6 +115,7 @@ printf '| 3. colouring pass | %s | <= 30 s, no stall over 0.5 s |\n' "$colour"
 printf '| 4. find-all, 998 hits | %s | <= 1 s |\n' "$findall"
 printf '| 5. overwrite (202), settings file written too | %s ms (longest WM_NULL answer %s ms) | <= 0.5 s |\n' \
        "$overwrite" "${answers[0]:-?}"
-printf '| 6. binary viewer (225) | %s (longest WM_NULL answer %s ms) | <= 4 s |\n' "$viewer" "${answers[1]:-?}"
-printf '| 7. start-up to the main window (5 starts) | %s ms (Wine notepad: %s ms, ratio %s) | <= 1.2x notepad |\n' \
-       "$start_sora" "$start_notepad" "$(echo "scale=2; $start_sora / ($start_notepad + 0.001)" | bc)"
+printf '| 6. binary viewer (225) | %s, zoom step %s ms, close %s ms (longest WM_NULL answer %s ms; load %s) | <= 4 s |\n' \
+       "$viewer" "$(ms viewer-zoom)" "$(ms viewer-close)" "${answers[1]:-?}" "$load_viewer"
+printf '| 7. start-up to the main window (5 starts) | %s ms (Wine notepad: %s ms, ratio %s; load %s) | <= 1.2x notepad |\n' \
+       "$start_sora" "$start_notepad" "$(echo "scale=2; $start_sora / ($start_notepad + 0.001)" | bc)" "$load_start"
