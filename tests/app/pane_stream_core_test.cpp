@@ -63,3 +63,41 @@ TEST(PaneStreamChunk, EndOfText)
     EXPECT_EQ(NextStreamChunk("a\x95\x5c", 3, 2), 1u);
     EXPECT_EQ(NextStreamChunk("", 0, 4096), 0u);
 }
+
+TEST(PaneStreamChunk, CrLfStraddlesEveryBoundary)
+{
+    // Lines of every length around the chunk size put a CR LF across each boundary.
+    for (size_t room : {2u, 5u, 64u}) {
+        for (size_t lineLen = 1; lineLen < 9; ++lineLen) {
+            std::string text;
+            while (text.size() < room * 12)
+                text += std::string(lineLen, 'x') + "\r\n\x95\x5c";
+            bool split = false;
+            std::string out;
+            for (size_t at = 0; at < text.size();) {
+                size_t n = NextStreamChunk(text.data() + at, text.size() - at, room);
+                if (text[at + n - 1] == '\r' && at + n < text.size() && text[at + n] == '\n')
+                    split = true;
+                out.append(text, at, n);
+                at += n;
+            }
+            EXPECT_EQ(out, text);
+            EXPECT_FALSE(split) << room << " " << lineLen;
+        }
+    }
+    EXPECT_EQ(NextStreamChunk("\r\n", 2, 1), 1u); // one byte of room still moves on
+}
+
+TEST(PaneStreamSlice, WholeLinesUpToTheTarget)
+{
+    const std::string text = "ab\r\ncd\ref\ngh\r\n";
+    EXPECT_EQ(NextLineSlice(text.data(), text.size(), 100), text.size());
+    EXPECT_EQ(NextLineSlice(text.data(), text.size(), 10), 10u); // after the LF of "ef"
+    EXPECT_EQ(NextLineSlice(text.data(), text.size(), 9), 7u);   // after the lone CR of "cd"
+    EXPECT_EQ(NextLineSlice(text.data(), text.size(), 13), 10u); // never between the CR and LF of "gh"
+    EXPECT_EQ(NextLineSlice(text.data(), text.size(), 3), 4u);   // the first line whole, CR LF included
+    const std::string line(1000, 'x');
+    EXPECT_EQ(NextLineSlice(line.data(), line.size(), 16), 1000u); // one long line goes whole
+    const std::string crlf = "abc\r\nd";
+    EXPECT_EQ(NextLineSlice(crlf.data(), crlf.size(), 4), 5u);
+}

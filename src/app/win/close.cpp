@@ -1,3 +1,4 @@
+#include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "filelist/win/file_list_win.h"
 #include "app/win/mainwnd.h"
@@ -36,6 +37,8 @@ static void DestroyIfOpen(HWND *window)
  */
 void OnMainClose(HWND hwnd)
 {
+    if (DeferCloseWhileBusy(hwnd))
+        return; // asked again when the long operation has ended
     if (!EndDosProcessForClose(hwnd))
         return;
     if (!AskIfModified(hEdit, "メインの内容が変更されています。\r\nそれでも終了しますか？"))

@@ -1,3 +1,4 @@
+#include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
 #include "app/win/panes.h"
@@ -83,6 +84,21 @@ static void InsertSkeleton(UINT id)
 static void ShellOpen(const char *file, const char *params, const char *folder, int show)
 {
     ShellExecuteA(hMainWnd, "open", file, params, folder, show);
+}
+
+/*
+ * IsNoticeWhileBusy: what may reach the command table during a long
+ * operation: the file list's reports of its own changes (which the
+ * operation itself sends), the batch runner's status texts, and change
+ * notices of controls. Everything else would start work on a pane.
+ */
+static BOOL IsNoticeWhileBusy(UINT id, UINT code, LPARAM lParam)
+{
+    if (id >= IDM_FILEADD && id <= IDM_TREETARGET)
+        return TRUE;
+    if (id == IDM_BATCH_STATUS || id == IDM_BATCH_STATUSDONE || id == IDM_BATCH_MESSAGE)
+        return TRUE;
+    return lParam && code >= 0x100 && id != IDM_ENTER;
 }
 
 /* FrameCommand: the commands that the frame serves itself. */
@@ -193,6 +209,11 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
     // also come while a pane is hidden for loading.
     if (lParam && ((HWND)lParam == hEdit || (HWND)lParam == hSubEdit1))
         return;
+    // One long operation at a time: the others are refused with a beep.
+    if (IsBusy() && !IsNoticeWhileBusy(id, code, lParam)) {
+        RefuseWhileBusy();
+        return;
+    }
     hCurEdit = GetCurrentEdit(hwnd);
     if (const CommandOwner *owner = CommandOwnerOf(id))
         owner->handler(hwnd, id, code, lParam);

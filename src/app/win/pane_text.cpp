@@ -1,6 +1,7 @@
 #include "app/win/pane_text.h"
 
 #include "app/pane_stream_core.h"
+#include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "app/win/split_window.h"
 
@@ -8,11 +9,16 @@
 
 namespace {
 
+// Slice sizes (bytes of text) aimed at stream-ins of SLICE_AIM_MS each.
+enum { SLICE_MIN = 256, SLICE_MAX = 64 * 1024, SLICE_AIM_MS = 60 };
+
 struct StreamSource {
     const char *text;
     size_t left;
+    bool pump; // the pane is hidden: the message loop may run during the stream-in
 };
 
+/* StreamInCallback: the next chunk; for a hidden pane the message loop runs now and then meanwhile. */
 DWORD CALLBACK StreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG room, LONG *given)
 {
     StreamSource *src = (StreamSource *)cookie;
@@ -21,16 +27,28 @@ DWORD CALLBACK StreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG room, LONG
     src->text += n;
     src->left -= n;
     *given = (LONG)n;
+    if (src->pump)
+        PumpWhileBusy();
     return 0;
 }
 
 void StreamIn(HWND pane, const char *text, size_t len, WPARAM flags)
 {
-    StreamSource src = {text, len};
+    StreamSource src = {text, len, !IsWindowVisible(pane)};
     EDITSTREAM es = {};
     es.dwCookie = (DWORD_PTR)&src;
     es.pfnCallback = StreamInCallback;
     SendMessageA(pane, EM_STREAMIN, flags, (LPARAM)&es);
+}
+
+/* NextSliceSize: the slice size that brings a stream-in near the aimed time. */
+size_t NextSliceSize(size_t size, DWORD tookMs)
+{
+    if (tookMs > SLICE_AIM_MS * 3 / 2 && size / 2 >= SLICE_MIN)
+        return size / 2;
+    if (tookMs < SLICE_AIM_MS / 2 && size * 2 <= SLICE_MAX)
+        return size * 2;
+    return size;
 }
 
 } // namespace
@@ -59,10 +77,9 @@ std::string GetPaneText(HWND pane)
     return text;
 }
 
-HWND RebuildPane(HWND old)
+HWND CreatePaneLike(HWND old)
 {
     HWND parent = GetParent(old);
-    int id = GetDlgCtrlID(old);
     DWORD style = (DWORD)GetWindowLongPtrA(old, GWL_STYLE);
     DWORD exStyle = (DWORD)GetWindowLongPtrA(old, GWL_EXSTYLE);
     RECT rc;
@@ -80,13 +97,13 @@ HWND RebuildPane(HWND old)
     HFONT font = (HFONT)SendMessageA(old, WM_GETFONT, 0, 0);
     // EM_SETBKGNDCOLOR answers the colour it replaces.
     COLORREF back = (COLORREF)SendMessageA(old, EM_SETBKGNDCOLOR, 0, RGB(255, 255, 255));
+    SendMessageA(old, EM_SETBKGNDCOLOR, 0, back);
 
+    // Without an id until it takes the old pane's place, so that the id names one pane only.
     HWND pane = CreateWindowExA(exStyle, cls, "", style & ~WS_VISIBLE, rc.left, rc.top, rc.right - rc.left,
-                                rc.bottom - rc.top, parent, (HMENU)(INT_PTR)id, hInst, NULL);
-    if (!pane) {
-        SendMessageA(old, EM_SETBKGNDCOLOR, 0, back);
-        return old;  // keep the old pane; the caller's load still works, only slower
-    }
+                                rc.bottom - rc.top, parent, (HMENU)0, hInst, NULL);
+    if (!pane)
+        return NULL;
     if (font)
         SendMessageA(pane, WM_SETFONT, (WPARAM)font, 0);
     SendMessageA(pane, EM_EXLIMITTEXT, 0, limit);
@@ -96,9 +113,27 @@ HWND RebuildPane(HWND old)
     // A subclassed pane (the main pane takes dropped files) keeps its procedure.
     if (proc && (WNDPROC)GetWindowLongPtrA(pane, GWLP_WNDPROC) != proc)
         SetWindowLongPtrA(pane, GWLP_WNDPROC, (LONG_PTR)proc);
-    SetWindowPos(pane, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return pane;
+}
+
+HWND PutPaneInPlace(HWND old, HWND pane)
+{
+    HWND parent = GetParent(old);
+    // The pane's own flag: during the window's creation its parent is not shown yet.
+    BOOL visible = (GetWindowLongPtrA(old, GWL_STYLE) & WS_VISIBLE) != 0;
+    RECT rc, now;
+    GetWindowRect(old, &rc);
+    MapWindowPoints(NULL, parent, (POINT *)&rc, 2);
+    GetWindowRect(pane, &now);
+    MapWindowPoints(NULL, parent, (POINT *)&now, 2);
+    // Moved only when the window was laid out anew meanwhile: a move makes the control lay out its text.
+    UINT move = EqualRect(&rc, &now) ? SWP_NOMOVE | SWP_NOSIZE : 0;
+    SetWindowPos(pane, old, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, move | SWP_NOACTIVATE);
 
     BOOL focused = GetFocus() == old;
+    int id = GetDlgCtrlID(old);
+    SetWindowLongPtrA(old, GWLP_ID, 0);
+    SetWindowLongPtrA(pane, GWLP_ID, id);
     if (Split2 && (HWND)SendMessageA(Split2, SWM_GETSECOND, 0, 0) == old)
         SendMessageA(Split2, SWM_SETSECOND, (WPARAM)pane, 1);
     if (hEdit == old) hEdit = pane;
@@ -107,20 +142,69 @@ HWND RebuildPane(HWND old)
     // The old control goes with its subclass still set: its messages end
     // in the same procedures, which look at the globals just changed.
     DestroyWindow(old);
-    if (style & WS_VISIBLE)
+    if (visible)
         ShowWindow(pane, SW_SHOWNA);
     if (focused)
         SetFocus(pane);
     return pane;
 }
 
+HWND RebuildPane(HWND old)
+{
+    HWND pane = CreatePaneLike(old);
+    return pane ? PutPaneInPlace(old, pane) : old; // without a new control the load still works, only slower
+}
+
+/* AppendPaneSlices: one stream-in per slice, the message loop between them. */
+void AppendPaneSlices(HWND pane, const char *text, size_t len, WPARAM format, const PaneSliceWriter &write,
+                      const PaneSliceProgress &progress)
+{
+    LRESULT mask = SendMessageA(pane, EM_SETEVENTMASK, 0, 0);
+    SendMessageA(pane, EM_SETUNDOLIMIT, 0, 0);
+    size_t size = PANE_SLICE_THRESHOLD;
+    std::string bytes;
+    for (size_t at = 0; at < len;) {
+        size_t n = NextLineSlice(text + at, len - at, size);
+        DWORD start = GetTickCount();
+        CHARRANGE end = {-1, -1};
+        SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&end);
+        if (write) {
+            bytes.clear();
+            write(at, at + n, bytes);
+            StreamIn(pane, bytes.data(), bytes.size(), format | SFF_SELECTION);
+        } else {
+            StreamIn(pane, text + at, n, format | SFF_SELECTION);
+        }
+        at += n;
+        size = NextSliceSize(size, GetTickCount() - start);
+        if (progress)
+            progress(at);
+        PumpWhileBusy();
+    }
+    SendMessageA(pane, EM_SETUNDOLIMIT, PANE_UNDO_LIMIT, 0);
+    SendMessageA(pane, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageA(pane, EM_SETEVENTMASK, 0, mask);
+}
+
 HWND SetPaneText(HWND pane, const char *text, size_t len)
 {
-    if (PaneTextBytesBound(pane) > PANE_REBUILD_THRESHOLD)
-        pane = RebuildPane(pane);
+    BusyGuard busy;
+    if (len > PANE_SLICE_THRESHOLD || PaneTextBytesBound(pane) > PANE_REBUILD_THRESHOLD) {
+        // A fresh control takes the text while the old one still shows its own.
+        HWND fresh = CreatePaneLike(pane);
+        if (fresh) {
+            AppendPaneSlices(fresh, text, len, SF_TEXT, PaneSliceWriter(), PaneSliceProgress());
+            PumpWhileBusy();
+            pane = PutPaneInPlace(pane, fresh);
+            CHARRANGE start = {0, 0};
+            SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&start);
+            return pane;
+        }
+    }
     StreamIn(pane, text, len, SF_TEXT);
     CHARRANGE start = {0, 0};
     SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&start);
+    SendMessageA(pane, EM_EMPTYUNDOBUFFER, 0, 0);
     return pane;
 }
 

@@ -1,5 +1,6 @@
 #include "doc/win/document.h"
 
+#include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "doc/doc_messages.h"
 
@@ -12,6 +13,10 @@
  */
 void OnDropFiles(HWND pane, HDROP drop)
 {
+    if (RefuseWhileBusy()) {
+        DragFinish(drop);
+        return;
+    }
     if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) > 1) {
         ShowDocMessage(pane, DOC_MSG_DROP_MANY);
         DragFinish(drop);

@@ -1,10 +1,12 @@
 #include "text/win/colour_pass.h"
 
+#include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "app/win/pane_text.h"
 #include "resource_ids.h"
 #include "text/colour_scan.h"
 #include "text/paint_plan.h"
+#include "text/win/colour_reload.h"
 #include "text/win/pane_select.h"
 
 #include <commctrl.h>
@@ -16,36 +18,29 @@ namespace {
 
 enum {
     IDC_COLOUR_PROGRESS = 5021,
-    COLOUR_TIMER = 1411,
-    STEP_MS = 40,          // painting time per timer tick
+    STEP_MS = 40,               // painting time between two looks at the message queue
+    // A pass of at most this many strokes over at most this many bytes
+    // paints range by range: quicker there than a reload, and the undo
+    // history before the pass stays.
+    RANGE_WAY_STROKES = 64,
+    RANGE_WAY_BYTES = 16 * 1024,
 };
 
-// State of the one pass that may run.
+// What a pass needs from start to end.
 struct ColourPass {
     HWND pane = NULL;
-    std::vector<ColourRun> strokes;
-    std::vector<LONG> panePos;  // pane position of every byte offset of the text
-    size_t nNext = 0;
-    size_t nBase = 0;           // byte offset of the processed text
+    std::string text;           // the pane's whole text
+    size_t nFrom = 0, nTo = 0;  // the processed bytes (a selection, or all)
+    ColourScan scan;
     CHARFORMATA base = {};
     BOOL bWasModified = FALSE;
     CHARRANGE sel = {0, 0};
+    LONG nFirstLine = 0;
     LRESULT eventMask = 0;
-    int nBraceBalance = 0, nParenDepth = 0;
     HWND progress = NULL;
+    size_t nPairs = 0;
+    int nSlices = 0;
 };
-
-ColourPass *pass; // null while no pass runs
-
-// Pane positions of every byte offset of text (its length included).
-std::vector<LONG> PanePositionTable(HWND pane, const std::string &text)
-{
-    std::vector<LONG> pos(text.size() + 1);
-    PanePositions map(text.c_str(), text.size(), PaneCountsBytes(pane, text));
-    for (size_t i = 0; i <= text.size(); ++i)
-        pos[i] = map.ToPane(i);
-    return pos;
-}
 
 /* UpperBarHeight: the user-button bar's height when it is docked and shown. */
 int UpperBarHeight()
@@ -66,9 +61,26 @@ void EnableTopMenu(BOOL enable)
     DrawMenuBar(hMainWnd);
 }
 
-/* LockUserInterface: progress bar up, pane hidden, menu and bars off. */
-void LockUserInterface(ColourPass &p, size_t len)
+/* EnableControls: the find box, the pane toggle and the two bars on or off. */
+void EnableControls(BOOL enable)
 {
+    if (hEditEntry)
+        EnableWindow(hEditEntry, enable);
+    if (HWND toggle = GetDlgItem(hMainWnd, IDM_PANESWITCH))
+        EnableWindow(toggle, enable);
+    // The bars are only disabled: hiding and showing their windows costs
+    // seconds under Wine, and a disabled bar takes no click either.
+    if (hRebar)
+        EnableWindow(hRebar, enable);
+    if (hFileRebar)
+        EnableWindow(hFileRebar, enable);
+    EnableTopMenu(enable);
+}
+
+/* LockUserInterface: progress bar up, pane hidden without notices, menu and bars off. */
+void LockUserInterface(ColourPass &p)
+{
+    size_t len = p.nTo - p.nFrom;
     p.progress = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 20, 40 + UpperBarHeight(), 160, 10,
                                  hMainWnd, (HMENU)(INT_PTR)IDC_COLOUR_PROGRESS, hInst, NULL);
     if (p.progress) {
@@ -78,140 +90,137 @@ void LockUserInterface(ColourPass &p, size_t len)
     }
     ShowWindow(p.pane, SW_HIDE);
     SendMessageA(p.pane, EM_HIDESELECTION, TRUE, 0);
-    if (hEditEntry)
-        EnableWindow(hEditEntry, FALSE);
-    if (HWND toggle = GetDlgItem(hMainWnd, IDM_PANESWITCH))
-        EnableWindow(toggle, FALSE);
-    if (hRebar)
-        EnableWindow(hRebar, FALSE);
-    // The bars are only disabled: hiding and showing their windows costs
-    // seconds under Wine, and a disabled bar takes no click either.
-    if (hFileRebar)
-        EnableWindow(hFileRebar, FALSE);
-    EnableTopMenu(FALSE);
+    p.eventMask = SendMessageA(p.pane, EM_SETEVENTMASK, 0, 0); // no notice per selection
+    EnableControls(FALSE);
 }
 
-/* UnlockUserInterface: everything back as it was before the pass. */
 void UnlockUserInterface(ColourPass &p)
 {
     if (p.progress)
         DestroyWindow(p.progress);
     p.progress = NULL;
-    EnableTopMenu(TRUE);
-    if (hEditEntry)
-        EnableWindow(hEditEntry, TRUE);
-    if (HWND toggle = GetDlgItem(hMainWnd, IDM_PANESWITCH))
-        EnableWindow(toggle, TRUE);
-    if (hRebar)
-        EnableWindow(hRebar, TRUE);
-    if (hFileRebar)
-        EnableWindow(hFileRebar, TRUE);
+    EnableControls(TRUE);
 }
 
-/* FinishPass: the pane's own state back, the balance reported, the lock off. */
-void FinishPass(BOOL bCompleted)
+void ShowProgress(ColourPass &p, size_t done)
 {
-    ColourPass &p = *pass;
-    KillTimer(hMainWnd, COLOUR_TIMER);
-    if (IsWindow(p.pane)) {
-        // Typing after the pass goes on in the pane's own colour.
-        CHARRANGE caret = {p.sel.cpMin, p.sel.cpMin};
-        SendMessageA(p.pane, EM_EXSETSEL, 0, (LPARAM)&caret);
-        CHARFORMATA cf;
-        ColourFormat(&cf, p.base, p.base.crTextColor);
-        cf.dwEffects = p.base.dwEffects;
-        SendMessageA(p.pane, EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
-        SendMessageA(p.pane, EM_SETEVENTMASK, 0, p.eventMask);
-        SendMessageA(p.pane, WM_SETREDRAW, TRUE, 0);
-        SendMessageA(p.pane, EM_HIDESELECTION, FALSE, 0);
-        if (!p.bWasModified)
-            SendMessageA(p.pane, EM_SETMODIFY, FALSE, 0);
-        ShowWindow(p.pane, SW_SHOW);
-        InvalidateRect(p.pane, NULL, TRUE);
-    }
-    SetPropA(hMainWnd, COLOUR_PAIRS_PROP, (HANDLE)(INT_PTR)p.nNext);
-    if (bCompleted) {
-        ShowStatusMessage(BraceBalanceText(p.nBraceBalance).c_str(), 10000);
-        if (hStatus)
-            SendMessageA(hStatus, SB_SETTEXTA, 1, (LPARAM)ParenBalanceText(p.nParenDepth).c_str());
-    }
-    UnlockUserInterface(p);
-    delete pass;
-    pass = NULL;
+    if (p.progress)
+        SendMessageA(p.progress, PBM_SETPOS, (WPARAM)(done / 16), 0);
 }
 
-/* PaintSomeStrokes: one timer tick of painting, then the progress bar. */
-void CALLBACK PaintSomeStrokes(HWND, UINT, UINT_PTR, DWORD)
+/* PaintRanges: one select + format pair per stroke, the message loop between stretches. */
+void PaintRanges(ColourPass &p)
 {
-    if (!pass)
-        return;
-    ColourPass &p = *pass;
-    if (!IsWindow(p.pane) || (p.pane != hEdit && p.pane != hSubEdit1)) {
-        FinishPass(FALSE); // the pane went away under the pass
-        return;
-    }
-    KillTimer(hMainWnd, COLOUR_TIMER); // no tick may pile up behind a slow one
-    CHARFORMATA cf;
-    CHARRANGE cr;
+    std::vector<ColourRun> strokes = PlanStrokes(p.scan.runs);
+    PanePositions map(p.text.c_str(), p.text.size(), PaneCountsBytes(p.pane, p.text));
+    SendMessageA(p.pane, WM_SETREDRAW, FALSE, 0);
+    // Without undo records a pair costs a fifth; what was undoable before stays so.
+    SendMessageA(p.pane, EM_SETUNDOLIMIT, 0, 0);
     DWORD started = GetTickCount();
-    size_t stop = p.strokes.size();
-    // A pair costs milliseconds in a large pane, so the clock is read after each.
-    for (; p.nNext < stop && GetTickCount() - started < STEP_MS; ++p.nNext) {
-        const ColourRun &s = p.strokes[p.nNext];
-        cr.cpMin = p.panePos[s.nStart - p.nBase];
-        cr.cpMax = p.panePos[s.nEnd - p.nBase];
-        SendMessageA(p.pane, EM_EXSETSEL, 0, (LPARAM)&cr);
-        ColourFormat(&cf, p.base, (COLORREF)s.rgb);
-        SendMessageA(p.pane, EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
+    for (const ColourRun &s : strokes) {
+        PaintPaneRun(p.pane, map, p.base, s);
+        ++p.nPairs;
+        if (GetTickCount() - started >= STEP_MS) {
+            ShowProgress(p, s.nStart - p.nFrom);
+            PumpWhileBusy();
+            started = GetTickCount();
+        }
     }
-    if (p.progress && p.nNext > 0)
-        SendMessageA(p.progress, PBM_SETPOS, (WPARAM)((p.strokes[p.nNext - 1].nStart - p.nBase) / 16), 0);
-    if (p.nNext >= stop) {
-        FinishPass(TRUE);
-        return;
+    SendMessageA(p.pane, EM_SETUNDOLIMIT, PANE_UNDO_LIMIT, 0);
+    SendMessageA(p.pane, WM_SETREDRAW, TRUE, 0);
+}
+
+/* Reload: the whole text coloured into a fresh pane; FALSE leaves the pane as it was. */
+BOOL Reload(ColourPass &p)
+{
+    if (!PaneFormatIsUniform(p.pane))
+        return FALSE; // a reload would lose the fonts of parts of the text
+    PumpWhileBusy();
+    HWND pane = ColourPaneByReload(
+        p.pane, p.text, p.scan.runs, p.base, [&](size_t done) { ShowProgress(p, done); }, &p.nSlices);
+    if (!pane)
+        return FALSE;
+    p.pane = pane;
+    PumpWhileBusy();
+    return TRUE;
+}
+
+/* RestorePane: caret, typing colour, view, notices and flag as before the pass. */
+void RestorePane(ColourPass &p)
+{
+    // Typing after the pass goes on in the pane's own colour.
+    CHARRANGE caret = {p.sel.cpMin, p.sel.cpMin};
+    SendMessageA(p.pane, EM_EXSETSEL, 0, (LPARAM)&caret);
+    CHARFORMATA cf;
+    ColourFormat(&cf, p.base, p.base.crTextColor);
+    cf.dwEffects = p.base.dwEffects;
+    SendMessageA(p.pane, EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
+    LONG first = (LONG)SendMessageA(p.pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+    if (first != p.nFirstLine)
+        SendMessageA(p.pane, EM_LINESCROLL, 0, p.nFirstLine - first);
+    SendMessageA(p.pane, EM_SETEVENTMASK, 0, p.eventMask);
+    SendMessageA(p.pane, EM_HIDESELECTION, FALSE, 0);
+    if (!p.bWasModified)
+        SendMessageA(p.pane, EM_SETMODIFY, FALSE, 0);
+    ShowWindow(p.pane, SW_SHOW);
+    InvalidateRect(p.pane, NULL, TRUE);
+}
+
+/* ReportBalance: the brace balance in part 0, the parentheses in part 1. */
+void ReportBalance(const ColourPass &p)
+{
+    ShowStatusMessage(BraceBalanceText(p.scan.nBraceBalance).c_str(), 10000);
+    if (hStatus)
+        SendMessageA(hStatus, SB_SETTEXTA, 1, (LPARAM)ParenBalanceText(p.scan.nParenDepth).c_str());
+}
+
+/* PrepareScan: the pane's text, selection and look, and the scan of the processed part. */
+BOOL PrepareScan(ColourPass &p, HWND pane)
+{
+    p.pane = pane;
+    p.text = GetPaneText(pane);
+    if (p.text.empty())
+        return FALSE;
+    p.bWasModified = (BOOL)SendMessageA(pane, EM_GETMODIFY, 0, 0);
+    GetPaneBaseFormat(pane, &p.base);
+    SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&p.sel);
+    p.nFirstLine = (LONG)SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+    p.nFrom = 0;
+    p.nTo = p.text.size();
+    if (p.sel.cpMax > p.sel.cpMin) { // only the selected text
+        PanePositions map(p.text.c_str(), p.text.size(), PaneCountsBytes(pane, p.text));
+        p.nFrom = map.ToByte(p.sel.cpMin);
+        p.nTo = map.ToByte(p.sel.cpMax);
     }
-    SetTimer(hMainWnd, COLOUR_TIMER, 1, PaintSomeStrokes);
+    ScanColours(p.text.c_str() + p.nFrom, p.nTo - p.nFrom, p.nFrom, p.scan);
+    return TRUE;
 }
 
 } // namespace
 
-BOOL ColourPassRunning() { return pass != NULL; }
-
 void StartColourPass(HWND pane)
 {
-    if (pass || !pane)
+    if (!pane || RefuseWhileBusy())
         return;
-    std::string text = GetPaneText(pane);
-    if (text.empty())
-        return;
-    ColourPass *p = new (std::nothrow) ColourPass;
-    if (!p) {
+    BusyGuard busy;
+    ColourPass p;
+    try {
+        if (!PrepareScan(p, pane))
+            return;
+    } catch (const std::bad_alloc &) {
         MessageBoxA(hMainWnd, "Memory Allocation Failed", "ColorStream", MB_OK);
         return;
     }
-    p->pane = pane;
-    p->bWasModified = (BOOL)SendMessageA(pane, EM_GETMODIFY, 0, 0);
-    GetPaneBaseFormat(pane, &p->base);
-    SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&p->sel);
-    std::vector<LONG> all = PanePositionTable(pane, text);
-    size_t from = 0, to = text.size();
-    if (p->sel.cpMax > p->sel.cpMin) { // only the selected text
-        PanePositions map(text.c_str(), text.size(), PaneCountsBytes(pane, text));
-        from = map.ToByte(p->sel.cpMin);
-        to = map.ToByte(p->sel.cpMax);
-    }
-    p->nBase = from;
-    p->panePos.assign(all.begin() + (long)from, all.begin() + (long)to + 1);
-    ColourScan scan;
-    ScanColours(text.c_str() + from, to - from, from, scan);
-    SecureZeroMemory(&text[0], text.size());
-    p->strokes = PlanStrokes(scan.runs);
-    p->nBraceBalance = scan.nBraceBalance;
-    p->nParenDepth = scan.nParenDepth;
-    pass = p;
-    LockUserInterface(*p, to - from);
-    p->eventMask = SendMessageA(pane, EM_SETEVENTMASK, 0, 0); // no notice per selection
-    SendMessageA(pane, WM_SETREDRAW, FALSE, 0);
-    if (!SetTimer(hMainWnd, COLOUR_TIMER, 1, PaintSomeStrokes))
-        FinishPass(FALSE);
+    PumpWhileBusy();
+    LockUserInterface(p);
+    BOOL whole = p.nFrom == 0 && p.nTo == p.text.size();
+    BOOL small = p.scan.runs.size() <= RANGE_WAY_STROKES && p.text.size() <= RANGE_WAY_BYTES;
+    if (!whole || small || !Reload(p))
+        PaintRanges(p);
+    SecureZeroMemory(&p.text[0], p.text.size());
+    RestorePane(p);
+    SetPropA(hMainWnd, COLOUR_PAIRS_PROP, (HANDLE)(INT_PTR)p.nPairs);
+    SetPropA(hMainWnd, COLOUR_SLICES_PROP, (HANDLE)(INT_PTR)p.nSlices);
+    ReportBalance(p);
+    UnlockUserInterface(p);
 }

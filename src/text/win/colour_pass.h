@@ -1,18 +1,20 @@
-// The colouring pass of the main pane: braces by depth, parenthesised text
-// by depth, literals and comments, and the two balance counts in the status
-// bar. The pane is painted in short steps from a timer so that the progress
-// bar moves and the window answers throughout; the menu and bars stay
-// locked until the pass ends.
+// The colouring pass of a pane: braces by depth, parenthesised text by
+// depth, literals and comments, and the two balance counts in the status
+// bar. The menu and bars are locked and the pane hidden while it runs; the
+// pass works in slices inside a busy time (app/win/busy_guard.h), so the
+// progress bar moves and the window answers throughout. A whole text is
+// coloured by loading it again, coloured, into a fresh pane
+// (colour_reload.h); a selection, a short pass or a text whose format is
+// not the same everywhere gets one select + format pair per stroke.
 #pragma once
 #include <windows.h>
 
-// Starts the pass on the pane (its selection only, when it has one).
-// Nothing happens while a pass runs or for an empty pane.
+// Runs the pass on the pane (its selection only, when it has one).
+// Nothing happens during another long operation or for an empty pane.
 void StartColourPass(HWND pane);
 
-// True while a pass runs.
-BOOL ColourPassRunning();
-
-// Name of the main window property holding the number of select + format
-// pairs the last pass sent (read by the tests and the benchmark).
+// Names of main window properties about the last pass (read by the tests
+// and the benchmark): the select + format pairs it sent, and the slices it
+// loaded into a fresh pane (0 when it did not reload).
 #define COLOUR_PAIRS_PROP "SoraColourPairs"
+#define COLOUR_SLICES_PROP "SoraColourSlices"

@@ -1,5 +1,6 @@
 #include "text/win/find_all_dialog.h"
 
+#include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "app/win/pane_text.h"
 #include "common/cp932.h"
@@ -118,7 +119,7 @@ void Research(HWND dlg)
 /* FollowRow: selects the row's place in the main pane. */
 void FollowRow(int row)
 {
-    if (!table.bValid || row < 0 || (size_t)row >= table.rows.size() || !hEdit)
+    if (!table.bValid || row < 0 || (size_t)row >= table.rows.size() || !hEdit || IsBusy())
         return;
     const FindRow &r = table.rows[(size_t)row];
     size_t len = table.szPhrase.size();
@@ -182,6 +183,7 @@ void Replace(HWND dlg)
     ReplaceCheckedRows(edited, table.rows, table.found, rows, table.szPhrase.c_str(), repl.c_str(), table.nMode,
                        &edits);
     PanePositions map(text.c_str(), text.size(), bBytes);
+    BusyGuard busy;
     long long byteShift = 0;
     long posShift = 0;
     for (const TextEdit &e : edits) {
@@ -193,6 +195,7 @@ void Replace(HWND dlg)
         ReplacePaneSelection(hEdit, e.szNew.c_str(), e.szNew.size(), TRUE);
         posShift += PanePositionCount(e.szNew.c_str(), e.szNew.size(), bBytes) - (cr.cpMax - cr.cpMin);
         byteShift += (long long)e.szNew.size() - (long long)e.nOldLen;
+        PumpWhileBusy(); // each replacement in a long text takes its while
     }
     SecureZeroMemory(&text[0], text.size());
     Research(dlg);
@@ -390,6 +393,12 @@ void OnClose(HWND dlg)
     DestroyWindow(dlg);
 }
 
+/* IsPaneWork: the list's commands that work on the main pane, refused during another long operation. */
+bool IsPaneWork(UINT id)
+{
+    return id == IDM_LD2_SEARCH || id == IDC_LD2_RESEARCH || id == IDC_LD2_REPLACE || id == IDOK;
+}
+
 INT_PTR CALLBACK FindAllDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
@@ -402,6 +411,8 @@ INT_PTR CALLBACK FindAllDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
         OnSize(dlg, LOWORD(lParam), HIWORD(lParam));
         return TRUE;
     case WM_COMMAND:
+        if (IsPaneWork(LOWORD(wParam)) && RefuseWhileBusy())
+            return TRUE;
         switch (LOWORD(wParam)) {
         case IDM_LD2_SEARCH:   Search(dlg); return TRUE;
         case IDM_LD2_FREE:     FreeTable(dlg); return TRUE;

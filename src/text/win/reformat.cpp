@@ -17,10 +17,14 @@ HWND ReplaceWholeText(HWND pane, const std::string &text, size_t caret)
     CHARFORMATA base;
     GetPaneBaseFormat(pane, &base);
     pane = SetPaneText(pane, text);
-    CHARFORMATA cf;
-    ColourFormat(&cf, base, base.crTextColor);
-    cf.dwEffects = base.dwEffects;
-    SendMessageA(pane, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
+    // A long text went into a fresh control, which holds the default format
+    // only; applying it to every character of a long text would take seconds.
+    if (text.size() <= PANE_SLICE_THRESHOLD) {
+        CHARFORMATA cf;
+        ColourFormat(&cf, base, base.crTextColor);
+        cf.dwEffects = base.dwEffects;
+        SendMessageA(pane, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
+    }
     if (caret > text.size())
         caret = text.size();
     PanePositions map(text.c_str(), text.size(), PaneCountsBytes(pane, text));

@@ -1,5 +1,6 @@
 #include "app/win/subsystem_commands.h"
 
+#include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "resource_ids.h"
 #include "text/win/colour_pass.h"
@@ -42,6 +43,6 @@ const CommandOwner textCommands = {"text", TextCommand, COMMAND_IDS(kTextIds)};
 /* IndentCurrentPane: command 227 after its confirmation. */
 void IndentCurrentPane()
 {
-    if (hCurEdit && !ColourPassRunning())
+    if (hCurEdit && !RefuseWhileBusy())
         IndentPane(hCurEdit);
 }

@@ -126,11 +126,7 @@ static HWND Control(int id)
     return f.found;
 }
 
-static bool Idle(HWND hwnd, int timeoutMs = 20000)
-{
-    DWORD_PTR r;
-    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &r) != 0;
-}
+#include "answer_watch.h"
 
 struct DialogScan { DWORD pid; const std::vector<HWND> *keep; std::vector<HWND> *list; };
 

@@ -1,0 +1,48 @@
+// One guard for the long operations on the panes: colouring, loading a
+// text, switching listed files, find-all, indentation, and any other that
+// works in slices. While one runs the main window keeps answering: the
+// operation calls PumpWhileBusy between its slices, which runs the waiting
+// messages but drops keyboard and mouse input with a beep; commands that
+// reach the main window meanwhile are refused with a beep, and a close waits
+// until the operation has ended.
+//
+//     BusyGuard busy;              // for as long as the operation runs
+//     while (more) { DoSlice(); PumpWhileBusy(); }
+//
+// Entry points that start work on a pane call RefuseWhileBusy() first.
+#pragma once
+#include <windows.h>
+
+// Names of the main window properties that are set during a busy time and
+// that count the busy times begun (read by the end-to-end driver, which
+// waits for an operation it started to begin and end).
+#define BUSY_PROP "SoraBusy"
+#define BUSY_STARTS_PROP "SoraBusyStarts"
+
+// Marks a long operation for as long as it lives; guards nest, the
+// outermost one ends the busy time.
+class BusyGuard {
+public:
+    BusyGuard();
+    ~BusyGuard();
+    BusyGuard(const BusyGuard &) = delete;
+    BusyGuard &operator=(const BusyGuard &) = delete;
+};
+
+// True while a long operation runs.
+BOOL IsBusy();
+
+// While a long operation runs: a beep and TRUE, and the caller drops what
+// it was asked to do. FALSE otherwise.
+BOOL RefuseWhileBusy();
+
+// Runs the messages waiting in the thread's queue for at most a few tens of
+// milliseconds; keyboard and mouse input in client areas is dropped (with a
+// beep for a key or button press). Does nothing outside a busy time. Cheap
+// enough to call from a stream-in callback: at most every 40 ms it looks at
+// the queue, otherwise it returns at once.
+void PumpWhileBusy();
+
+// For the close of the main window: TRUE while a long operation runs, and
+// the close is then sent again once the operation has ended.
+BOOL DeferCloseWhileBusy(HWND mainWnd);
