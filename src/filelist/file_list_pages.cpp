@@ -121,6 +121,20 @@ int FileListPages::Select(uint32_t id, const std::string &szPathOnShow)
     return 1;
 }
 
+/* ParkCurrent: parks the current entry and leaves none current. */
+int FileListPages::ParkCurrent()
+{
+    if (!pCurchk)
+        return 0;
+    if (hooks.park && !hooks.park(*pCurchk))
+        return -1;
+    if (hooks.onUnchecked)
+        hooks.onUnchecked(*pCurchk);
+    pCurchk = nullptr;
+    idcurchk = -1;
+    return 1;
+}
+
 /* Remove: unlinks and frees the entry with the id on the page on show. */
 int FileListPages::Remove(uint32_t id)
 {

@@ -83,6 +83,10 @@ public:
     // (szPathOnShow) already or no entry on the page on show has the id,
     // -1 when the current entry could not be parked (nothing changed).
     int Select(uint32_t id, const std::string &szPathOnShow);
+    // Parks the current entry and leaves no entry current, so that the panes
+    // can take a text that belongs to no listed file. 1 parked, 0 when none
+    // was current, -1 when it could not be parked (nothing changed).
+    int ParkCurrent();
     // 1 when removed, 0 when no entry on the page on show has the id.
     int Remove(uint32_t id);
     void RemoveAll();

@@ -10,3 +10,9 @@
 #define IDC_PGX_NEXT        6977
 #define IDC_PGX_PAGE        6978
 #define IDC_PGX_SHIFT       6980
+
+/* Restore dialog of the recovery copies RECOVERYDLG */
+#define IDC_RCV_INFO        7040
+#define IDC_RCV_LIST        7041
+#define IDC_RCV_RESTORE     7042
+#define IDC_RCV_DELETE      7043

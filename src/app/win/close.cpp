@@ -1,6 +1,7 @@
 #include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "filelist/win/file_list_win.h"
+#include "filelist/win/recovery.h"
 #include "app/win/mainwnd.h"
 #include "app/win/panes.h"
 #include "doc/win/binary_viewer.h"
@@ -70,6 +71,7 @@ void OnMainDestroy(HWND hwnd)
     DWORD error = 0;
     KillTimer(hwnd, 150);
     KillTimer(hwnd, 151);
+    EndRecovery();   // a clean exit: this run's recovery copies go
     FreeFileList();  // button pages, file list pages and the resource associations
     HFONT fonts[] = {hComboFont, hUiGothicFont, hSmallFont, hEntryFont};
     for (HFONT font : fonts)

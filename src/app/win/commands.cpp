@@ -5,6 +5,7 @@
 #include "app/win/command_owners.h"
 #include "common/cp932.h"
 #include "filelist/win/file_list_win.h"
+#include "filelist/win/recovery.h"
 #include "resource_ids.h"
 #include "text/win/reformat.h"
 
@@ -207,8 +208,11 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
     UINT code = HIWORD(wParam);
     // Change and update notifications of the panes have no command; they
     // also come while a pane is hidden for loading.
-    if (lParam && ((HWND)lParam == hEdit || (HWND)lParam == hSubEdit1))
+    if (lParam && ((HWND)lParam == hEdit || (HWND)lParam == hSubEdit1)) {
+        if (code == EN_CHANGE)
+            NoteRecoveryPaneChange((HWND)lParam);
         return;
+    }
     // One long operation at a time: the others are refused with a beep.
     if (IsBusy() && !IsNoticeWhileBusy(id, code, lParam)) {
         RefuseWhileBusy();

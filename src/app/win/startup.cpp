@@ -3,6 +3,7 @@
 #include "app/win/command_owners.h"
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
+#include "filelist/win/recovery.h"
 
 #include <cstdio>
 #include <cstring>
@@ -125,5 +126,6 @@ BOOL CreateMainWindow(HINSTANCE instance, int showCode)
     ShowWindow(hwnd, showCode);
     UpdateWindow(hwnd);
     SetFocus(hwnd);
+    StartRecovery(hwnd);
     return TRUE;
 }

@@ -9,6 +9,7 @@
 #include "doc/win/document.h"
 #include "filelist/win/file_bytes.h"
 #include "filelist/win/file_tree.h"
+#include "filelist/win/recovery.h"
 #include "filelist/win/temp_backup.h"
 #include "resource_ids.h"
 #include "settings/win/band_button.h"
@@ -109,9 +110,10 @@ static bool Park(FileEntry &e)
     int32_t nMainTop = 0, nRcTop = 0;
     RememberView(hEdit, crMain, nMainTop);
     RememberView(hSubEdit1, crRc, nRcTop);
-    if (!ParkMain(e, hEdit))
+    std::string mainText, rcText;
+    if (!ParkMain(e, hEdit, &mainText))
         return false;
-    if (!ParkRc(e, hSubEdit1)) {
+    if (!ParkRc(e, hSubEdit1, &rcText)) {
         // The main text is in its file already; the pane keeps its flag.
         SendMessageA(hEdit, EM_SETMODIFY, e.nMainModified, 0);
         e.bMainTmp = 0;
@@ -121,6 +123,7 @@ static bool Park(FileEntry &e)
     e.crRc = crRc;
     e.nMainTopLine = nMainTop;
     e.nRcTopLine = nRcTop;
+    RecoveryParked(e, mainText, rcText);
     return true;
 }
 
@@ -143,6 +146,7 @@ static void BringUp(FileEntry &e)
     }
     ShowWindow(hEdit, SW_SHOW);
     SetFocus(hEdit);
+    RecoveryBroughtUp(e);
 }
 
 void CreateFileList(HWND mainWnd)
@@ -211,6 +215,14 @@ int SelectFileEntry(UINT id)
             SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
     }
     return r;
+}
+
+int ParkCurrentFileEntry()
+{
+    if (!pFileList)
+        return 0;
+    BusyScope busy;
+    return pFileList->ParkCurrent();
 }
 
 void UpdateFilesButtonText()

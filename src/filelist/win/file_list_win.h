@@ -31,6 +31,10 @@ BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char
 // Brings up the entry with the id (a click on its button). 1 brought up,
 // 0 already on show or unknown, -1 when parking failed.
 int SelectFileEntry(UINT id);
+// Parks the file on show and leaves no entry current, so that the panes can
+// take a text of no listed file. 1 parked, 0 none was current, -1 when
+// parking failed (nothing changed).
+int ParkCurrentFileEntry();
 // The next file page; the "Files%d" button follows.
 void NextFilePage();
 // Writes "Files%d" with the page number on the 1413 button.

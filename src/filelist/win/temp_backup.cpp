@@ -20,14 +20,17 @@ static BOOL TempName(const FileEntry &entry, TempPane which, char *szName, size_
     return MakeTempBackupName(szWorkDir, entry.id, (int)nInstanceNo, which, szName, nSize);
 }
 
-/* WritePaneAside: the pane's whole text into the temporary file. */
-static BOOL WritePaneAside(const FileEntry &entry, HWND pane, TempPane which)
+/* WritePaneAside: the pane's whole text into the temporary file; the text into *pText. */
+static BOOL WritePaneAside(const FileEntry &entry, HWND pane, TempPane which, std::string *pText)
 {
     char szName[MAX_PATH] = "";
     if (TempName(entry, which, szName, sizeof szName)) {
         std::string text = GetPaneText(pane);
-        if (WriteFileBytes(szName, text.data(), text.size()))
+        if (WriteFileBytes(szName, text.data(), text.size())) {
+            if (pText)
+                pText->swap(text);
             return TRUE;
+        }
     }
     char szMsg[MAX_PATH + 160];
     _snprintf(szMsg, sizeof szMsg - 1,
@@ -40,9 +43,9 @@ static BOOL WritePaneAside(const FileEntry &entry, HWND pane, TempPane which)
 }
 
 /* ParkMain: the main pane's text and modified flag aside. */
-BOOL ParkMain(FileEntry &entry, HWND pane)
+BOOL ParkMain(FileEntry &entry, HWND pane, std::string *pText)
 {
-    if (!WritePaneAside(entry, pane, TEMP_PANE_MAIN))
+    if (!WritePaneAside(entry, pane, TEMP_PANE_MAIN, pText))
         return FALSE;
     entry.nMainModified = (int32_t)SendMessageA(pane, EM_GETMODIFY, 0, 0);
     entry.bMainTmp = 1;
@@ -51,13 +54,13 @@ BOOL ParkMain(FileEntry &entry, HWND pane)
 }
 
 /* ParkRc: the resource pane's text aside; the pane is emptied. */
-BOOL ParkRc(FileEntry &entry, HWND pane)
+BOOL ParkRc(FileEntry &entry, HWND pane, std::string *pText)
 {
     if (PaneTextBytesBound(pane) == 0 || GetPaneText(pane).empty()) {
         entry.bRcTmp = 0;
         return TRUE;
     }
-    if (!WritePaneAside(entry, pane, TEMP_PANE_RC))
+    if (!WritePaneAside(entry, pane, TEMP_PANE_RC, pText))
         return FALSE;
     entry.nRcModified = (int32_t)SendMessageA(pane, EM_GETMODIFY, 0, 0);
     entry.bRcTmp = 1;

@@ -1,0 +1,142 @@
+#include "filelist/win/recovery_restore.h"
+
+#include <richedit.h>
+#include <cstdio>
+
+#include "app/win/globals.h"
+#include "app/win/pane_text.h"
+#include "app/win/panes.h"
+#include "doc/path_core.h"
+#include "doc/win/document.h"
+#include "filelist/recovery_plan.h"
+#include "filelist/win/file_bytes.h"
+#include "filelist/win/file_list_hooks.h"
+#include "filelist/win/file_list_win.h"
+#include "resource_ids.h"
+
+namespace {
+
+/* ReadCopyText: the text of a copy, read again; FALSE when it is no longer the copy that was listed. */
+BOOL ReadCopyText(const FoundRecoveryCopy &found, std::string &text)
+{
+    std::string bytes;
+    RecoveryHeader h;
+    size_t nOffset = 0;
+    if (!ReadFileBytes(found.szFullPath.c_str(), bytes) ||
+        DecodeRecoveryCopy(bytes.data(), bytes.size(), h, &nOffset) != RECOVERY_OK ||
+        h.nSession != found.header.nSession || h.nTime != found.header.nTime || h.nTextCrc != found.header.nTextCrc)
+        return FALSE;
+    text.assign(bytes, nOffset, std::string::npos);
+    return TRUE;
+}
+
+/* RestoredTitle: "[name]  (復元したテキスト N byte、未保存)". */
+void RestoredTitle(const std::string &path, size_t nText, char *szTitle, size_t nSize)
+{
+    char szName[MAX_PATH] = "(無題)";
+    if (!path.empty())
+        GetNameOfPath(path.c_str(), szName, sizeof szName);
+    _snprintf(szTitle, nSize - 1, "[%s]  (復元したテキスト %lubyte、未保存)", szName, (unsigned long)nText);
+    szTitle[nSize - 1] = '\0';
+}
+
+/* PutText: the text into the pane, marked modified, with its path. */
+void PutText(RecoveryPane pane, const std::string &text, const std::string &path)
+{
+    HWND p = SetPaneText(pane == RECOVERY_PANE_RC ? hSubEdit1 : hEdit, text);
+    InitPaneFont(p);
+    SendMessageA(p, EM_SETMODIFY, TRUE, 0);
+    char szTitle[WINDOW_TITLE_SIZE];
+    RestoredTitle(path, text.size(), szTitle, sizeof szTitle);
+    if (pane == RECOVERY_PANE_RC) {
+        lstrcpynA(szRcPath, path.c_str(), sizeof szRcPath);
+        lstrcpynA(szRcTitleSave, szTitle, sizeof szRcTitleSave);
+        return;
+    }
+    lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
+    SetWindowTextA(hMainWnd, szTitle);
+    EnableMenuItem(GetMenu(hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | MF_ENABLED);
+    ShowWindow(p, SW_SHOW);
+}
+
+/* LoadSourceFromDisk: the source of a group that has no main text, as it is on disk. */
+void LoadSourceFromDisk(const std::string &path)
+{
+    if (!path.empty() && FileExists(path.c_str()) && MySetFileOn(hMainWnd, hEdit, path.c_str())) {
+        lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
+        return;
+    }
+    HWND p = SetPaneText(hEdit, "", 0);
+    SendMessageA(p, EM_SETMODIFY, FALSE, 0);
+    lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
+}
+
+/* ShowListed: the group's source becomes the current entry of the file list, as if opened. */
+BOOL ShowListed(const RecoveryGroup &g, const std::vector<FoundRecoveryCopy> &found)
+{
+    if (g.szPath.empty()) {
+        // An unnamed text belongs to no entry: the one on show is parked first.
+        if (ParkCurrentFileEntry() < 0)
+            return FALSE;
+        if (g.nMain < 0)
+            LoadSourceFromDisk(g.szPath);
+        return TRUE;
+    }
+    FileEntry *e = pFileList->FindByPath(g.szPath);
+    if (e && e == pFileList->pCurchk)
+        return TRUE;
+    if (e)
+        return SelectFileEntry(e->id) > 0;
+    char szRc[FULL_PATH_SIZE] = "", szLabel[FILE_TITLE_SIZE] = "";
+    if (g.nRc >= 0)
+        lstrcpynA(szRc, found[g.nRc].header.szPath.c_str(), sizeof szRc);
+    else
+        ReplaceExtension(g.szPath.c_str(), ".rc", szRc, sizeof szRc);
+    GetNameOfPath(g.szPath.c_str(), szLabel, sizeof szLabel);
+    RecordRcAssociation(g.szPath.c_str(), szRc);
+    if (!FileListAddFileChecked(g.szPath.c_str(), szRc, szLabel, ADD_OPENED))
+        return FALSE;
+    if (g.nMain < 0)
+        LoadSourceFromDisk(g.szPath);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<bool> RestoreRecoveryCopies(const std::vector<FoundRecoveryCopy> &found,
+                                        const std::vector<bool> &chosen, int &nKept)
+{
+    std::vector<RecoveryCandidate> candidates(found.size());
+    for (size_t i = 0; i < found.size(); ++i) {
+        candidates[i].header = found[i].header;
+        candidates[i].bSelected = chosen[i] && found[i].status == RECOVERY_OK;
+    }
+    BOOL bList = IsMultiFileMode() && pFileList;
+    RecoveryPlan plan = PlanRecoveryRestore(candidates, bList != FALSE);
+    std::vector<bool> restored(found.size(), false);
+    nKept = (int)plan.kept.size();
+    for (const RecoveryGroup &g : plan.groups) {
+        int nCopies = (g.nMain >= 0) + (g.nRc >= 0);
+        std::string mainText, rcText;
+        if ((g.nMain >= 0 && !ReadCopyText(found[g.nMain], mainText)) ||
+            (g.nRc >= 0 && !ReadCopyText(found[g.nRc], rcText))) {
+            nKept += nCopies;
+            continue;
+        }
+        if (bList && !ShowListed(g, found)) {
+            nKept += nCopies;
+            continue;
+        }
+        if (!bList && g.nMain < 0 && !g.szPath.empty())
+            LoadSourceFromDisk(g.szPath);
+        if (g.nMain >= 0) {
+            PutText(RECOVERY_PANE_MAIN, mainText, found[g.nMain].header.szPath);
+            restored[g.nMain] = true;
+        }
+        if (g.nRc >= 0) {
+            PutText(RECOVERY_PANE_RC, rcText, found[g.nRc].header.szPath);
+            restored[g.nRc] = true;
+        }
+    }
+    return restored;
+}
