@@ -67,7 +67,7 @@ int MakeRecoveryName(const RecoveryName &name, char *szOut, size_t nSize)
     size_t used = std::strlen(szOut);
     int n = std::snprintf(szOut + used, nSize - used, "%lu%s.recover", (unsigned long)name.id,
                           name.pane == RECOVERY_PANE_RC ? ".rc" : "");
-    return Fits(n, szOut, nSize);
+    return Fits(n < 0 ? n : n + (int)used, szOut, nSize);
 }
 
 bool ParseRecoveryName(const char *szFileName, RecoveryName &name)

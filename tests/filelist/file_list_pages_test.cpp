@@ -187,3 +187,24 @@ TEST(FileListPages, AFailedParkingSwitchesNothing)
     EXPECT_EQ(list.nidcount, 2u);
     EXPECT_EQ(list.FindByPath("C:\\c.c"), nullptr);
 }
+
+TEST(FileListPages, ParkCurrentLeavesNoEntryCurrent)
+{
+    FileListPages list;
+    Recorder rec;
+    list.Add("C:\\a.c", "", "a.c", ADD_OPENED);
+    rec.Attach(list);
+    rec.bParkFails = true;
+    EXPECT_EQ(list.ParkCurrent(), -1);
+    EXPECT_EQ(rec.Take(), "park:8500");
+    EXPECT_EQ(list.idcurchk, 8500);
+    rec.bParkFails = false;
+    EXPECT_EQ(list.ParkCurrent(), 1);
+    EXPECT_EQ(rec.Take(), "park:8500 unchecked:8500");
+    EXPECT_EQ(list.pCurchk, nullptr);
+    EXPECT_EQ(list.idcurchk, -1);
+    EXPECT_EQ(list.ParkCurrent(), 0);
+    // A file added next parks nothing: the panes hold no listed file.
+    list.Add("C:\\b.c", "", "b.c", ADD_OPENED);
+    EXPECT_EQ(rec.Take(), "shown:8501 checked:8501");
+}

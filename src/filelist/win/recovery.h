@@ -4,7 +4,9 @@
 // loses nothing. The copy of a parked text is written at the switch, the
 // copy of a text on show on a timer: the first one within a second of the
 // first change, then at most one every 30 seconds while the text changes.
-// Texts are taken on the user-interface thread (the pane's own copy) and
+// A text on show is taken from its pane in slices on the user-interface
+// thread (a change in between spoils the take, which starts again at the
+// next second), a parked one is handed over as the switch took it; both are
 // written by a thread of their own. A clean exit removes its copies; the
 // next start offers the copies of a copy of the editor that did not end
 // cleanly.

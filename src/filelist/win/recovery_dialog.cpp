@@ -15,11 +15,6 @@ struct DialogState {
     std::vector<bool> *chosen;
 };
 
-const char kInfo[] =
-    "前回、エディタが正しく終了しなかったため、保存されていないテキストが残っています。\r\n"
-    "「復元する」と変更ありのまま開きます（保存するまで元のファイルは書き換えません）。\r\n"
-    "「後で」は次の起動時にもう一度表示します。";
-
 /* TimeText: a file time as local "yyyy/mm/dd hh:mm:ss". */
 void TimeText(uint64_t nTime, char *szOut, size_t nSize)
 {
@@ -109,7 +104,7 @@ void InitList(HWND hDlg, const DialogState &s)
     HWND list = GetDlgItem(hDlg, IDC_RCV_LIST);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     static const struct { const char *szTitle; int cx; } columns[] = {
-        {"ファイル名", 110}, {"フォルダ", 170}, {"時刻", 120}, {"サイズ", 85}, {"状態", 170}};
+        {"ファイル名", 90}, {"フォルダ", 135}, {"時刻", 130}, {"サイズ", 70}, {"状態", 210}};
     for (int i = 0; i < 5; ++i) {
         LVCOLUMNA col = {};
         col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
@@ -176,7 +171,6 @@ INT_PTR CALLBACK RecoveryDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPar
     switch (msg) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(hDlg, DWLP_USER, lParam);
-        SetDlgItemTextA(hDlg, IDC_RCV_INFO, kInfo);
         InitList(hDlg, *(DialogState *)lParam);
         return TRUE;
     case WM_NOTIFY: {

@@ -71,7 +71,15 @@ void LoadSourceFromDisk(const std::string &path)
     lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
 }
 
-/* ShowListed: the group's source becomes the current entry of the file list, as if opened. */
+/* PanesHoldChanges: a pane the group's texts would replace holds changes nobody saved. */
+BOOL PanesHoldChanges(const RecoveryGroup &g)
+{
+    return (SendMessageA(hEdit, EM_GETMODIFY, 0, 0) && (g.nMain >= 0 || !g.szPath.empty())) ||
+           (SendMessageA(hSubEdit1, EM_GETMODIFY, 0, 0) && g.nRc >= 0);
+}
+
+/* ShowListed: the group's source becomes the current entry of the file list, as if opened;
+   FALSE when it cannot, or when the entry holds changes of its own. */
 BOOL ShowListed(const RecoveryGroup &g, const std::vector<FoundRecoveryCopy> &found)
 {
     if (g.szPath.empty()) {
@@ -83,10 +91,10 @@ BOOL ShowListed(const RecoveryGroup &g, const std::vector<FoundRecoveryCopy> &fo
         return TRUE;
     }
     FileEntry *e = pFileList->FindByPath(g.szPath);
-    if (e && e == pFileList->pCurchk)
-        return TRUE;
+    if (e && e != pFileList->pCurchk && SelectFileEntry(e->id) <= 0)
+        return FALSE;
     if (e)
-        return SelectFileEntry(e->id) > 0;
+        return !PanesHoldChanges(g);
     char szRc[FULL_PATH_SIZE] = "", szLabel[FILE_TITLE_SIZE] = "";
     if (g.nRc >= 0)
         lstrcpynA(szRc, found[g.nRc].header.szPath.c_str(), sizeof szRc);
@@ -123,7 +131,7 @@ std::vector<bool> RestoreRecoveryCopies(const std::vector<FoundRecoveryCopy> &fo
             nKept += nCopies;
             continue;
         }
-        if (bList && !ShowListed(g, found)) {
+        if (bList ? !ShowListed(g, found) : PanesHoldChanges(g)) {
             nKept += nCopies;
             continue;
         }

@@ -1,5 +1,6 @@
 #include "filelist/win/recovery_session.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/win/globals.h"
@@ -17,6 +18,14 @@ std::string MutexName(uint32_t nInstance, uint64_t nOfSession)
     char szPrefix[64];
     MakeRecoverySessionPrefix(nInstance, nOfSession, szPrefix, sizeof szPrefix);
     return std::string("SoraEditorRecovery_") + szPrefix;
+}
+
+/* Now: the time as 100 ns steps since 1601-01-01 (UTC). */
+uint64_t Now()
+{
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return (uint64_t)now.dwHighDateTime << 32 | now.dwLowDateTime;
 }
 
 /* ForEachFile: calls f(name) for each plain file of the working folder matching the pattern. */
@@ -67,9 +76,7 @@ BOOL OpenRecoverySession()
         return TRUE;
     if (!szWorkDir[0] || !FolderExists(szWorkDir))
         return FALSE;
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    uint64_t nTry = (uint64_t)now.dwHighDateTime << 32 | now.dwLowDateTime;
+    uint64_t nTry = Now();
     // Two copies started in the same instant: the second takes the next number.
     for (int i = 0; i < 64; ++i, ++nTry) {
         HANDLE h = CreateMutexA(NULL, TRUE, MutexName(nInstanceNo, nTry).c_str());
@@ -102,9 +109,7 @@ RecoveryHeader OwnRecoveryHeader(uint32_t id, RecoveryPane pane, const char *szP
     h.id = id;
     h.pane = pane;
     h.flags = flags;
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    h.nTime = (uint64_t)now.dwHighDateTime << 32 | now.dwLowDateTime;
+    h.nTime = Now();
     h.szPath = szPath ? szPath : "";
     h.szOwnerPath = szOwnerPath ? szOwnerPath : "";
     return h;
@@ -173,6 +178,13 @@ std::vector<FoundRecoveryCopy> ScanRecoveryCopies()
         }
         ReadFound(found, name);
         list.push_back(found);
+    });
+    // Whole copies first, the newest on top; then the others by name.
+    std::sort(list.begin(), list.end(), [](const FoundRecoveryCopy &a, const FoundRecoveryCopy &b) {
+        bool aOk = a.status == RECOVERY_OK, bOk = b.status == RECOVERY_OK;
+        if (aOk != bOk)
+            return aOk;
+        return aOk ? a.header.nTime > b.header.nTime : a.szFile < b.szFile;
     });
     return list;
 }

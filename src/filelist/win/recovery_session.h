@@ -43,5 +43,6 @@ struct FoundRecoveryCopy {
 
 // The recovery copies no running copy owns: whole ones with their headers,
 // and damaged or foreign files that only look like copies (reported, never
-// touched). Half-written copies of ended sessions are removed on the way.
+// touched), the whole ones first and newest first, the others by name.
+// Half-written copies of ended sessions are removed on the way.
 std::vector<FoundRecoveryCopy> ScanRecoveryCopies();

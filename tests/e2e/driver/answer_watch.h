@@ -63,7 +63,8 @@ struct AnswerWatch {
     HWND target;
     volatile LONG stop;
     DWORD timeoutMs;  // an answer later than this counts as a miss
-    LONG polls, misses;
+    DWORD intervalMs; // between two WM_NULLs (0: back to back)
+    LONG polls, misses, over100;
     DWORD longestMs;
     DWORD startTick;
     std::string missedAt;  // " at MS ms" of the first few misses, from the start
@@ -82,20 +83,23 @@ static DWORD WINAPI AnswerWatchThread(LPVOID)
         ++answerWatch.polls;
         if (!answered && IsWindow(answerWatch.target) && ++answerWatch.misses <= 5)
             answerWatch.missedAt += " at " + std::to_string(start - answerWatch.startTick) + " ms";
+        if (took > 100)
+            ++answerWatch.over100;
         if (took > answerWatch.longestMs)
             answerWatch.longestMs = took;
-        Sleep(100);
+        Sleep(answerWatch.intervalMs ? answerWatch.intervalMs : 1);
     }
     return 0;
 }
 
-static bool StartAnswerWatch(DWORD timeoutMs)
+static bool StartAnswerWatch(DWORD timeoutMs, DWORD intervalMs = 100)
 {
     if (answerWatch.thread)
         return false;
     answerWatch = AnswerWatch();
     answerWatch.target = mainWnd;
     answerWatch.timeoutMs = timeoutMs;
+    answerWatch.intervalMs = intervalMs;
     answerWatch.startTick = GetTickCount();
     answerWatch.thread = CreateThread(NULL, 0, AnswerWatchThread, NULL, 0, NULL);
     return answerWatch.thread != NULL;
