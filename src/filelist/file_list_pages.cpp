@@ -65,6 +65,23 @@ FileEntry *FileListPages::FindById(uint32_t id) const
     return nullptr;
 }
 
+/* NeighbourId: the entry after (step 1) or before (step -1) the current one
+   on the page on show, round the page; from outside the page the first or
+   the last. */
+uint32_t FileListPages::NeighbourId(int step) const
+{
+    if (!top)
+        return 0;
+    FileEntry *prev = nullptr;
+    for (FileEntry *e = top; e; prev = e, e = e->next)
+        if (e == pCurchk) {
+            if (step > 0)
+                return e->next ? e->next->id : top->id;
+            return prev ? prev->id : last->id;
+        }
+    return step > 0 ? top->id : last->id;
+}
+
 /* Add: appends an entry to the page on show and makes it current. */
 int FileListPages::Add(const std::string &szFull, const std::string &szRcFull,
                        const std::string &szLabel, int mode)

@@ -96,6 +96,10 @@ public:
     int PageNumber() const { return ipage + 1; }
     FileEntry *FindByPath(const std::string &szFull) const;
     FileEntry *FindById(uint32_t id) const;
+    // The id of the entry after (step > 0) or before (step < 0) the current
+    // one on the page on show, going round; the first or the last entry when
+    // the current one is not on the page; 0 when the page is empty.
+    uint32_t NeighbourId(int step) const;
     // Copies the label into szBuffer of nSize bytes (cut on a character
     // boundary). 1, or 0 with szBuffer empty when no such entry.
     int GetLabel(uint32_t id, char *szBuffer, size_t nSize) const;

@@ -38,6 +38,8 @@
 #define IDM_FILEPAGEXCHG    243
 #define IDM_FILECUT         244
 #define IDM_FILEDOSHERE     245
+#define IDM_NEXTLISTED      246  /* Ctrl+Tab: the next listed file of the page on show */
+#define IDM_PREVLISTED      247  /* Ctrl+Shift+Tab: the one before */
 #define IDM_FILEADD         260
 #define IDM_FILECLEAR       261
 #define IDM_FILEEXPAND      262
@@ -74,7 +76,6 @@
 #define IDM_CTL_FINE        466
 #define IDM_CTL_DELETE      467
 #define IDM_CTL_SCRIPT      468
-#define IDM_CTL_SELECTDO    469
 #define IDM_SNIPPET_FIRST   956
 #define IDM_SNIPPET_LAST    998
 #define IDM_MODE_NORMAL     1401
@@ -94,6 +95,10 @@
 #define IDM_COPYTOFIND      2007
 #define IDM_REGISTER        2008
 #define IDM_WRAPCOMMENT     2009
+#define IDM_FOCUSFIND       2010  /* Ctrl+F: the find entry, with the selection */
+#define IDM_FINDNEXT        2011  /* F3: the find entry's down arrow */
+#define IDM_FINDPREV        2012  /* Shift+F3: its up arrow */
+#define IDM_LINEJUMP        2013  /* Ctrl+G: the line-jump entry */
 #define IDM_ENTER           9997
 #define IDM_USERBUTTON_FIRST 8000
 #define IDM_FILEBUTTON_FIRST 8500

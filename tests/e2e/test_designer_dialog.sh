@@ -23,14 +23,14 @@ drive launch "$SORA_EXE" "$work" waitmain \
       dsg-draw 14 50 134 72 421 \
       dsg-draw 16 90 100 106 420 \
       dsg-pick 20 95 dsg-mouse 512 70 125 dsg-mouse 513 70 125 \
-      dsg-command3 469 466 0 dsg-window "微調整" \
+      dsg-select-do 466 0 dsg-window "微調整" \
       dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 \
-      dsg-window DESIGN dsg-command3 469 462 0 dsg-sizebox 60 20 \
+      dsg-window DESIGN dsg-select-do 462 0 dsg-sizebox 60 20 \
       dsg-window "作成オプション" dsg-expect-rows 7229 3 dsg-expect-cell 7229 0 0 BUTTON \
       dsg-expect-cell 7229 0 5 144 dsg-expect-cell 7229 0 6 44 dsg-expect-cell 7229 2 1 "未" \
       dsg-window "作成オプション" dsg-command 7207 dsg-window DESIGN dsg-sizebox 40 24 \
       dsg-window "$PANEL" dsg-command 7184 \
-      dsg-window DESIGN dsg-command3 469 460 1 dsg-window "スタイルフラグの選択" dsg-check 473 ES_MULTILINE 1 \
+      dsg-window DESIGN dsg-select-do 460 1 dsg-window "スタイルフラグの選択" dsg-check 473 ES_MULTILINE 1 \
       dsg-window "$PANEL" dsg-command 7181 \
       || exit 1
 screenshot designer
@@ -68,11 +68,11 @@ PY
 # Customise the dialog from the pane: delete the button and write the change back;
 # then delete the edit and write back again; then bring the edit back.
 drive waitclass Sora_EditorClass dsg-window "ダイアログリソースの列挙" dsg-command 7384 dsg-window DESIGN \
-      dsg-command3 469 467 0 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
+      dsg-select-do 467 0 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
       save-pane 5002 "$work/custom.cp932" \
-      dsg-window DESIGN dsg-command3 469 467 1 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
+      dsg-window DESIGN dsg-select-do 467 1 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
       save-pane 5002 "$work/custom2.cp932" \
-      dsg-window DESIGN dsg-command3 469 460 1 dsg-window "スタイルフラグの選択" dsg-command 476 \
+      dsg-window DESIGN dsg-select-do 460 1 dsg-window "スタイルフラグの選択" dsg-command 476 \
       dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
       save-pane 5002 "$work/custom3.cp932" dsg-command 2 close || exit 1
 screenshot after

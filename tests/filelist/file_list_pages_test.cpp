@@ -140,6 +140,35 @@ TEST(FileListPages, NextPageRules)
     EXPECT_EQ(list.ipage, 0);
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab: round the page on show from the current
+// entry; from the first or the last when the current one is elsewhere.
+TEST(FileListPages, NeighbourGoesRoundThePageOnShow)
+{
+    FileListPages list;
+    EXPECT_EQ(list.NeighbourId(1), 0u);
+    list.Add("C:\\a.c", "", "a.c", ADD_OPENED);
+    EXPECT_EQ(list.NeighbourId(1), 8500u);  // the only one, on show
+    EXPECT_EQ(list.NeighbourId(-1), 8500u);
+    list.Add("C:\\b.c", "", "b.c", ADD_OPENED);
+    list.Add("C:\\c.c", "", "c.c", ADD_OPENED);
+    EXPECT_EQ(list.NeighbourId(1), 8500u);
+    EXPECT_EQ(list.NeighbourId(-1), 8501u);
+    list.Select(8500, "C:\\c.c");
+    EXPECT_EQ(list.NeighbourId(1), 8501u);
+    EXPECT_EQ(list.NeighbourId(-1), 8502u);
+    list.Remove(8500);  // no entry current
+    EXPECT_EQ(list.NeighbourId(1), 8501u);
+    EXPECT_EQ(list.NeighbourId(-1), 8502u);
+    list.NextPage();                             // page 2, empty
+    list.Add("C:\\d.c", "", "d.c", ADD_OPENED);  // current, on page 2
+    list.NextPage();                             // page 3, empty
+    list.NextPage();                             // back to page 1
+    ASSERT_EQ(list.ipage, 0);
+    EXPECT_EQ(list.idcurchk, 8503);
+    EXPECT_EQ(list.NeighbourId(1), 8501u);
+    EXPECT_EQ(list.NeighbourId(-1), 8502u);
+}
+
 TEST(FileListPages, WriteAndReadGiveFreshIdsAndNoCurrent)
 {
     FileListPages list;

@@ -1,5 +1,6 @@
 // Entry of sora.exe: the command line is ignored.
 #include "app/win/globals.h"
+#include "app/win/keys.h"
 #include "app/win/startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCode)
@@ -14,6 +15,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCode)
         if (got == 0)
             break;
         if (got == -1)
+            continue;
+        // The main window's shortcut keys come before Pretranslate's routing.
+        if (TranslateMainKeys(&msg))
             continue;
         if (Pretranslate(&msg)) {
             TranslateMessage(&msg);

@@ -3,6 +3,7 @@
 #include "app/win/mainwnd.h"
 #include "app/win/panes.h"
 #include "app/win/command_owners.h"
+#include "app/win/keys.h"
 #include "common/cp932.h"
 #include "filelist/win/file_list_win.h"
 #include "filelist/win/recovery.h"
@@ -26,16 +27,26 @@ static void CaretTo(BOOL end)
     SendMessageA(hCurEdit, EM_SCROLLCARET, 0, 0);
 }
 
+/* FocusFindAtEnd: the find entry takes the focus with the caret at its end. */
+static void FocusFindAtEnd()
+{
+    SetFocus(hEditEntry);
+    int len = GetWindowTextLengthA(hEditEntry);
+    SendMessageA(hEditEntry, EM_SETSEL, len, len);
+    SendMessageA(hEditEntry, EM_SCROLLCARET, 0, 0);
+}
+
 /*
  * CopySelectionToFind: the selection of the current pane, at most 255 bytes
- * cut on a character boundary, into the find entry.
+ * cut on a character boundary, into the find entry, which takes the focus.
+ * Returns FALSE, doing nothing, when the selection is empty.
  */
-static void CopySelectionToFind()
+static BOOL CopySelectionToFind()
 {
     CHARRANGE cr;
     SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
     if (cr.cpMax <= cr.cpMin)
-        return;
+        return FALSE;
     enum { LIMIT = 255 };
     if (cr.cpMax - cr.cpMin > LIMIT)
         cr.cpMax = cr.cpMin + LIMIT;
@@ -45,10 +56,22 @@ static void CopySelectionToFind()
     size_t keep = cp932::CutOnCharBoundary(text, got > 0 ? (size_t)got : 0, LIMIT);
     text[keep] = '\0';
     SetWindowTextA(hEditEntry, text);
-    SetFocus(hEditEntry);
-    int len = GetWindowTextLengthA(hEditEntry);
-    SendMessageA(hEditEntry, EM_SETSEL, len, len);
-    SendMessageA(hEditEntry, EM_SCROLLCARET, 0, 0);
+    FocusFindAtEnd();
+    return TRUE;
+}
+
+/*
+ * FocusFindEntry (Ctrl+F): the find entry takes the focus, with the
+ * selection of the current pane put into it when there is one. The caret
+ * goes to the end and nothing of the entry stays selected (Enter on a
+ * selected part would delete it instead of searching).
+ */
+void FocusFindEntry()
+{
+    if (!hEditEntry || !IsWindowVisible(hEditEntry) || !IsWindowEnabled(hEditEntry))
+        return;
+    if (!CopySelectionToFind())
+        FocusFindAtEnd();
 }
 
 // WrapComment: an opening comment mark before the selection, a closing one after it.
@@ -171,6 +194,10 @@ static BOOL FrameCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_FONTREPAIR:    RepairPaneFont(hCurEdit); break;
     case IDM_PANESWITCH:    SwitchPane(hwnd); break;
     case IDM_WRAPCOMMENT:   WrapComment(); break;
+    case IDM_FOCUSFIND:     FocusFindEntry(); break;
+    case IDM_FINDNEXT:      StepFindEntry(TRUE); break;
+    case IDM_FINDPREV:      StepFindEntry(FALSE); break;
+    case IDM_LINEJUMP:      FocusLineJump(); break;
     case IDC_LINESTATIC:
         if (code == STN_DBLCLK)
             OnLineStaticDoubleClick();
@@ -195,7 +222,7 @@ static const CommandRange kFrameIds[] = {
     COMMAND_ID(IDM_INDENT),        COMMAND_ID(IDM_FILELISTCLEAR), {IDM_MODE_NORMAL, IDM_MODE_PATTERN},
     {IDM_UNDO, IDM_COPYTOFIND},    COMMAND_ID(IDM_FONT),          COMMAND_ID(IDM_BKCOLOR),
     COMMAND_ID(IDM_FONTREPAIR),    COMMAND_ID(IDM_PANESWITCH),    COMMAND_ID(IDM_WRAPCOMMENT),
-    COMMAND_ID(IDC_LINESTATIC),    COMMAND_ID(IDM_ENTER)};
+    {IDM_FOCUSFIND, IDM_LINEJUMP}, COMMAND_ID(IDC_LINESTATIC),    COMMAND_ID(IDM_ENTER)};
 const CommandOwner frameCommands = {"frame", FrameCommand, COMMAND_IDS(kFrameIds)};
 
 /*
@@ -218,6 +245,8 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
         RefuseWhileBusy();
         return;
     }
+    if (IsKeyCommand(code, lParam) && !KeyCommandAllowed(hwnd, id))
+        return;
     hCurEdit = GetCurrentEdit(hwnd);
     if (const CommandOwner *owner = CommandOwnerOf(id))
         owner->handler(hwnd, id, code, lParam);

@@ -45,11 +45,9 @@ void OnFindEnter()
     }
 }
 
-/* OnLineStaticDoubleClick: opens the line-jump entry over the line read-out. */
-void OnLineStaticDoubleClick()
+/* OpenLineJump: the line-jump entry over the line read-out, with the focus. */
+static void OpenLineJump()
 {
-    if (!IsWindowVisible(hRebar) || hLineJumpEdit)
-        return;
     RECT rc;
     GetWindowRect(hLineStatic, &rc);
     HWND parent = GetParent(hLineStatic);
@@ -61,6 +59,32 @@ void OnLineStaticDoubleClick()
     AnimateWindow(hLineJumpEdit, 100, AW_CENTER);
     ShowWindow(hLineJumpEdit, SW_SHOW);
     SetFocus(hLineJumpEdit);
+}
+
+/* OnLineStaticDoubleClick: opens the line-jump entry over the line read-out. */
+void OnLineStaticDoubleClick()
+{
+    if (!IsWindowVisible(hRebar) || hLineJumpEdit)
+        return;
+    OpenLineJump();
+}
+
+/* FocusLineJump (Ctrl+G): the line-jump entry, opened unless it is open,
+   takes the focus; nothing while the line read-out is not on show. */
+void FocusLineJump()
+{
+    if (hLineJumpEdit)
+        SetFocus(hLineJumpEdit);
+    else if (hLineStatic && IsWindowVisible(hLineStatic))
+        OpenLineJump();
+}
+
+/* StepFindEntry (F3, Shift+F3): the find entry's down or up arrow, which
+   selects the next or the previous hit of its text in the current pane. */
+void StepFindEntry(BOOL forward)
+{
+    if (hEditEntry)
+        SendMessageA(hEditEntry, WM_VSCROLL, forward ? SB_LINEDOWN : SB_LINEUP, 0);
 }
 
 /*

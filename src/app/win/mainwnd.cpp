@@ -2,6 +2,7 @@
 
 #include "app/win/globals.h"
 #include "resource_ids.h"
+#include "tools/win/build_tools.h"
 
 #include <commctrl.h>
 
@@ -89,6 +90,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TIMER:
         OnMainTimer(hwnd, wParam);
+        return 0;
+    case WM_STARTUP_SETUP_CHECK:
+        RunStartupSetupCheck();
         return 0;
     case WM_NOTIFY:
         return OnMainNotify(hwnd, wParam, lParam);

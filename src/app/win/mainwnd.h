@@ -26,6 +26,11 @@ void OnFindEnter();
 void OnLineStaticDoubleClick();
 void OnLineJumpEnter();
 
+// Shortcut-key commands of the find entry and the line jump
+void FocusFindEntry();
+void StepFindEntry(BOOL forward);
+void FocusLineJump();
+
 // Command-line bar
 INT_PTR CALLBACK CmdLineDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 void ToggleCommandBar();

@@ -27,6 +27,18 @@ inline bool CommandIdsHold(const CommandIds &ids, UINT id)
     return false;
 }
 
+// The system's notification code of a command given by a shortcut key
+// (an accelerator); menus and buttons give 0. The high word of a command
+// carries no meaning of the editor's own beside this and the Enter
+// command's field id.
+enum { KEY_COMMAND_CODE = 1 };
+
+// True when the command came from a shortcut key (no control sent it).
+inline bool IsKeyCommand(UINT code, LPARAM lParam)
+{
+    return code == KEY_COMMAND_CODE && lParam == 0;
+}
+
 // A handler returns TRUE when it did something with the command.
 typedef BOOL (*CommandHandler)(HWND hwnd, UINT id, UINT code, LPARAM lParam);
 

@@ -104,7 +104,7 @@ static void OnControlFlagToggled(HWND dlg, int item)
 static void SendDesign(UINT cmd)
 {
     if (hDesignDlg)
-        SendMessageA(hDesignDlg, WM_COMMAND, MAKEWPARAM(IDM_CTL_SELECTDO, cmd), nFlagRecord);
+        SendMessageA(hDesignDlg, WM_DESIGN_SELECTDO, cmd, nFlagRecord);
 }
 
 static INT_PTR CALLBACK FlagProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)

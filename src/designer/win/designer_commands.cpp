@@ -25,5 +25,5 @@ static const CommandRange kDesignerIds[] = {COMMAND_ID(IDM_RESOURCELIST), {IDM_D
 const CommandOwner designerCommands = {"designer", DesignerCommand, COMMAND_IDS(kDesignerIds)};
 
 static const CommandRange kDesignSurfaceIds[] = {COMMAND_ID(IDCANCEL), {IDM_DESIGN_FIRST, IDM_DESIGN_LAST},
-                                                 {IDM_CTL_FLAGS, IDM_CTL_SELECTDO}};
+                                                 {IDM_CTL_FLAGS, IDM_CTL_SCRIPT}};
 const CommandIds designSurfaceCommandIds = COMMAND_IDS(kDesignSurfaceIds);

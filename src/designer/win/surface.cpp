@@ -306,7 +306,7 @@ static void OnInitDesign(HWND hwnd)
 }
 
 /* Commands of the design dialog and of its control menus. */
-static void OnDesignCommand(HWND hwnd, UINT id, UINT code, LPARAM lp)
+static void OnDesignCommand(HWND hwnd, UINT id)
 {
     if (id >= IDM_DESIGN_FIRST && id <= IDM_DESIGN_LAST) {
         CreateDesignControl(id, rcDrawn);
@@ -361,13 +361,6 @@ static void OnDesignCommand(HWND hwnd, UINT id, UINT code, LPARAM lp)
             MessageBoxA(hwnd, ControlScriptOfRecord(nSelected).c_str(), caption.c_str(), MB_OK);
         }
         break;
-    case IDM_CTL_SELECTDO:
-        if ((int)lp >= 0 && (int)lp < Icount) {
-            nSelected = (int)lp;
-            if (code)
-                OnDesignCommand(hwnd, code, 0, 0);
-        }
-        break;
     }
 }
 
@@ -402,7 +395,14 @@ static INT_PTR CALLBACK DesignDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     case WM_COMMAND:
         if (CommandIdsHold(designSurfaceCommandIds, LOWORD(wp)))
-            OnDesignCommand(hwnd, LOWORD(wp), HIWORD(wp), lp);
+            OnDesignCommand(hwnd, LOWORD(wp));
+        return TRUE;
+    case WM_DESIGN_SELECTDO:
+        if ((int)lp >= 0 && (int)lp < Icount) {
+            nSelected = (int)lp;
+            if (wp)
+                OnDesignCommand(hwnd, (UINT)wp);
+        }
         return TRUE;
     case WM_DESTROY:
         if (hDesignFont)

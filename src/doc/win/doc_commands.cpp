@@ -64,10 +64,12 @@ static void OverWriteCommand(HWND hwnd)
     SetFocus(hCurEdit);
 }
 
-/* DocCommand: open, save under a new name, overwrite. */
+/* DocCommand: open, save under a new name, overwrite. The overwrite key
+   (Ctrl+S) on a main file with no name yet saves it under a new name. */
 static BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    (void)code; (void)lParam;
+    if (id == IDM_OVERWRITE && IsKeyCommand(code, lParam) && hCurEdit == hEdit && szFullPath[0] == '\0')
+        id = IDM_SAVEAS;
     switch (id) {
     case IDM_OPEN:
         OpenFileCommand(hwnd, hEdit);

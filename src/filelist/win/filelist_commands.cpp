@@ -91,6 +91,21 @@ static void OnTreeCommand(UINT id, LPARAM lParam)
     }
 }
 
+/* ShowNeighbourFile (Ctrl+Tab, Ctrl+Shift+Tab): the next or the previous
+   listed file of the page on show, as a click on its button would; only in
+   multi-file mode, where the list is on show. */
+static void ShowNeighbourFile(int step)
+{
+    if (!IsMultiFileMode()) {
+        ShowStatusMessage("複数ファイルを扱うモードに入っていません。", 3000);
+        return;
+    }
+    UINT id = pFileList ? pFileList->NeighbourId(step) : 0;
+    if (id)
+        SelectFileEntry(id);
+    SetFocus(hEdit);
+}
+
 /* FileListCommand: the main window's commands served by this subsystem. */
 static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
@@ -121,6 +136,10 @@ static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
         if (CheckMultiFileMode(hwnd))
             NextFilePage();
         return TRUE;
+    case IDM_NEXTLISTED:
+    case IDM_PREVLISTED:
+        ShowNeighbourFile(id == IDM_NEXTLISTED ? 1 : -1);
+        return TRUE;
     }
     return FALSE;
 }
@@ -128,7 +147,7 @@ static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 // The file buttons number on from 8500 for as long as the editor runs;
 // 9997 between them is the Enter command.
 static const CommandRange kFileListIds[] = {
-    COMMAND_ID(IDM_FILEREMOVE), {IDM_FILEOPENFOLDER, IDM_FILEPAGEXCHG}, COMMAND_ID(IDM_FILEDOSHERE),
+    COMMAND_ID(IDM_FILEREMOVE), {IDM_FILEOPENFOLDER, IDM_FILEPAGEXCHG}, {IDM_FILEDOSHERE, IDM_PREVLISTED},
     {IDM_FILEADD, IDM_TREETARGET}, COMMAND_ID(IDM_NEXTFILEPAGE), {IDM_FILEBUTTON_FIRST, IDM_ENTER - 1},
     {IDM_ENTER + 1, 0xFFFF}};
 const CommandOwner fileListCommands = {"filelist", FileListCommand, COMMAND_IDS(kFileListIds)};

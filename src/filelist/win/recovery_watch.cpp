@@ -12,7 +12,7 @@
 #include "filelist/win/recovery_session.h"
 #include "filelist/win/recovery_take.h"
 #include "filelist/win/recovery_writer.h"
-#include "text/win/colour_pass.h"
+#include "app/win/busy_guard.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ void QueueOnShowCopy(int pane, std::string &text, LONG nCopiedAt)
 /* CanTake: no switch, dialog or colouring is under way. */
 BOOL CanTake()
 {
-    return hEdit && hSubEdit1 && IsWindowEnabled(hMainWnd) && !FileListBusy() && !ColourPassRunning();
+    return hEdit && hSubEdit1 && IsWindowEnabled(hMainWnd) && !FileListBusy() && !IsBusy();
 }
 
 /* DropTake: ends a take before it is whole. */

@@ -23,6 +23,9 @@ int CheckCompilerSetup(void);
 // Command 406: the check from the menu, repeated while files change.
 void CompilerSetupCommand(void);
 
-// The check at start-up, after the window is up and the settings loaded.
+// The check at start-up, after the window is up and the settings loaded:
+// the main window is posted WM_STARTUP_SETUP_CHECK, on which it runs
+// RunStartupSetupCheck.
+enum { WM_STARTUP_SETUP_CHECK = WM_APP + 0x60 };
 void ScheduleStartupSetupCheck(HWND hwnd);
 void RunStartupSetupCheck(void);
