@@ -9,6 +9,7 @@
 #include "text/colour_scan.h"
 #include "text/win/colour_reload.h"
 #include "text/win/pane_select.h"
+#include "pane_colour_at.h"
 
 #include <gtest/gtest.h>
 
@@ -73,16 +74,6 @@ protected:
         DestroyWindow(parent);
         FreeLibrary(lib);
         hEdit = hCurEdit = NULL;
-    }
-    COLORREF ColourAt(HWND p, long pos, bool *autoColour)
-    {
-        CHARRANGE cr = {pos, pos + 1};
-        SendMessageA(p, EM_EXSETSEL, 0, (LPARAM)&cr);
-        CHARFORMATA cf = {};
-        cf.cbSize = sizeof cf;
-        SendMessageA(p, EM_GETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
-        *autoColour = (cf.dwEffects & CFE_AUTOCOLOR) != 0;
-        return cf.crTextColor;
     }
     HMODULE lib = NULL;
     HWND parent = NULL, pane = NULL;
@@ -189,7 +180,7 @@ TEST_F(PaneTextTest, ReloadColoursEveryByteAndKeepsTextFlagsAndPane)
             ++k;
         bool inRun = k < scan.runs.size() && scan.runs[k].nStart <= i;
         bool autoColour = false;
-        COLORREF got = ColourAt(p, map.ToPane(i), &autoColour);
+        COLORREF got = PaneColourAt(p, map.ToPane(i), &autoColour);
         if (inRun)
             EXPECT_EQ(got, (COLORREF)scan.runs[k].rgb) << "byte " << i;
         else
@@ -230,6 +221,6 @@ TEST_F(PaneTextTest, OneLineOfAMebibyteLoadsAndReloadsByteForByte)
     PanePositions map(text.c_str(), text.size(), PaneCountsBytes(p, text));
     size_t brace = text.rfind("){ g(") + 1;
     bool autoColour = false;
-    EXPECT_EQ(ColourAt(p, map.ToPane(brace), &autoColour), (COLORREF)BracePaletteColour(0));
-    EXPECT_EQ(ColourAt(p, map.ToPane(brace + 5), &autoColour), (COLORREF)kStringColour);
+    EXPECT_EQ(PaneColourAt(p, map.ToPane(brace), &autoColour), (COLORREF)BracePaletteColour(0));
+    EXPECT_EQ(PaneColourAt(p, map.ToPane(brace + 5), &autoColour), (COLORREF)kStringColour);
 }

@@ -4,6 +4,7 @@
 #include "text/colour_scan.h"
 #include "text/paint_plan.h"
 #include "text/win/pane_select.h"
+#include "pane_colour_at.h"
 
 #include <gtest/gtest.h>
 
@@ -33,15 +34,6 @@ protected:
         char buf[4096] = "";
         SendMessageA(pane, WM_GETTEXT, sizeof buf, (LPARAM)buf);
         ASSERT_EQ(text, std::string(buf));
-    }
-    COLORREF ColourAt(long pos)
-    {
-        CHARRANGE cr = {pos, pos + 1};
-        SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&cr);
-        CHARFORMATA cf = {};
-        cf.cbSize = sizeof cf;
-        SendMessageA(pane, EM_GETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
-        return cf.crTextColor;
     }
     HMODULE lib = NULL;
     HWND pane = NULL;
@@ -92,6 +84,6 @@ TEST_F(PaneTest, PlannedStrokesGiveTheScannedColours)
         COLORREF want = inRun ? (COLORREF)scan.runs[k].rgb : base.crTextColor;
         if (text[i] == '\r' || text[i] == '\n')
             continue; // line ends carry no colour of their own in every version
-        EXPECT_EQ(want, ColourAt(at.ToPane(i))) << "byte " << i;
+        EXPECT_EQ(want, PaneColourAt(pane, at.ToPane(i))) << "byte " << i;
     }
 }
