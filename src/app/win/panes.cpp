@@ -58,6 +58,14 @@ int InitPaneFont(HWND pane)
     return 1;
 }
 
+HWND PaneWithFontForNewText(HWND pane)
+{
+    if (PaneTextBytesBound(pane) > PANE_REBUILD_THRESHOLD)
+        pane = RebuildPane(pane);
+    InitPaneFont(pane);
+    return pane;
+}
+
 /* ChoosePaneFont: the font dialog for the selection, or the whole text when none. */
 int ChoosePaneFont(HWND pane)
 {

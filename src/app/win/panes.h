@@ -12,6 +12,10 @@ const DWORD FontMask = 0xF800000F;
 extern COLORREF crLastChosen, crMainPane, crRcPane;
 
 int InitPaneFont(HWND pane);
+// The pane ready to take a new text: rebuilt empty when it holds a large
+// text, then its font set (on a pane full of text the control would lay all
+// of the old text out again). Returns the pane, which may be a new control.
+HWND PaneWithFontForNewText(HWND pane);
 int ChoosePaneFont(HWND pane);
 int ChoosePaneColour(HWND pane);
 void RepairPaneFont(HWND pane);

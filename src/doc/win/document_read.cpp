@@ -84,11 +84,7 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
 
     BOOL isMain = pane == hEdit;
     if (isMain) {
-        // The font goes to an empty pane at once; on a pane full of text the
-        // control would lay the whole old text out again first.
-        if (PaneTextBytesBound(pane) > PANE_REBUILD_THRESHOLD)
-            pane = RebuildPane(pane);
-        InitPaneFont(pane);
+        pane = PaneWithFontForNewText(pane);
         EnableMenuItem(GetMenu(hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | (read.bOverwriteAllowed ? MF_ENABLED : MF_GRAYED));
         if (read.bHasZeroBytes && ShowDocMessage(owner, DOC_MSG_NOT_PURE_TEXT) == IDYES) {
             ReplaceZeroBytes(buf.data(), read.nTextLen, nRead);

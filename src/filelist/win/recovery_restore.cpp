@@ -43,8 +43,7 @@ void RestoredTitle(const std::string &path, size_t nText, char *szTitle, size_t 
 /* PutText: the text into the pane, marked modified, with its path. */
 void PutText(RecoveryPane pane, const std::string &text, const std::string &path)
 {
-    HWND p = SetPaneText(pane == RECOVERY_PANE_RC ? hSubEdit1 : hEdit, text);
-    InitPaneFont(p);
+    HWND p = SetPaneText(PaneWithFontForNewText(pane == RECOVERY_PANE_RC ? hSubEdit1 : hEdit), text);
     SendMessageA(p, EM_SETMODIFY, TRUE, 0);
     char szTitle[WINDOW_TITLE_SIZE];
     RestoredTitle(path, text.size(), szTitle, sizeof szTitle);

@@ -146,8 +146,7 @@ int restoreTmp(HWND mainWnd, HWND pane, FileEntry &entry)
     size_t nText = RestoredTextLength(buffer.data(), nRead);
 
     EnableMenuItem(GetMenu(mainWnd), IDM_OVERWRITE, MF_BYCOMMAND | MF_ENABLED);
-    pane = SetPaneText(pane, buffer.data(), nText);
-    InitPaneFont(pane);
+    pane = SetPaneText(PaneWithFontForNewText(pane), buffer.data(), nText);
     if (bMain) {
         SendMessageA(pane, EM_SETMODIFY, entry.nMainModified, 0);
         lstrcpynA(szFullPath, entry.szFull.c_str(), sizeof szFullPath);
