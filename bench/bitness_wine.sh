@@ -17,26 +17,10 @@ python3 "$top/bench/gen_csource.py" 1048575 > "$work/big.c"
 # make it a binary file)
 head -c $((1048575 - $(stat -c %s "$work/big.c"))) /dev/zero | tr '\0' ' ' >> "$work/big.c"
 
-# run DRIVER launch EXE STEPS...: one start of EXE in a fresh folder (a
-# terminated editor leaves its workspace behind), bounded, the driver's
-# output through a file (programs the editor starts may hold a pipe open).
-run() {
-  local driver=$1 exe=$3 dir out; shift 3
-  dir=$(mktemp -d "$work/start.XXXX"); mkdir "$dir/mycfg"; out="$dir.out"
-  (cd "$dir" && timeout -k 5 900 "$SORA_WINE" "$driver" launch "$exe" "$dir" "$@") > "$out" 2>&1 </dev/null
-  cat "$out"; rm -rf "$out" "$dir"
-}
-starts() { # EXE DRIVER WAIT-STEPS...: ms per start, over 5 starts after one to warm up
-  local exe=$1 driver=$2 s e; shift 2
-  run "$driver" launch "$exe" "$@" terminate >/dev/null
-  s=$(date +%s%N)
-  for _ in 1 2 3 4 5; do run "$driver" launch "$exe" "$@" terminate >/dev/null; done
-  e=$(date +%s%N)
-  echo $(( (e - s) / 5000000 ))
-}
+source "$top/bench/wine_starts.sh"
 big() { # EXE DRIVER: "open-ms colour-ms longest-stall-ms"
   local out
-  out=$(run "$2" launch "$1" waitmain \
+  out=$(start_once "$2" "$1" waitmain \
         clock-start drop-nowait 5001 1 "$work/big.c" busy-wait 600000 clock-print open \
         expect-title "[big.c]  (FileSize 1048575byte,TextSize(detected) 1048575byte)" \
         text-colour-pass 600000 terminate)
@@ -48,10 +32,10 @@ big() { # EXE DRIVER: "open-ms colour-ms longest-stall-ms"
   echo "${open:-?} ${colour:-?} ${gap:-?}"
 }
 x64=$top/build/cross-x86_64
-s32=$(starts "$SORA_EXE" "$SORA_DRIVER" waitmain)
-s64=$(starts "$x64/src/app/exe/sora.exe" "$x64/tests/e2e/sora-driver.exe" waitmain)
-snp=$(starts 'C:\windows\system32\notepad.exe' "$x64/tests/e2e/sora-driver.exe" waitclass Notepad)
-snp32=$(starts 'C:\windows\syswow64\notepad.exe' "$SORA_DRIVER" waitclass Notepad)
+s32=$(ms_per_start 5 "$SORA_DRIVER" "$SORA_EXE" waitmain)
+s64=$(ms_per_start 5 "$x64/tests/e2e/sora-driver.exe" "$x64/src/app/exe/sora.exe" waitmain)
+snp=$(ms_per_start 5 "$x64/tests/e2e/sora-driver.exe" 'C:\windows\system32\notepad.exe' waitclass Notepad)
+snp32=$(ms_per_start 5 "$SORA_DRIVER" 'C:\windows\syswow64\notepad.exe' waitclass Notepad)
 read -r o32 c32 g32 <<< "$(big "$SORA_EXE" "$SORA_DRIVER")"
 read -r o64 c64 g64 <<< "$(big "$x64/src/app/exe/sora.exe" "$x64/tests/e2e/sora-driver.exe")"
 ratio() { echo "scale=2; $1 / ($2 + 0.001)" | bc 2>/dev/null || echo "?"; }

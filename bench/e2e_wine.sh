@@ -67,13 +67,14 @@ drive launch "$notepad" "$work" waitclass Notepad sleep 1000 \
 drive launch "$SORA_EXE" "$work" waitmain \
       clock-start command 200 file-dialog "ファイルを開く" "$work/big.c" \
       expect-title "[big.c]  (FileSize 1048575byte,TextSize(detected) 1048575byte)" clock-print sora-open \
-      clock-start drop 5001 1 "$work/big.c" clock-print sora-reopen-drop \
-      drop 5001 1 "$work/big2.c" \
-      fl-timed-command 8500 fl-timed-command 8501 fl-timed-command 8500 >> "$work/log" || fail "open"
-drive waitclass Sora_EditorClass drop 5001 1 "$work/big.c" text-colour-pass 600000 >> "$work/log" || fail "colour"
-drive waitclass Sora_EditorClass drop 5001 1 "$work/braces.c" text-colour-pass 600000 \
-      drop 5001 1 "$work/line.c" text-colour-pass 600000 >> "$work/log" || fail "colour odd"
-drive waitclass Sora_EditorClass drop 5001 1 "$work/needles.c" \
+      clock-start drop-nowait 5001 1 "$work/big.c" busy-wait 600000 clock-print sora-reopen-drop \
+      drop-nowait 5001 1 "$work/big2.c" busy-wait 600000 \
+      fl-timed-switch 8500 big.c fl-timed-switch 8501 big2.c fl-timed-switch 8500 big.c >> "$work/log" || fail "open"
+drive waitclass Sora_EditorClass drop-nowait 5001 1 "$work/big.c" busy-wait 600000 \
+      text-colour-pass 600000 >> "$work/log" || fail "colour"
+drive waitclass Sora_EditorClass drop-nowait 5001 1 "$work/braces.c" busy-wait 600000 text-colour-pass 600000 \
+      drop-nowait 5001 1 "$work/line.c" busy-wait 600000 text-colour-pass 600000 >> "$work/log" || fail "colour odd"
+drive waitclass Sora_EditorClass drop-nowait 5001 1 "$work/needles.c" busy-wait 600000 \
       text-find-all-time needle 998 60000 >> "$work/log" || fail "find-all"
 drive waitclass Sora_EditorClass terminate >/dev/null
 
@@ -81,22 +82,15 @@ drive waitclass Sora_EditorClass terminate >/dev/null
 # overwrite_and_viewer: 202 on a freshly opened 1 MiB text, then the viewer
 # on it, each under the answer watch.
 overwrite_and_viewer() {
-  drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/big.c" \
+  drive launch "$SORA_EXE" "$work" waitmain drop-nowait 5001 1 "$work/big.c" busy-wait 600000 \
         watch-start fl-timed-command 202 watch-stop \
         watch-start viewer-open clock-start viewer-zoom 3 0 clock-print viewer-zoom \
         clock-start close-window NEW1 clock-print viewer-close watch-stop terminate >> "$work/log" ||
     drive attach terminate >/dev/null 2>&1   # a missed answer is in the log; the rows go on
 }
+source "$top/bench/wine_starts.sh"
 # starts_ms LABEL EXE WAIT-STEPS...: the mean of 5 starts to the window, after one warm-up.
-starts_ms() {
-  local label=$1 exe=$2; shift 2
-  drive launch "$exe" "$work" "$@" terminate >/dev/null
-  local s e
-  s=$(date +%s%N)
-  for _ in 1 2 3 4 5; do drive launch "$exe" "$work" "$@" terminate >/dev/null; done
-  e=$(date +%s%N)
-  echo "startup $label ms=$(( (e - s) / 5000000 ))" >> "$work/log"
-}
+starts_ms() { echo "startup $1 ms=$(ms_per_start 5 "$SORA_DRIVER" "${@:2}")" >> "$work/log"; }
 load_viewer=$(cut -d' ' -f1 /proc/loadavg)
 overwrite_and_viewer
 load_start=$(cut -d' ' -f1 /proc/loadavg)
@@ -108,7 +102,7 @@ answers=($(sed -n 's/.*watch-stop.*longest answer \([0-9]*\) ms.*/\1/p' "$work/l
 start_sora=$(ms "startup sora"); start_notepad=$(ms "startup notepad")
 
 notepad_open=$(ms notepad-big); open=$(ms sora-open); reopen=$(ms sora-reopen-drop)
-switches=($(sed -n 's/.*fl-timed-command 850[01] took \([0-9]*\) ms.*/\1/p' "$work/log"))
+switches=($(sed -n 's/.*fl-timed-switch 850[01] took \([0-9]*\) ms.*/\1/p' "$work/log"))
 colours=(); while read -r row; do colours+=("$row"); done < <(sed -n 's/.*text-colour-pass total_ms=\([0-9]*\) longest_gap_ms=\([0-9]*\) pairs=\([0-9]*\) slices=\([0-9]*\).*/\1 ms in all, longest answer \2 ms, \3 select + format pairs, \4 slices/p' "$work/log")
 findall=$(sed -n 's/.*text-find-all-time ms=\([0-9]*\) rows=\([0-9]*\).*/\1 ms (\2 rows)/p' "$work/log")
 echo "| measurement (1,048,575-byte texts) | Sora Editor | target |"

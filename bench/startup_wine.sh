@@ -16,23 +16,14 @@ n=${1:-5}
 work=$(mktemp -d); mkdir -p "$work/mycfg"
 wine_session_start || exit 1
 trap 'wine_session_stop; rm -rf "$work"' EXIT
-cd "$work"
-ms_per_start() { # DRIVER EXE WAIT-STEP...
-  local driver=$1 exe=$2; shift 2
-  "$SORA_WINE" "$driver" launch "$exe" "$work" "$@" terminate >/dev/null
-  local s e
-  s=$(date +%s%N)
-  for _ in $(seq "$n"); do "$SORA_WINE" "$driver" launch "$exe" "$work" "$@" terminate >/dev/null; done
-  e=$(date +%s%N)
-  echo $(( (e - s) / (n * 1000000) ))
-}
+source "$top/bench/wine_starts.sh"
 pair() { # LABEL BUILD NOTEPAD
   local label=$1 build=$top/build/cross-$2 notepad=$3
   [ -x "$build/src/app/exe/sora.exe" ] || { echo "$label: not built"; return; }
   local driver=$build/tests/e2e/sora-driver.exe load sora pad
   load=$(cut -d' ' -f1 /proc/loadavg)
-  sora=$(ms_per_start "$driver" "$build/src/app/exe/sora.exe" waitmain)
-  pad=$(ms_per_start "$driver" "$notepad" waitclass Notepad)
+  sora=$(ms_per_start "$n" "$driver" "$build/src/app/exe/sora.exe" waitmain)
+  pad=$(ms_per_start "$n" "$driver" "$notepad" waitclass Notepad)
   printf '%-8s sora.exe %5d ms, notepad %5d ms per start: ratio %s (load %s)\n' \
          "$label" "$sora" "$pad" "$(echo "scale=2; $sora / $pad" | bc)" "$load"
 }
