@@ -72,9 +72,13 @@ drive launch "$SORA_EXE" "$work" waitmain \
       fl-timed-switch 8500 big.c fl-timed-switch 8501 big2.c fl-timed-switch 8500 big.c >> "$work/log" || fail "open"
 drive waitclass Sora_EditorClass drop-nowait 5001 1 "$work/big.c" busy-wait 600000 \
       text-colour-pass 600000 >> "$work/log" || fail "colour"
+# After a pass over a line of 60,000 runs Wine's control may hold the window
+# a while longer (showing the line): idle waits for the first answer again.
 drive waitclass Sora_EditorClass drop-nowait 5001 1 "$work/braces.c" busy-wait 600000 text-colour-pass 600000 \
-      drop-nowait 5001 1 "$work/line.c" busy-wait 600000 text-colour-pass 600000 >> "$work/log" || fail "colour odd"
-drive waitclass Sora_EditorClass drop-nowait 5001 1 "$work/needles.c" busy-wait 600000 \
+      clock-start idle clock-print after-braces \
+      drop-nowait 5001 1 "$work/line.c" busy-wait 600000 text-colour-pass 600000 \
+      clock-start idle clock-print after-line >> "$work/log" || echo "FAIL colour odd: the rows go on" >> "$work/log"
+drive waitclass Sora_EditorClass idle idle idle idle drop-nowait 5001 1 "$work/needles.c" busy-wait 600000 \
       text-find-all-time needle 998 60000 >> "$work/log" || fail "find-all"
 drive waitclass Sora_EditorClass terminate >/dev/null
 
@@ -113,8 +117,10 @@ printf '| 1b. the same file dropped again over its 1 MiB text | %s ms | |\n' "$r
 printf '| 2. switch between two listed files | %s ms / %s ms (back again %s ms) | <= 5 s each way |\n' \
        "${switches[1]:-?}" "${switches[0]:-?}" "${switches[2]:-?}"
 printf '| 3. colouring pass, 1 MiB source | %s | <= 5 s, longest answer <= 0.25 s |\n' "${colours[0]:-?}"
-printf '| 3b. colouring pass, 30,000 "{(" pairs (60 KB) | %s | <= 1 s |\n' "${colours[1]:-?}"
-printf '| 3c. colouring pass, a 1 MiB line without a line end | %s | |\n' "${colours[2]:-?}"
+printf '| 3b. colouring pass, 30,000 "{(" pairs (60 KB) | %s; then %s ms more before the window answered | <= 1 s |\n' \
+       "${colours[1]:-?}" "$(ms after-braces)"
+printf '| 3c. colouring pass, a 1 MiB line without a line end | %s; then %s ms more before the window answered | |\n' \
+       "${colours[2]:-?}" "$(ms after-line)"
 printf '| 4. find-all, 998 hits | %s | <= 1 s |\n' "$findall"
 printf '| 5. overwrite (202), settings file written too | %s ms (longest WM_NULL answer %s ms) | <= 0.5 s |\n' \
        "$overwrite" "${answers[0]:-?}"
