@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/test_hooks.h"
 #include "designer/records.h"
 
 // Design session
@@ -31,9 +32,9 @@ enum {
     IDC_DSG_READFIELDS = 7215, IDC_DSG_WRITEFIELDS = 7216, IDC_DSG_SIZEBOX = 7209,
 };
 
-// Selects the control record lParam on the design dialog, then gives the
-// dialog the command wParam (0: select only). The flag dialog sends it.
-enum { WM_DESIGN_SELECTDO = WM_APP + 0x30 };
+// WM_DESIGN_SELECTDO (common/test_hooks.h) selects the control record
+// lParam on the design dialog, then gives the dialog the command wParam
+// (0: select only). The flag dialog sends it.
 
 // Text helpers (wide conversion for templates, string resources)
 int Cp932ToUtf16Win(const char *src, size_t len, uint16_t *dst, size_t cap);
