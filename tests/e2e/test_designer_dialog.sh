@@ -15,29 +15,29 @@ compile() { # compile NAME: the saved pane text through windres, listed by desig
   python3 "$here/designer_res.py" "$work/$1.res" > "$work/$1.txt"
 }
 drive launch "$SORA_EXE" "$work" waitmain \
-      command 402 dsg-window "$PANEL" dsg-settext 7195 DESIGN dsg-settext 7196 9 \
-      dsg-settext 7193 99999 dsg-command 7180 dsg-expect-box "幅は1～32767の数で入力してください" \
-      dsg-settext 7193 150 dsg-command 7180 \
-      dsg-window DESIGN \
+      command 402 dialog "$PANEL" 10000 dlg-settext "$PANEL" 7195 DESIGN dlg-settext "$PANEL" 7196 9 \
+      dlg-settext "$PANEL" 7193 99999 dsg-command 7180 dsg-expect-box "幅は1～32767の数で入力してください" \
+      dlg-settext "$PANEL" 7193 150 dsg-command 7180 \
+      dialog DESIGN 10000 \
       dsg-draw 10 10 90 34 410 \
       dsg-draw 14 50 134 72 421 \
       dsg-draw 16 90 100 106 420 \
       dsg-pick 20 95 dsg-mouse 512 70 125 dsg-mouse 513 70 125 \
-      dsg-select-do 466 0 dsg-window "微調整" \
+      dsg-select-do 466 0 dialog "微調整" 10000 \
       dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 \
-      dsg-window DESIGN dsg-select-do 462 0 dsg-sizebox 60 20 \
-      dsg-window "作成オプション" dsg-expect-rows 7229 3 dsg-expect-cell 7229 0 0 BUTTON \
-      dsg-expect-cell 7229 0 5 144 dsg-expect-cell 7229 0 6 44 dsg-expect-cell 7229 2 1 "未" \
-      dsg-window "作成オプション" dsg-command 7207 dsg-window DESIGN dsg-sizebox 40 24 \
-      dsg-window "$PANEL" dsg-command 7184 \
-      dsg-window DESIGN dsg-select-do 460 1 dsg-window "スタイルフラグの選択" dsg-check 473 ES_MULTILINE 1 \
-      dsg-window "$PANEL" dsg-command 7181 \
+      dialog DESIGN 10000 dsg-select-do 462 0 dsg-sizebox 60 20 \
+      dialog "作成オプション" 10000 dlg-rows "作成オプション" 7229 3 dlg-cell "作成オプション" 7229 0 0 BUTTON \
+      dlg-cell "作成オプション" 7229 0 5 144 dlg-cell "作成オプション" 7229 0 6 44 dlg-cell "作成オプション" 7229 2 1 "未" \
+      dialog "作成オプション" 10000 dsg-command 7207 dialog DESIGN 10000 dsg-sizebox 40 24 \
+      dialog "$PANEL" 10000 dsg-command 7184 \
+      dialog DESIGN 10000 dsg-select-do 460 1 dialog "スタイルフラグの選択" 10000 dsg-check 473 ES_MULTILINE 1 \
+      dialog "$PANEL" 10000 dsg-command 7181 \
       || exit 1
 screenshot designer
-drive waitclass Sora_EditorClass dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 save-pane 5002 "$work/drawn.cp932" \
+drive waitclass Sora_EditorClass dialog "$PANEL" 10000 dsg-command 7187 answer "確認" 6 save-pane 5002 "$work/drawn.cp932" \
       dsg-command 7186 answer "確認" 6 dsg-command 2 \
-      command 219 dsg-window "ダイアログリソースの列挙" dsg-select-row 7381 0 \
-      dsg-window DESIGN dsg-expect-children 3 || exit 1
+      command 219 dialog "ダイアログリソースの列挙" 10000 dsg-select-row 7381 0 \
+      dialog DESIGN 10000 dsg-expect-children 3 || exit 1
 screenshot preview
 compile drawn || { echo "FAIL drawn script does not compile"; exit 1; }
 # The design dialog itself was made larger by its size box: the header says so.
@@ -67,13 +67,13 @@ print('OK drawn dialog')
 PY
 # Customise the dialog from the pane: delete the button and write the change back;
 # then delete the edit and write back again; then bring the edit back.
-drive waitclass Sora_EditorClass dsg-window "ダイアログリソースの列挙" dsg-command 7384 dsg-window DESIGN \
-      dsg-select-do 467 0 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
+drive waitclass Sora_EditorClass dialog "ダイアログリソースの列挙" 10000 dsg-command 7384 dialog DESIGN 10000 \
+      dsg-select-do 467 0 dialog "$PANEL" 10000 dsg-command 7187 answer "確認" 6 answer "確認" 6 \
       save-pane 5002 "$work/custom.cp932" \
-      dsg-window DESIGN dsg-select-do 467 1 dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
+      dialog DESIGN 10000 dsg-select-do 467 1 dialog "$PANEL" 10000 dsg-command 7187 answer "確認" 6 answer "確認" 6 \
       save-pane 5002 "$work/custom2.cp932" \
-      dsg-window DESIGN dsg-select-do 460 1 dsg-window "スタイルフラグの選択" dsg-command 476 \
-      dsg-window "$PANEL" dsg-command 7187 answer "確認" 6 answer "確認" 6 \
+      dialog DESIGN 10000 dsg-select-do 460 1 dialog "スタイルフラグの選択" 10000 dsg-command 476 \
+      dialog "$PANEL" 10000 dsg-command 7187 answer "確認" 6 answer "確認" 6 \
       save-pane 5002 "$work/custom3.cp932" dsg-command 2 close || exit 1
 screenshot after
 compile custom || { echo "FAIL customised script does not compile"; exit 1; }

@@ -13,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 MENU="メニュー作成"
 PANEL="ダイアログ・リソーススクリプト作成"
 drive launch "$SORA_EXE" "$work" waitmain settext 5002 "// marker" \
-      command 403 dsg-window "$MENU" \
+      command 403 dialog "$MENU" 10000 \
       dsg-expect-combo 7250 "項目1|なし|なし" dsg-expect-combo 7251 "項目2" \
       dsg-combo-enter 7253 "遠く" dsg-expect-box "左詰めで入力してください" dsg-expect-combo 7253 "" \
       dsg-combo-dblclick 7250 2 dsg-expect-combo 7250 "項目1|なし" \
@@ -23,13 +23,13 @@ drive launch "$SORA_EXE" "$work" waitmain settext 5002 "// marker" \
       dsg-menu 1 open || exit 1
 screenshot menu_designer
 # The pop-up of 項目2 is open: its first item is a command of the live menu.
-drive waitclass Sora_EditorClass dsg-window "$MENU" dsg-menu-key 13 dsg-expect-box "メニューが選択されました" \
+drive waitclass Sora_EditorClass dialog "$MENU" 10000 dsg-menu-key 13 dsg-expect-box "メニューが選択されました" \
       dsg-command 7257 answer "確認" 6 \
-      dsg-click 7261 dsg-combo-dblclick 7250 0 dsg-expect-combo 7250 "項目2|開く|SEPARATOR|終了" \
+      dlg-press "$MENU" 7261 dsg-combo-dblclick 7250 0 dsg-expect-combo 7250 "項目2|開く|SEPARATOR|終了" \
       dsg-command 7257 answer "確認" 6 \
       save-pane 5002 "$work/pane.cp932" \
-      settext 5002 "" command 402 dsg-window "$PANEL" \
-      dsg-command 7174 dsg-expect-text 7174 "「開始」ボタンを押してからもう一度試してください" \
+      settext 5002 "" command 402 dialog "$PANEL" 10000 \
+      dsg-command 7174 dlg-expect-text "$PANEL" 7174 "「開始」ボタンを押してからもう一度試してください" \
       dsg-command 7180 dsg-copylayout "$MENU" \
       dsg-command 7187 answer "確認" 6 save-pane 5002 "$work/layout.cp932" || exit 1
 screenshot layout

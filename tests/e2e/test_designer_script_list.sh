@@ -39,11 +39,11 @@ RC
 LIST="ダイアログリソースの列挙"
 drive launch "$SORA_EXE" "$work" waitmain \
       command 200 file-dialog "ファイルを開く" "$work/proj/dlg.rc" \
-      command 219 dsg-window "注意" list-dialogs answer "注意" 1 \
-      dsg-window "$LIST" dsg-expect-rows 7381 2 dsg-expect-text 7383 "総数：2 個" \
-      dsg-expect-cell 7381 0 0 PLAIN dsg-expect-cell 7381 1 0 MACRO dsg-expect-cell 7381 1 1 "表示" \
-      dsg-select-row 7381 0 dsg-window Plain dsg-expect-children 2 list-dialogs \
-      dsg-window "$LIST" dsg-select-row 7381 1 dsg-window "表示" dsg-expect-children 3 list-dialogs \
+      command 219 dialog "注意" 10000 list-dialogs answer "注意" 1 \
+      dialog "$LIST" 10000 dlg-rows "$LIST" 7381 2 dlg-expect-text "$LIST" 7383 "総数：2 個" \
+      dlg-cell "$LIST" 7381 0 0 PLAIN dlg-cell "$LIST" 7381 1 0 MACRO dlg-cell "$LIST" 7381 1 1 "表示" \
+      dsg-select-row 7381 0 dialog Plain 10000 dsg-expect-children 2 list-dialogs \
+      dialog "$LIST" 10000 dsg-select-row 7381 1 dialog "表示" 10000 dsg-expect-children 3 list-dialogs \
       > "$work/list.txt"
 rc=$?
 iconv -c -f CP932 -t UTF-8 "$work/list.txt" > "$work/list.utf8.txt"

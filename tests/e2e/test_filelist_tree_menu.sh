@@ -44,12 +44,12 @@ drive waitclass Sora_EditorClass \
       command 1413 st-wait-text 1413 "Files2" 10000 fl-tree-count 5 drop 5001 1 "$work/src/d.c" \
       fl-expect-button 8504 "d.c" 1 fl-tree-count 6 \
       st-rclick-node "d.c" st-menu 6 \
-      st-expect "$pgx" 6973 "現在表示されているのは 2ページ目 です。" st-expect "$pgx" 6972 "現在ページの数は 2 です。" \
-      st-set "$pgx" 6975 "3" st-click "$pgx" 1 answer "OK" 1 \
-      st-expect "$pgx" 6973 "現在表示されているのは 2ページ目 です。" \
-      st-set "$pgx" 6975 "1" st-click "$pgx" 1 \
-      st-expect "$pgx" 6973 "現在表示されているのは 1ページ目 です。" st-expect "$pgx" 6978 "Files1" \
-      expect-text 1413 "Files1" st-click "$pgx" 2 st-gone "$pgx" 5000 \
+      dlg-expect-text "$pgx" 6973 "現在表示されているのは 2ページ目 です。" dlg-expect-text "$pgx" 6972 "現在ページの数は 2 です。" \
+      dlg-settext "$pgx" 6975 "3" dlg-click "$pgx" 1 answer "OK" 1 \
+      dlg-expect-text "$pgx" 6973 "現在表示されているのは 2ページ目 です。" \
+      dlg-settext "$pgx" 6975 "1" dlg-click "$pgx" 1 \
+      dlg-expect-text "$pgx" 6973 "現在表示されているのは 1ページ目 です。" dlg-expect-text "$pgx" 6978 "Files1" \
+      expect-text 1413 "Files1" dlg-click "$pgx" 2 dlg-gone "$pgx" 5000 \
       fl-expect-button 8504 "d.c" 1 fl-tree-count 6 \
       command 1413 st-wait-text 1413 "Files2" 10000 fl-expect-button 8500 "a.c" 0 fl-expect-button 8503 "c.txt" 0 \
       fl-no-button 8504 fl-tree-count 8 st-drag-bar 1301 70 st-visible 8500 1 || fail

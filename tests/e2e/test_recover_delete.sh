@@ -5,8 +5,8 @@
 source "$(dirname "$0")/recover_lib.sh"
 crash_with_three_edits
 drive launch "$SORA_EXE" "$work" waitmain \
-      rv-rows "テキストの復元" 3 answer "テキストの復元" 7043 answer "確認" 7 \
-      rv-rows "テキストの復元" 3 answer "テキストの復元" 7043 answer "確認" 6 \
+      dlg-rows "テキストの復元" 7041 3 answer "テキストの復元" 7043 answer "確認" 7 \
+      dlg-rows "テキストの復元" 7041 3 answer "テキストの復元" 7043 answer "確認" 6 \
       nobox "テキストの復元" 1000 || fail
 wait_copies 0 10 || fail
 drive waitclass Sora_EditorClass expect-modified 5001 0 close waitexit 0 || fail

@@ -9,9 +9,9 @@ crash_with_three_edits
 printf 'SoraRcv\x1a\x01\x00\x00\x00garbage' > "$work/mycfg/sora7_00000000000000AB_8500.recover"
 printf 'notes of my own\r\n' > "$work/mycfg/sora-notes.recover"
 drive launch "$SORA_EXE" "$work" waitmain \
-      rv-rows "テキストの復元" 5 \
-      rv-cell "テキストの復元" 3 0 "sora-notes.recover" rv-cell "テキストの復元" 3 4 "形式が違います（そのまま残します）" \
-      rv-cell "テキストの復元" 4 4 "壊れています（そのまま残します）" || fail
+      dlg-rows "テキストの復元" 7041 5 \
+      dlg-cell "テキストの復元" 7041 3 0 "sora-notes.recover" dlg-cell "テキストの復元" 7041 3 4 "形式が違います（そのまま残します）" \
+      dlg-cell "テキストの復元" 7041 4 4 "壊れています（そのまま残します）" || fail
 screenshot recover_dialog
 drive waitclass Sora_EditorClass \
       answer "テキストの復元" 2 nobox "テキストの復元" 1000 expect-modified 5001 0 \
@@ -19,10 +19,10 @@ drive waitclass Sora_EditorClass \
 # The first copy's own copy of its text on show joins the five.
 wait_copies 6 60 || fail
 drive launch "$SORA_EXE" "$work" waitmain expect-instance 2 \
-      rv-rows "テキストの復元" 5 answer "テキストの復元" 2 close waitexit 0 || fail
+      dlg-rows "テキストの復元" 7041 5 answer "テキストの復元" 2 close waitexit 0 || fail
 drive waitclass Sora_EditorClass expect-instance 1 close answer "注意" 1 waitexit 0 || fail
 wait_copies 5 10 || fail
 for f in a b c; do cmp "$work/$f.orig" "$work/$f.c" || { echo "FAIL: $f.c on disk was changed"; fail; }; done
 drive launch "$SORA_EXE" "$work" waitmain \
-      rv-rows "テキストの復元" 5 answer "テキストの復元" 2 close waitexit 0 || fail
+      dlg-rows "テキストの復元" 7041 5 answer "テキストの復元" 2 close waitexit 0 || fail
 wait_copies 5 10 || fail

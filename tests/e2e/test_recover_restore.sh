@@ -6,7 +6,7 @@
 source "$(dirname "$0")/recover_lib.sh"
 crash_with_three_edits
 drive launch "$SORA_EXE" "$work" waitmain \
-      rv-rows "テキストの復元" 3 answer "テキストの復元" 7042 fl-wait-title "[c.c]  (復元したテキスト" 60000 \
+      dlg-rows "テキストの復元" 7041 3 answer "テキストの復元" 7042 fl-wait-title "[c.c]  (復元したテキスト" 60000 \
       fl-expect-button 8500 "a.c" 0 fl-expect-button 8501 "b.c" 0 fl-expect-button 8502 "c.c" 1 \
       expect-modified 5001 1 save-pane 5001 "$work/c.back" \
       command 8500 expect-modified 5001 1 save-pane 5001 "$work/a.back" \

@@ -12,21 +12,21 @@ mkdir -p "$work/mycfg"
 win="Z:$(echo "$work" | tr / '\\')"
 drive launch "$SORA_EXE" "$work" waitmain \
       fl-expect-button 8000 "Top" -1 fl-expect-button 8001 "End" -1 \
-      settext 5001 $'line0\r\nline1\r\nline2' select 5001 4 4 command 8000 fl-expect-sel 5001 0 0 \
-      command 206 st-set "ボタン新規登録（挿入文指定）" 6905 "XYZ" \
-      st-check "ボタン新規登録（挿入文指定）" 6909 1 st-click "ボタン新規登録（挿入文指定）" 6907 \
-      st-gone "ボタン新規登録（挿入文指定）" 5000 fl-expect-button 8002 "挿1" -1 \
+      settext 5001 $'line0\r\nline1\r\nline2' select 5001 4 4 command 8000 expect-sel 5001 0 0 \
+      command 206 dlg-settext "ボタン新規登録（挿入文指定）" 6905 "XYZ" \
+      dlg-check "ボタン新規登録（挿入文指定）" 6909 1 dlg-click "ボタン新規登録（挿入文指定）" 6907 \
+      dlg-gone "ボタン新規登録（挿入文指定）" 5000 fl-expect-button 8002 "挿1" -1 \
       select 5001 0 0 command 8002 expect-text 5001 $'XYZline0\r\nline1\r\nline2' \
-      select 5001 9 9 command 205 st-click-pane 5001 3 3 fl-expect-button 8003 "Ln0" -1 \
-      select 5001 9 9 command 8003 fl-expect-sel 5001 0 0 \
-      command 207 st-set "ボタン新規登録（コマンドライン命令を指定）" 6925 "echo hello" \
-      st-click "ボタン新規登録（コマンドライン命令を指定）" 6927 fl-expect-button 8004 "CMD1" -1 \
-      command 208 st-set "ボタン新規登録（コマンドライン（複数）を指定）" 6936 \
+      select 5001 8 8 command 205 st-click-pane 5001 3 3 fl-expect-button 8003 "Ln0" -1 \
+      select 5001 8 8 command 8003 expect-sel 5001 0 0 \
+      command 207 dlg-settext "ボタン新規登録（コマンドライン命令を指定）" 6925 "echo hello" \
+      dlg-click "ボタン新規登録（コマンドライン命令を指定）" 6927 fl-expect-button 8004 "CMD1" -1 \
+      command 208 dlg-settext "ボタン新規登録（コマンドライン（複数）を指定）" 6936 \
           $"cd $win"$'\r\necho batch> out.txt // made by the batch\r\nWriteFile "'"$win"$'\\saved.txt"' \
-      st-click "ボタン新規登録（コマンドライン（複数）を指定）" 6938 fl-expect-button 8005 "EX1" -1 \
+      dlg-click "ボタン新規登録（コマンドライン（複数）を指定）" 6938 fl-expect-button 8005 "EX1" -1 \
       command 8005 sleep 3000 \
-      command 210 st-click "ボタン追加" 6960 st-gone "ボタン追加" 5000 fl-expect-button 8006 "上書き" -1 \
-      command 212 st-click "ページ順序入れ替え" 2 st-gone "ページ順序入れ替え" 5000 || fail
+      command 210 dlg-click "ボタン追加" 6960 dlg-gone "ボタン追加" 5000 fl-expect-button 8006 "上書き" -1 \
+      command 212 dlg-click "ページ順序入れ替え" 2 dlg-gone "ページ順序入れ替え" 5000 || fail
 screenshot user_buttons
 for _ in $(seq 50); do [ -f "$work/out.txt" ] && [ -f "$work/saved.txt" ] && break; sleep 0.2; done
 grep -q batch "$work/out.txt" || { echo "FAIL: the batch did not run in its folder"; fail; }

@@ -19,22 +19,22 @@ s="設定"
 drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/m.c" \
       st-combo-add 499 "dir /w" st-combo-add 499 "echo one" st-combo-add 499 "ver" st-combo-count 499 11 \
       command 233 \
-      st-page "$s" 1 st-set "$s" 6011 "-3" st-set "$s" 6014 "" st-click "$s" 1 answer "注意" 1 st-set "$s" 6014 "{" \
-      st-page "$s" 2 st-expect "$s" 6044 "m.c" st-expect "$s" 6043 "-tW -tWM" \
-      st-check "$s" 6032 0 st-click "$s" 6032 st-check "$s" 6038 1 st-click "$s" 6038 \
-      st-expect "$s" 6043 "-tWM -v " st-check "$s" 6046 0 \
+      st-page "$s" 1 dlg-settext "$s" 6011 "-3" dlg-settext "$s" 6014 "" dlg-click "$s" 1 answer "注意" 1 dlg-settext "$s" 6014 "{" \
+      st-page "$s" 2 dlg-expect-text "$s" 6044 "m.c" dlg-expect-text "$s" 6043 "-tW -tWM" \
+      dlg-check "$s" 6032 0 dlg-click "$s" 6032 dlg-check "$s" 6038 1 dlg-click "$s" 6038 \
+      dlg-expect-text "$s" 6043 "-tWM -v " dlg-check "$s" 6046 0 \
       st-page "$s" 3 st-list-check "$s" 6056 1 st-list-check "$s" 6056 9 \
-      st-page "$s" 4 st-check "$s" 6065 0 st-check "$s" 6064 0 st-check "$s" 6063 1 st-check "$s" 6067 0 \
-      st-page "$s" 5 st-expect "$s" 6088 "$win\\" \
-      st-check "$s" 6083 0 st-check "$s" 6085 1 st-click "$s" 6085 st-set "$s" 6088 'C:\cplout' \
-      st-page "$s" 6 st-set "$s" 6106 'C:\backup' \
-      st-page "$s" 7 st-check "$s" 6072 1 st-check "$s" 6076 1 st-set "$s" 6077 "320" st-set "$s" 6079 "200" || fail
+      st-page "$s" 4 dlg-check "$s" 6065 0 dlg-check "$s" 6064 0 dlg-check "$s" 6063 1 dlg-check "$s" 6067 0 \
+      st-page "$s" 5 dlg-expect-text "$s" 6088 "$win\\" \
+      dlg-check "$s" 6083 0 dlg-check "$s" 6085 1 dlg-click "$s" 6085 dlg-settext "$s" 6088 'C:\cplout' \
+      st-page "$s" 6 dlg-settext "$s" 6106 'C:\backup' \
+      st-page "$s" 7 dlg-check "$s" 6072 1 dlg-check "$s" 6076 1 dlg-settext "$s" 6077 "320" dlg-settext "$s" 6079 "200" || fail
 screenshot sheet_other_page
 drive waitclass Sora_EditorClass \
-      st-click "$s" 1 st-gone "$s" 5000 st-combo-count 499 9 \
-      command 397 st-expect "$s" 6043 "-tWM -v " \
-      st-page "$s" 5 st-expect "$s" 6088 'C:\cplout' st-page "$s" 7 st-expect "$s" 6077 "320" \
-      st-click "$s" 2 st-gone "$s" 5000 \
+      dlg-click "$s" 1 dlg-gone "$s" 5000 st-combo-count 499 9 \
+      command 397 dlg-expect-text "$s" 6043 "-tWM -v " \
+      st-page "$s" 5 dlg-expect-text "$s" 6088 'C:\cplout' st-page "$s" 7 dlg-expect-text "$s" 6077 "320" \
+      dlg-click "$s" 2 dlg-gone "$s" 5000 \
       settext 5001 $'if(a){\r\n b;\r\n        }' command 227 answer "確認" 6 \
       st-wait-text 5001 $'if(a){\r\n   b;\r\n}' 10000 \
       close answer "注意" 1 waitexit 0 || fail

@@ -24,7 +24,7 @@ make="MAKEFILEの作成"
 drive launch "$SORA_EXE" "$work" maybe-answer "設定ファイルなし" 6 5000 waitmain \
       command 200 file-dialog "ファイルを開く" "$work/src dir/win.cpp" \
       toolbar-click 1407 toolbar-click 1407 \
-      command 409 st-check "$make" 7365 1 dlg-click "$make" 7366 \
+      command 409 dlg-check "$make" 7365 1 dlg-click "$make" 7366 \
       dlg-expect-text "$make" 7361 "$mk" \
       dlg-click "$make" 7367 file-dialog "ファイルの保存" "$work/src dir/makefile" \
       dlg-close "$make" || fail_out
@@ -36,8 +36,8 @@ echo "ok the makefile is previewed and saved"
 # a folder of drive Z:, so only "an existing folder" is checked).
 lib="簡易スタティックライブラリ作成"
 drive waitclass Sora_EditorClass \
-      command 397 st-check "設定" 6046 0 st-page "設定" 5 st-check "設定" 6083 0 st-check "設定" 6084 1 \
-      st-click "設定" 1 st-gone "設定" 5000 \
+      command 397 dlg-check "設定" 6046 0 st-page "設定" 5 dlg-check "設定" 6083 0 dlg-check "設定" 6084 1 \
+      dlg-click "設定" 1 dlg-gone "設定" 5000 \
       command 399 dlg-settext "$lib" 6163 "set PATH=$(winpath "$work/stand");%PATH%" \
       dlg-settext "$lib" 6169 "echo path^set" dlg-click "$lib" 6165 \
       dos-find 10000 dos-wait-text "pathset" 20000 \

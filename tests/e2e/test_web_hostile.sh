@@ -15,21 +15,21 @@ steps=("${open_search[@]}")
 register_entries big /big/s early /early/s garbage /garbage/s nohead /nohead/s drip /drip/s
 steps+=("${register_steps[@]}")
 add_entry refused "127.0.0.1:1" "/s" "q"
-steps+=(web-click 6124 web-dialog "検索設定" 10000 "${entry_steps[@]}" web-click 2 web-gone "検索設定" 5000
-        web-dialog "ウェブ検索" 5000)
+steps+=(dlg-press "ウェブ検索" 6124 dialog "検索設定" 10000 "${entry_steps[@]}" dlg-press "検索設定" 2 dlg-gone "検索設定" 5000
+        dialog "ウェブ検索" 5000)
 search big x; steps+=("${search_steps[@]}" web-wait-status 6127 "$closed 131071 bytes (cut at the buffer size)" 2000
-                      web-list-count 6125 0 web-expect-text 6126 "検索語：x 0件")
+                      dlg-rows "ウェブ検索" 6125 0 dlg-expect-text "ウェブ検索" 6126 "検索語：x 0件")
 search early x; steps+=("${search_steps[@]}" web-wait-status 6127 "$closed 110 bytes (closed before the end of the body)" 2000
-                        web-list-count 6125 1 web-list-text 6125 0 1 "early")
+                        dlg-rows "ウェブ検索" 6125 1 dlg-cell "ウェブ検索" 6125 0 1 "early")
 search garbage x; steps+=("${search_steps[@]}" web-wait-status 6127 "$closed 3000 bytes (not an HTTP reply)" 2000)
 search nohead x; steps+=("${search_steps[@]}" web-wait-status 6127 "$closed 552 bytes (no end of the header)" 2000
-                         web-list-count 6125 0)
-steps+=(web-combo-select 6122 refused web-click 6123 answer "WSAGETSELECTERROR" 1 web-wait-enabled 6123 1 5000
+                         dlg-rows "ウェブ検索" 6125 0)
+steps+=(web-combo-select 6122 refused dlg-press "ウェブ検索" 6123 answer "WSAGETSELECTERROR" 1 web-wait-enabled 6123 1 5000
         web-wait-enabled 6121 1 0 web-wait-enabled 6122 1 0)
-steps+=(web-combo-select 6122 drip web-click 6123 sleep 2500
+steps+=(web-combo-select 6122 drip dlg-press "ウェブ検索" 6123 sleep 2500
         web-wait-status 6127 "Request Accepted by the Connecting Server.Now Trying to Read.." 1000
-        web-wait-enabled 6123 0 0 web-settext 6121 "still answering" web-expect-text 6121 "still answering"
-        web-click 2 web-gone "ウェブ検索" 5000)
+        web-wait-enabled 6123 0 0 dlg-settext "ウェブ検索" 6121 "still answering" dlg-expect-text "ウェブ検索" 6121 "still answering"
+        dlg-press "ウェブ検索" 2 dlg-gone "ウェブ検索" 5000)
 web_drive "${steps[@]}" || exit 1
 for i in $(seq 50); do
   grep -q '^client gone drip' "$work/server.log" && break
@@ -39,5 +39,5 @@ grep -q '^client gone drip' "$work/server.log" || { echo "the dripping connectio
 
 # The dialog opens again with sockets of its own and works.
 search early again
-web_drive waitclass Sora_EditorClass command 310 web-dialog "ウェブ検索" 10000 \
-      web-wait-status 6127 "Socket DLL Initialized." 5000 "${search_steps[@]}" web-list-count 6125 1 web-terminate || exit 1
+web_drive waitclass Sora_EditorClass command 310 dialog "ウェブ検索" 10000 \
+      web-wait-status 6127 "Socket DLL Initialized." 5000 "${search_steps[@]}" dlg-rows "ウェブ検索" 6125 1 web-terminate || exit 1

@@ -9,19 +9,19 @@ source "$(dirname "$0")/web_lib.sh"
 mkdir -p "$work/mycfg"
 start_web_server || exit 1
 
-steps=("${open_search[@]}" web-click 6124 web-dialog "検索設定" 10000)
+steps=("${open_search[@]}" dlg-press "ウェブ検索" 6124 dialog "検索設定" 10000)
 add_entry "sjis" "$server" "/cp932/search" "q"; steps+=("${entry_steps[@]}")
 add_entry "utf8" "$server" "/utf8/search" "q"; steps+=("${entry_steps[@]}")
-steps+=(web-click 2 web-gone "検索設定" 5000 web-dialog "ウェブ検索" 5000)
+steps+=(dlg-press "検索設定" 2 dlg-gone "検索設定" 5000 dialog "ウェブ検索" 5000)
 search "sjis" "日本語 テスト"; steps+=("${search_steps[@]}")
 steps+=(web-wait-status 6127 "Connection And Socket Closed. Received buffer size adds up to 372 bytes" 2000
-        web-expect-text 6126 "検索語：日本語+テスト 4件（「>」のないアンカー1個）"
-        web-list-count 6125 4
-        web-list-text 6125 0 0 "/page/page1.html" web-list-text 6125 0 1 "日本語のページ"
-        web-list-text 6125 1 0 "/page/page2.html" web-list-text 6125 1 1 "表示ソースの説明"
-        web-list-text 6125 2 0 "http://www.example.jp/abs.html" web-list-text 6125 2 1 "外部リンク"
-        web-list-text 6125 3 0 "/page/page3.html" web-list-text 6125 3 1 ""
-        web-list-text 6125 0 2 "")
+        dlg-expect-text "ウェブ検索" 6126 "検索語：日本語+テスト 4件（「>」のないアンカー1個）"
+        dlg-rows "ウェブ検索" 6125 4
+        dlg-cell "ウェブ検索" 6125 0 0 "/page/page1.html" dlg-cell "ウェブ検索" 6125 0 1 "日本語のページ"
+        dlg-cell "ウェブ検索" 6125 1 0 "/page/page2.html" dlg-cell "ウェブ検索" 6125 1 1 "表示ソースの説明"
+        dlg-cell "ウェブ検索" 6125 2 0 "http://www.example.jp/abs.html" dlg-cell "ウェブ検索" 6125 2 1 "外部リンク"
+        dlg-cell "ウェブ検索" 6125 3 0 "/page/page3.html" dlg-cell "ウェブ検索" 6125 3 1 ""
+        dlg-cell "ウェブ検索" 6125 0 2 "")
 web_drive "${steps[@]}" sleep 300 || exit 1
 screenshot results_cp932
 grep -q '^request GET /cp932/search?q=' "$work/server.log" || { echo "no query at the server"; exit 1; }
@@ -31,15 +31,15 @@ head -c 15 "$work/mycfg/sora_html.html" | grep -q '^HTTP/1.0 200 OK' || { echo "
 # out in CP932 with "?" for the Korean letters; a word that makes the
 # request longer than 256 bytes is refused with a message.
 long=$(printf 'w%.0s' $(seq 240))
-steps=(waitclass Sora_EditorClass web-dialog "ウェブ検索" 5000
+steps=(waitclass Sora_EditorClass dialog "ウェブ検索" 5000
        web-list-dblclick 6125 0 web-wait-enabled 6123 1 20000
-       web-list-count 6125 2 web-list-text 6125 0 0 "/page/page2.html" web-list-text 6125 1 1 "三番目へ")
+       dlg-rows "ウェブ検索" 6125 2 dlg-cell "ウェブ検索" 6125 0 0 "/page/page2.html" dlg-cell "ウェブ検索" 6125 1 1 "三番目へ")
 search "utf8" "abc"; steps+=("${search_steps[@]}")
-steps+=(web-list-count 6125 3
-        web-list-text 6125 0 1 "ユーティーエフ８の題名" web-list-text 6125 1 1 "??? and 日本"
-        web-list-text 6125 2 1 "斜体の題" web-expect-text 6126 "検索語：abc 3件")
-steps+=(web-settext 6121 "$long" web-click 6123 answer "エラー" 1 web-wait-enabled 6123 1 2000
-        web-list-count 6125 3 web-click 2 web-gone "ウェブ検索" 5000 web-terminate)
+steps+=(dlg-rows "ウェブ検索" 6125 3
+        dlg-cell "ウェブ検索" 6125 0 1 "ユーティーエフ８の題名" dlg-cell "ウェブ検索" 6125 1 1 "??? and 日本"
+        dlg-cell "ウェブ検索" 6125 2 1 "斜体の題" dlg-expect-text "ウェブ検索" 6126 "検索語：abc 3件")
+steps+=(dlg-settext "ウェブ検索" 6121 "$long" dlg-press "ウェブ検索" 6123 answer "エラー" 1 web-wait-enabled 6123 1 2000
+        dlg-rows "ウェブ検索" 6125 3 dlg-press "ウェブ検索" 2 dlg-gone "ウェブ検索" 5000 web-terminate)
 web_drive "${steps[@]}" || exit 1
 grep -q '^request GET /page/page1.html HTTP/1.0 host 127.0.0.1:' "$work/server.log" || { echo "row not fetched"; exit 1; }
 [ "$(grep -c '^request' "$work/server.log")" = 3 ] || { echo "unexpected requests"; cat "$work/server.log"; exit 1; }

@@ -9,7 +9,7 @@ start_web_server || exit 1
 
 steps=("${open_search[@]}")
 register_entries silent /silent/s
-steps+=("${register_steps[@]}" web-combo-select 6122 silent web-click 6123
+steps+=("${register_steps[@]}" web-combo-select 6122 silent dlg-press "ウェブ検索" 6123
         web-wait-status 6127 "Request Accepted by the Connecting Server.Now Trying to Read.." 5000
         web-wait-enabled 6123 0 0 sleep 15000 answer "エラー" 1
         web-wait-status 6127 "Connection closed: no data from the server (time-out)" 2000

@@ -34,33 +34,35 @@ web_finish() {
 trap web_finish EXIT
 
 # Steps: start the editor, open the search dialog.
-open_search=(launch "$SORA_EXE" "$work" waitmain command 310 web-dialog "ウェブ検索" 10000
+open_search=(launch "$SORA_EXE" "$work" waitmain command 310 dialog "ウェブ検索" 10000
              web-wait-status 6127 "Socket DLL Initialized." 5000)
 
 # add_entry NAME SERVER PATH VARIABLE: steps registering a new entry in the
 # settings dialog (which must be the dialog acted on).
 add_entry() {
-  entry_steps=(web-settext 6681 "$1" web-settext 6684 "$2" web-settext 6687 "$3" web-settext 6692 "$4"
-               web-click 6701 answer "確認" 1 web-expect-text 6681 "新規")
+  local t="検索設定"
+  entry_steps=(dlg-settext "$t" 6681 "$1" dlg-settext "$t" 6684 "$2" dlg-settext "$t" 6687 "$3"
+               dlg-settext "$t" 6692 "$4" dlg-press "$t" 6701 answer "確認" 1 dlg-expect-text "$t" 6681 "新規")
 }
 
 # search ENGINE WORD: steps choosing the engine and pressing GO, then
 # waiting until the fetch has ended (GO enabled again).
 search() {
-  search_steps=(web-combo-select 6122 "$1" web-settext 6121 "$2" web-click 6123 web-wait-enabled 6123 1 20000)
+  search_steps=(web-combo-select 6122 "$1" dlg-settext "ウェブ検索" 6121 "$2" dlg-press "ウェブ検索" 6123
+                web-wait-enabled 6123 1 20000)
 }
 
 # register_entries NAME PATH [NAME PATH...]: steps opening the settings
 # dialog from the search dialog, adding one entry (on the local server,
 # variable "q") per pair, and closing it again.
 register_entries() {
-  register_steps=(web-click 6124 web-dialog "検索設定" 10000)
+  register_steps=(dlg-press "ウェブ検索" 6124 dialog "検索設定" 10000)
   while [ $# -ge 2 ]; do
     add_entry "$1" "$server" "$2" "q"
     register_steps+=("${entry_steps[@]}")
     shift 2
   done
-  register_steps+=(web-click 2 web-gone "検索設定" 5000 web-dialog "ウェブ検索" 5000)
+  register_steps+=(dlg-press "検索設定" 2 dlg-gone "検索設定" 5000 dialog "ウェブ検索" 5000)
 }
 
 # web_drive STEPS...: drive with its output through a file. The saved page

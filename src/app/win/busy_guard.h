@@ -13,11 +13,7 @@
 #pragma once
 #include <windows.h>
 
-// Names of the main window properties that are set during a busy time and
-// that count the busy times begun (read by the end-to-end driver, which
-// waits for an operation it started to begin and end).
-#define BUSY_PROP "SoraBusy"
-#define BUSY_STARTS_PROP "SoraBusyStarts"
+#include "common/test_hooks.h" // BUSY_PROP, BUSY_STARTS_PROP
 
 // Marks a long operation for as long as it lives; guards nest, the
 // outermost one ends the busy time.

@@ -61,12 +61,17 @@ void ShowStatusMessage(const char *text, UINT clearAfterMs)
 
 /*
  * ReportAssertion: shows a failed internal check with its condition, the
- * source name and the line. These are programming errors, never user errors.
+ * source file's name (without its folders) and the line. These are
+ * programming errors, never user errors.
  */
-void ReportAssertion(const char *condition, int line)
+void ReportAssertion(const char *condition, const char *file, int line)
 {
+    const char *name = file;
+    for (const char *p = file; *p; ++p)
+        if (*p == '/' || *p == '\\')
+            name = p + 1;
     char text[512];
-    _snprintf(text, sizeof text - 1, "Assertion failed: %s\r\nfile myeditorsubcl, line %d", condition, line);
+    _snprintf(text, sizeof text - 1, "Assertion failed: %s\r\nfile %s, line %d", condition, name, line);
     text[sizeof text - 1] = '\0';
     MessageBoxA(hMainWnd, text, "Error", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }

@@ -62,6 +62,7 @@ extern uint32_t (&dwBarStates)[BAR_STATE_COUNT];
 // Status bar part 0 message with its clearing timer (150)
 void ShowStatusMessage(const char *text, UINT clearAfterMs);
 
-// Internal consistency checks: report the condition in the code's own words.
-void ReportAssertion(const char *condition, int line);
-#define SORA_ASSERT(cond) do { if (!(cond)) ReportAssertion(#cond, __LINE__); } while (0)
+// Internal consistency checks: report the condition in the code's own words
+// with the source file and line of the check.
+void ReportAssertion(const char *condition, const char *file, int line);
+#define SORA_ASSERT(cond) do { if (!(cond)) ReportAssertion(#cond, __FILE__, __LINE__); } while (0)

@@ -50,7 +50,7 @@ BOOL Pretranslate(MSG *msg)
     if (key == VK_RETURN && hMakeDlgM && IsWindow(hMakeDlgM)) {
         HWND parent = GetParent(target);
         int parentId = parent ? GetDlgCtrlID(parent) : 0;
-        if (parent && GetParent(parent) == hMakeDlgM && parentId >= 7250 && parentId <= 7253) {
+        if (parent && GetParent(parent) == hMakeDlgM && parentId >= IDC_MENU_COMBO1 && parentId <= IDC_MENU_COMBO4) {
             SendEnter(hMakeDlgM, parentId, (LPARAM)parent);
             msg->wParam = 0;
             return 1;

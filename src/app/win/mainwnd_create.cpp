@@ -4,6 +4,7 @@
 #include "app/win/panes.h"
 #include "app/win/split_window.h"
 #include "app/win/tooltips.h"
+#include "common/test_hooks.h"
 #include "resource_ids.h"
 #include "settings/win/settings_file.h"
 #include "tools/win/build_tools.h"
@@ -147,7 +148,7 @@ BOOL OnMainCreate(HWND hwnd)
 {
     // The first extra window bytes hold the instance number, so that tools
     // and tests can tell running copies apart.
-    SetWindowLongA(hwnd, 0, (LONG)nInstanceNo);
+    SetWindowLongA(hwnd, MAIN_WND_INSTANCE_OFFSET, (LONG)nInstanceNo);
     INITCOMMONCONTROLSEX icc = {sizeof icc, 0xFFFF};
     InitCommonControlsEx(&icc);
     CreateStatusBar(hwnd);

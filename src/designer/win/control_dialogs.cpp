@@ -13,12 +13,6 @@
 #include "designer/win/flag_list.h"
 #include "resource_ids.h"
 
-enum { IDC_FLG_LIST = 473, IDC_FLG_REFRESH = 474, IDC_FLG_DELETE = 475, IDC_FLG_RESTORE = 476,
-       IDC_FLG_CLASS = 477, IDC_FLG_IDENT = 478, IDC_FLG_TEXT = 480, IDC_FLG_SIZE = 481, IDC_FLG_MOVE = 482,
-       IDC_FLG_FINE = 483, IDC_ENTRY_TEXT = 471,
-       IDC_FINE_VERT = 7244, IDC_FINE_HORZ = 7245, IDC_FINE_HEIGHT = 7246, IDC_FINE_WIDTH = 7247,
-       IDC_FINE_FOLLOW = 7248 };
-
 static int nFlagRecord = -1, nFineRecord = -1;
 static BOOL bFillingFlags;
 

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "common/test_hooks.h"
 #include "designer/records.h"
+#include "resource_ids.h" // the control ids of the designer's dialogs
 
 // Design session
 extern Ctrldata *Ctrls;       // kMaxControls records in the shared section
@@ -20,20 +22,12 @@ extern int gridpixelX, gridpixelY;
 extern BOOL bCustomise, bGridOn;
 extern int nSelected;         // selected record, -1 none
 
-// Commands of the panel and design dialog (also used by the flag dialogs)
-enum {
-    IDC_DSG_LEFT = 7191, IDC_DSG_TOP = 7192, IDC_DSG_WIDTH = 7193, IDC_DSG_HEIGHT = 7194,
-    IDC_DSG_CAPTION = 7195, IDC_DSG_POINT = 7196, IDC_DSG_FONTLABEL = 7168, IDC_DSG_FONTCHOOSE = 7177,
-    IDC_DSG_PREFIX = 7197, IDC_DSG_STARTID = 7198, IDC_DSG_NAME = 7199, IDC_DSG_SOURCE = 7188,
-    IDC_DSG_ICONS = 7189, IDC_DSG_START = 7180, IDC_DSG_STOP = 7186, IDC_DSG_OUTPUT = 7187,
-    IDC_DSG_GRID = 7181, IDC_DSG_QWIDTH = 7182, IDC_DSG_QHEIGHT = 7183, IDC_DSG_ALIGNX = 7184,
-    IDC_DSG_ALIGNY = 7185, IDC_DSG_COPYAREA = 7174, IDC_DSG_SIZETOGGLE = 7178,
-    IDC_DSG_READFIELDS = 7215, IDC_DSG_WRITEFIELDS = 7216, IDC_DSG_SIZEBOX = 7209,
-};
+// The control ids of the panel, the design dialog and the other designer
+// dialogs are in resources/ids_designer.h, shared with designer.rc.
 
-// Selects the control record lParam on the design dialog, then gives the
-// dialog the command wParam (0: select only). The flag dialog sends it.
-enum { WM_DESIGN_SELECTDO = WM_APP + 0x30 };
+// WM_DESIGN_SELECTDO (common/test_hooks.h) selects the control record
+// lParam on the design dialog, then gives the dialog the command wParam
+// (0: select only). The flag dialog sends it.
 
 // Text helpers (wide conversion for templates, string resources)
 int Cp932ToUtf16Win(const char *src, size_t len, uint16_t *dst, size_t cap);

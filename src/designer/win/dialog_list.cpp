@@ -16,9 +16,6 @@
 #include "designer/template.h"
 #include "resource_ids.h"
 
-enum { IDC_DL_LIST = 7381, IDC_DL_AUTOPREVIEW = 7382, IDC_DL_COUNT = 7383, IDC_DL_CUSTOMISE = 7384,
-       IDC_DL_GETHEADER = 7385, IDC_DL_GETBODY = 7386, IDC_DL_SETHEADER = 7387, IDC_DL_SETBODY = 7388 };
-
 struct DialogList {
     std::string text;   // the pane's text as read, kept in step with the designer's rewrites
     std::string folder; // where the script's quoted includes are looked up

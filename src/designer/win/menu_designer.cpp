@@ -9,8 +9,7 @@
 #include "designer/menu_script.h"
 #include "resource_ids.h"
 
-enum { IDC_MENU_COMBO1 = 7250, IDC_MENU_GENERATE = 7257, IDC_MENU_ATSTART = 7260, IDC_MENU_ATEND = 7261,
-       IDM_MENU_LIVEITEM = 7265, kColumns = 4 };
+enum { kColumns = 4 };
 
 static HMENU hMenuBar, hPopups[kColumns];
 

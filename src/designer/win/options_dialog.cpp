@@ -12,10 +12,6 @@
 #include "designer/win/flag_list.h"
 #include "resource_ids.h"
 
-enum { IDC_OPT_FLAGS = 7224, IDC_OPT_CONTROLS = 7229, IDC_OPT_REFRESHCHECKS = 7226, IDC_OPT_REFRESHTOGGLES = 7227,
-       IDC_OPT_READCHECKS = 7225, IDC_OPT_FRAME = 7206, IDC_OPT_FRAMELABEL = 7208, IDC_OPT_FRAMESIZE = 7207,
-       IDC_OPT_PANEL = 7212 };
-
 static BOOL bFilling;
 
 /* Fills a check list with the flags of one list of a row, tagged with their group and slot. */
@@ -83,7 +79,8 @@ static void RefreshDialogChecks(HWND dlg)
 
 /* The five frame toggles: pressed means the flag is off. */
 static const struct { int id; const char *flag; } kToggles[] = {
-    {7201, "WS_CAPTION"}, {7202, "WS_SYSMENU"}, {7203, "WS_MAXIMIZEBOX"}, {7204, "WS_MINIMIZEBOX"}, {7205, "WS_SIZEBOX"}};
+    {IDC_OPT_CAPTION, "WS_CAPTION"}, {IDC_OPT_SYSMENU, "WS_SYSMENU"}, {IDC_OPT_MAXIMIZEBOX, "WS_MAXIMIZEBOX"},
+    {IDC_OPT_MINIMIZEBOX, "WS_MINIMIZEBOX"}, {IDC_OPT_SIZEBOX, "WS_SIZEBOX"}};
 
 static void RefreshToggles(HWND dlg)
 {
@@ -154,7 +151,7 @@ static void OnToggle(HWND dlg, int id)
         style = off ? style & ~value : style | value;
         SetWindowLongPtrA(hDesignDlg, GWL_STYLE, (LONG_PTR)style);
         dlgData.style = style;
-        if (id == 7201) { // the client area stays where it was
+        if (id == IDC_OPT_CAPTION) { // the client area stays where it was
             int caption = GetSystemMetrics(SM_CYCAPTION);
             if (caption == 0) caption = 20;
             RECT r;
@@ -310,7 +307,8 @@ static INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
             }
             break;
         }
-        case 7201: case 7202: case 7203: case 7204: case 7205: OnToggle(dlg, LOWORD(wp)); break;
+        case IDC_OPT_CAPTION: case IDC_OPT_SYSMENU: case IDC_OPT_MAXIMIZEBOX: case IDC_OPT_MINIMIZEBOX:
+        case IDC_OPT_SIZEBOX: OnToggle(dlg, LOWORD(wp)); break;
         case IDC_OPT_FRAME: OnFrameToggle(dlg); break;
         case IDC_OPT_FRAMESIZE:
             if (hSizeBox && hDesignDlg) {

@@ -1,12 +1,11 @@
 #include "doc/win/dump_loader.h"
 
 #include "app/win/pane_text.h"
+#include "common/test_hooks.h"
 #include "doc/dump_slices_core.h"
 
 #include <richedit.h>
 #include <algorithm>
-
-const char szDumpLoadingProp[] = "SoraDumpLoading";
 
 namespace {
 
@@ -47,7 +46,7 @@ HWND StartDumpLoad(HWND pane, std::string &&dump)
     load.dump = std::move(dump);
     load.done = first;
     load.slice = DUMP_SLICE_FIRST;
-    SetPropA(viewer, szDumpLoadingProp, (HANDLE)1);
+    SetPropA(viewer, DUMP_LOADING_PROP, (HANDLE)1);
     SetTimer(viewer, DUMP_LOAD_TIMER, 0, NULL);
     return pane;
 }
@@ -85,7 +84,7 @@ void StopDumpLoad()
 {
     if (load.viewer) {
         KillTimer(load.viewer, DUMP_LOAD_TIMER);
-        RemovePropA(load.viewer, szDumpLoadingProp);
+        RemovePropA(load.viewer, DUMP_LOADING_PROP);
     }
     std::fill(load.dump.begin(), load.dump.end(), '\0');
     load = DumpLoad();

@@ -12,9 +12,8 @@
 // The viewer's timer that carries the load on.
 enum { DUMP_LOAD_TIMER = 1 };
 
-// The property the viewer carries while its dump is still going in (the
-// end-to-end driver waits for it to go).
-extern const char szDumpLoadingProp[];
+// While its dump is still going in, the viewer carries the property
+// DUMP_LOADING_PROP (common/test_hooks.h).
 
 // Makes the top of the dump the pane's text and, when there is more,
 // starts the timer that appends the rest. Takes the dump over. Returns the

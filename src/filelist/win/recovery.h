@@ -17,10 +17,7 @@
 
 #include "filelist/file_list_pages.h"
 
-// Name of the main window property holding 1 + the longest time in ms the
-// user-interface thread spent taking a text on show for its copy (read by
-// the tests and the benchmark).
-#define RECOVERY_TAKE_MS_PROP "SoraRecoveryTakeMs"
+#include "common/test_hooks.h" // RECOVERY_TAKE_MS_PROP: the longest step of a take
 
 // Milliseconds between two copies of a text on show that keeps changing.
 enum { RECOVERY_INTERVAL_MS = 30000 };

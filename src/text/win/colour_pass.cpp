@@ -3,6 +3,7 @@
 #include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "app/win/pane_text.h"
+#include "common/test_hooks.h"
 #include "resource_ids.h"
 #include "text/colour_scan.h"
 #include "text/paint_plan.h"

@@ -13,8 +13,5 @@
 // Nothing happens during another long operation or for an empty pane.
 void StartColourPass(HWND pane);
 
-// Names of main window properties about the last pass (read by the tests
-// and the benchmark): the select + format pairs it sent, and the slices it
-// loaded into a fresh pane (0 when it did not reload).
-#define COLOUR_PAIRS_PROP "SoraColourPairs"
-#define COLOUR_SLICES_PROP "SoraColourSlices"
+// The figures of the last pass are kept in the main window properties
+// COLOUR_PAIRS_PROP and COLOUR_SLICES_PROP (common/test_hooks.h).

@@ -17,13 +17,12 @@ struct DosProcess {
 };
 extern DosProcess dosProcess;
 
-// Messages of the DOS window. The last two answer questions about the
-// stream (the end-to-end driver asks them from outside).
+#include "common/test_hooks.h" // DOSM_GETTOTAL, DOSM_GETSTATE: questions the driver asks from outside
+
+// Messages of the DOS window from its reader thread.
 enum {
     DOSM_OUTPUT = WM_APP + 0x50,    // the reader has text waiting
-    DOSM_READER_END = WM_APP + 0x51,// the reader stopped; wParam 1 when the interpreter ended
-    DOSM_GETTOTAL = WM_APP + 0x52,  // bytes read from both pipes so far
-    DOSM_GETSTATE = WM_APP + 0x53   // 1 while the interpreter runs, 0 when it could not start or ended
+    DOSM_READER_END = WM_APP + 0x51 // the reader stopped; wParam 1 when the interpreter ended
 };
 
 // Sends a command line to the interpreter, opening the DOS window (and

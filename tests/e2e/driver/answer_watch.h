@@ -1,8 +1,8 @@
 // The driver's view of the editor's long operations, which run in slices
 // while the main window keeps answering (so an answer alone does not mean
-// the work is done). The editor sets the main window property "SoraBusy"
+// the work is done). The editor sets the main window property BUSY_PROP
 // for the time one runs and counts the operations begun in
-// "SoraBusyStarts".
+// BUSY_STARTS_PROP (common/test_hooks.h).
 //
 // The answer watch: a thread sends the main window a WM_NULL every 100 ms
 // and notes how long each answer took and how many did not come within
@@ -12,12 +12,12 @@
 // True while the editor runs a long operation.
 static bool EditorBusy()
 {
-    return mainWnd && GetPropW(mainWnd, L"SoraBusy") != NULL;
+    return mainWnd && GetPropW(mainWnd, WIDE_PROP(BUSY_PROP)) != NULL;
 }
 
 static LONG BusyStarts()
 {
-    return mainWnd ? (LONG)(INT_PTR)GetPropW(mainWnd, L"SoraBusyStarts") : 0;
+    return mainWnd ? (LONG)(INT_PTR)GetPropW(mainWnd, WIDE_PROP(BUSY_STARTS_PROP)) : 0;
 }
 
 // The count of long operations before the last step that started one

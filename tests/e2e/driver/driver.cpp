@@ -15,7 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "common/test_hooks.h"
 #include "remote.h"
+
+// A property name of common/test_hooks.h as the wide string GetPropW takes.
+#define WIDE_PROP(name) (L"" name)
 
 static PROCESS_INFORMATION editor;   // the copy started by "launch"
 static HWND mainWnd;
