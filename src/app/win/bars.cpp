@@ -1,7 +1,7 @@
 #include "app/win/bars.h"
 
 #include "app/win/globals.h"
-#include "app/win/mainwnd.h"
+#include "app/win/layout.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>

@@ -1,7 +1,6 @@
 #include "app/win/busy_guard.h"
 
 #include "app/win/globals.h"
-#include "app/win/startup.h"
 
 namespace {
 
@@ -9,6 +8,7 @@ int nBusyDepth = 0;        // guards alive
 LONG nBusyStarts = 0;      // busy times begun so far
 HWND hCloseAfterBusy = NULL; // the window whose close waits
 DWORD dwLastPump = 0;
+BOOL (*pPretranslate)(MSG *) = NULL; // the message loop's own handling
 
 enum { PUMP_EVERY_MS = 40, PUMP_FOR_MS = 30 };
 
@@ -60,6 +60,11 @@ BOOL RefuseWhileBusy()
     return TRUE;
 }
 
+void SetBusyPretranslate(BOOL (*pretranslate)(MSG *msg))
+{
+    pPretranslate = pretranslate;
+}
+
 /* PumpWhileBusy: a short nested message loop without user input. */
 void PumpWhileBusy()
 {
@@ -77,7 +82,7 @@ void PumpWhileBusy()
                 MessageBeep(MB_OK);
             continue;
         }
-        if (Pretranslate(&msg)) {
+        if (!pPretranslate || pPretranslate(&msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

@@ -43,6 +43,11 @@ BOOL RefuseWhileBusy();
 // the queue, otherwise it returns at once.
 void PumpWhileBusy();
 
+// The message loop's handling before a message is dispatched (the modeless
+// dialogs' keys, the Enter command), also used by PumpWhileBusy; it returns
+// FALSE for a message it has taken. Without one, messages are dispatched.
+void SetBusyPretranslate(BOOL (*pretranslate)(MSG *msg));
+
 // For the close of the main window: TRUE while a long operation runs, and
 // the close is then sent again once the operation has ended.
 BOOL DeferCloseWhileBusy(HWND mainWnd);

@@ -3,6 +3,7 @@
 #include "filelist/win/file_list_win.h"
 #include "filelist/win/recovery.h"
 #include "app/win/mainwnd.h"
+#include "app/win/pane_switch.h"
 #include "app/win/panes.h"
 #include "doc/win/binary_viewer.h"
 #include "settings/win/settings_file.h"

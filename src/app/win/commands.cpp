@@ -1,6 +1,8 @@
 #include "app/win/busy_guard.h"
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
+#include "app/win/bars.h"
+#include "app/win/pane_switch.h"
 #include "app/win/panes.h"
 #include "app/win/command_owners.h"
 #include "app/win/keys.h"

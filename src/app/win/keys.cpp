@@ -1,7 +1,7 @@
 #include "app/win/keys.h"
 
 #include "app/win/globals.h"
-#include "app/win/mainwnd.h"
+#include "app/win/panes.h"
 #include "resource_ids.h"
 
 #include <initializer_list>

@@ -6,14 +6,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Creation of the window tree (WM_CREATE); returns FALSE to fail creation.
 BOOL OnMainCreate(HWND hwnd);
-// Runs the layout of WM_SIZE again with the current client size.
-void RelayoutMain();
 void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
 void OnMainClose(HWND hwnd);
 void OnMainDestroy(HWND hwnd);
-
-// The pane that commands act on.
-HWND GetCurrentEdit(HWND mainWnd);
 
 // Mouse input, notifications and the edit context menu
 LRESULT OnMainNotify(HWND hwnd, WPARAM wParam, LPARAM lParam);
@@ -30,16 +25,5 @@ void OnLineJumpEnter();
 void FocusFindEntry();
 void StepFindEntry(BOOL forward);
 void FocusLineJump();
-
-// Command-line bar
-INT_PTR CALLBACK CmdLineDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
-void ToggleCommandBar();
-void ShowCommandBar();  // placed under the main window on its first showing
-void FillCommandList();
-
-// Base dialogs of the user-button and file-list bars
-INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
-void DockBar(HWND base);
-void FloatBar(HWND base);
 
 void ShowVersionDialog(HWND owner);

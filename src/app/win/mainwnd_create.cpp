@@ -1,6 +1,8 @@
 #include "app/win/bars.h"
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
+#include "app/win/layout.h"
+#include "app/win/pane_switch.h"
 #include "app/win/panes.h"
 #include "app/win/split_window.h"
 #include "app/win/tooltips.h"

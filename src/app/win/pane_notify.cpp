@@ -1,12 +1,14 @@
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
+#include "app/win/bars.h"
+#include "app/win/layout.h"
 #include "app/win/pane_text.h"
 #include "app/win/panes.h"
 #include "app/win/startup.h"
-#include "app/win/workspace_calls.h"
-#include "filelist/win/file_list_hooks.h"
+#include "filelist/win/file_list_win.h"
+#include "filelist/win/file_tree.h"
 #include "resource_ids.h"
-#include "settings/win/workspace_hooks.h"
+#include "settings/win/user_buttons.h"
 #include "text/win/find_commands.h"
 
 #include <commctrl.h>
@@ -132,8 +134,10 @@ LRESULT OnMainNotify(HWND hwnd, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
-    if (hdr->idFrom == IDC_FILETREE)
-        return ForwardTreeNotify(hwnd, hdr);
+    if (hdr->idFrom == IDC_FILETREE) {
+        FileTreeOnNotify(hwnd, lParam);
+        return 0;
+    }
     if (hdr->hwndFrom == hStatus) {
         ShowFunctionAtCaret();
         return 0;

@@ -1,5 +1,5 @@
-// The two rich-edit panes: character formats, fonts, background colours,
-// the switch between them, the find entry and the subclassing.
+// The two rich-edit panes: character formats, fonts, background colours
+// and the find entry.
 #pragma once
 #include <windows.h>
 
@@ -15,14 +15,12 @@ int InitPaneFont(HWND pane);
 int ChoosePaneFont(HWND pane);
 int ChoosePaneColour(HWND pane);
 void RepairPaneFont(HWND pane);
-void SwitchPane(HWND mainWnd);
+
+// The pane that commands act on.
+HWND GetCurrentEdit(HWND mainWnd);
 
 // The find entry hEditEntry (id 5011) at (0, 0), placed by the find bar.
 HWND CreateFindEntry(HWND parent);
 
 // 1-based line of the selection's start (or end) in the pane.
 int SelectionLine(HWND pane, BOOL atEnd);
-
-void SubclassPanes();
-// Restores the window procedures of hEdit and hEditEntry, reporting a refusal.
-void UnsubclassPanes();

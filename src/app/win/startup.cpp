@@ -1,5 +1,6 @@
 #include "app/win/startup.h"
 
+#include "app/win/busy_guard.h"
 #include "app/win/command_owners.h"
 #include "app/win/globals.h"
 #include "app/win/mainwnd.h"
@@ -118,6 +119,7 @@ BOOL CreateMainWindow(HINSTANCE instance, int showCode)
     // window's creation sends).
     int nClashes = BuildCommandLookup(NULL);
     SORA_ASSERT(nClashes == 0);
+    SetBusyPretranslate(Pretranslate);
     HWND hwnd = CreateWindowExA(0, MAIN_WINDOW_CLASS, MAIN_WINDOW_TITLE, WS_OVERLAPPEDWINDOW,
                                 CW_USEDEFAULT, CW_USEDEFAULT, 750, 500, NULL, NULL, instance, NULL);
     if (!hwnd)

@@ -1,10 +1,10 @@
 #include "app/win/subsystem_commands.h"
 
 #include "app/win/globals.h"
-#include "app/win/workspace_calls.h"
 #include "doc/win/document.h"
-#include "filelist/win/file_list_hooks.h"
+#include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
+#include "settings/win/settings_file.h"
 
 #include <richedit.h>
 #include <cstdio>
@@ -19,7 +19,7 @@ static void SaveAsCommand(HWND hwnd)
         char szRc[FULL_PATH_SIZE];
         if (ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc)) {
             RecordRcAssociation(szFullPath, szRc);
-            FileListAddFile(szFullPath, szRc, szFileTitle, -1);
+            FileListAddFileChecked(szFullPath, szRc, szFileTitle, -1);
         }
     }
     SetFocus(hEdit);
@@ -54,7 +54,7 @@ static void SaveResourcePane(HWND hwnd)
 /* OverWriteCommand (202): the current pane over its file. */
 static void OverWriteCommand(HWND hwnd)
 {
-    SaveSettingsForOverwrite(hwnd);
+    WriteData("config.cfg");
     if (hCurEdit == hEdit) {
         if (OverWrite(hwnd, hEdit, szFullPath) == 0)
             StatusWithPath("ファイルを上書きしました %s", szFullPath, 10000);

@@ -4,7 +4,6 @@
 #include "app/win/pane_text.h"
 #include "app/win/panes.h"
 #include "doc/doc_messages.h"
-#include "filelist/win/file_list_hooks.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
 

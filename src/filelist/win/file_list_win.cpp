@@ -174,6 +174,30 @@ void FreeFileList()
     FreeFileTree();
 }
 
+/* FileListPageHasPath: the path is an entry of the page on show. */
+BOOL FileListPageHasPath(const char *szPath)
+{
+    return pFileList && szPath && pFileList->FindByPath(szPath) != NULL;
+}
+
+/* RecordRcAssociation: the pair, unless the source path has one. */
+void RecordRcAssociation(const char *szPath, const char *szRcPath)
+{
+    if (szPath && szRcPath)
+        AddRcAssociation(rcAssociation, szPath, szRcPath);
+}
+
+/* ShowFileButtonMenu: MYPOPUP6 for the file button with its label on top. */
+void ShowFileButtonMenu(HWND button, POINT screen)
+{
+    UINT id = (UINT)GetDlgCtrlID(button);
+    char szLabel[256] = "";
+    if (!pFileList || !pFileList->GetLabel(id, szLabel, sizeof szLabel))
+        return;
+    nFilePopupTarget = id;
+    TrackFilePopup(szLabel, screen);
+}
+
 BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char *szLabel, int nMode)
 {
     if (!pFileList || !szPath)

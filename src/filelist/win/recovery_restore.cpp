@@ -10,7 +10,7 @@
 #include "doc/win/document.h"
 #include "filelist/recovery_plan.h"
 #include "filelist/win/file_bytes.h"
-#include "filelist/win/file_list_hooks.h"
+#include "filelist/win/file_list_win.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
 

@@ -3,14 +3,13 @@
 #include <string>
 
 #include "app/win/globals.h"
-#include "app/win/mainwnd.h"
+#include "app/win/panes.h"
 #include "app/win/pane_text.h"
 #include "resource_ids.h"
 #include "settings/win/add_button_dialogs.h"
 #include "settings/win/batch_run.h"
 #include "settings/win/settings_sheet.h"
 #include "settings/win/user_buttons.h"
-#include "settings/win/workspace_hooks.h"
 
 /* InsertSnippet: string 6545 + id in place of the selection of the current pane. */
 static void InsertSnippet(UINT id)

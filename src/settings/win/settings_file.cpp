@@ -6,7 +6,7 @@
 
 #include "app/win/bars.h"
 #include "app/win/globals.h"
-#include "app/win/mainwnd.h"
+#include "app/win/layout.h"
 #include "app/win/panes.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_bytes.h"
