@@ -1,6 +1,6 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "capture/win/capture.h"
 #include "doc/win/binary_viewer.h"
 #include "resource_ids.h"

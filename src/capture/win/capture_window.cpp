@@ -1,7 +1,7 @@
 #include "capture/win/capture.h"
 
-#include "app/win/globals.h"
-#include "app/win/rubber_band.h"
+#include "app/frame/globals.h"
+#include "app/frame/rubber_band.h"
 #include "capture/capture_area_core.h"
 
 static const char szCaptureClass[] = "WHOLE";

@@ -1,6 +1,6 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"

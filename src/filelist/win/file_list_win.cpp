@@ -4,8 +4,8 @@
 #include <richedit.h>
 #include <cstdio>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_bytes.h"
 #include "filelist/win/file_tree.h"

@@ -1,8 +1,8 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
 #include <shellapi.h>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "doc/path_core.h"
 #include "filelist/win/file_list_win.h"
 #include "filelist/win/file_tree.h"

@@ -3,9 +3,9 @@
 #include <richedit.h>
 #include <cstdio>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
-#include "app/win/panes.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
+#include "app/frame/panes.h"
 #include "doc/path_core.h"
 #include "doc/win/document.h"
 #include "filelist/recovery_plan.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_bytes.h"
 #include "resource_ids.h"

@@ -1,10 +1,10 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
 #include <string>
 
-#include "app/win/globals.h"
-#include "app/win/panes.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/panes.h"
+#include "app/frame/pane_text.h"
 #include "resource_ids.h"
 #include "settings/win/add_button_dialogs.h"
 #include "settings/win/batch_run.h"

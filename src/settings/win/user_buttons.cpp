@@ -4,9 +4,9 @@
 #include <richedit.h>
 #include <cstdio>
 
-#include "app/win/globals.h"
-#include "app/win/panes.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/panes.h"
+#include "app/frame/pane_text.h"
 #include "filelist/win/file_bytes.h"
 #include "filelist/win/page_exchange.h"
 #include "resource_ids.h"

@@ -1,7 +1,7 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
-#include "app/win/busy_guard.h"
-#include "app/win/globals.h"
+#include "app/frame/busy_guard.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 #include "text/win/colour_pass.h"
 #include "text/win/function_nav.h"

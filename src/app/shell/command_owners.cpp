@@ -1,4 +1,4 @@
-#include "app/win/command_owners.h"
+#include "app/shell/command_owners.h"
 
 const CommandOwner *const kCommandOwners[] = {&frameCommands,    &docCommands,   &textCommands,
                                               &fileListCommands, &settingsCommands, &toolsCommands,

@@ -1,9 +1,9 @@
-#include "app/win/pane_text.h"
+#include "app/frame/pane_text.h"
 
 #include "app/pane_stream_core.h"
-#include "app/win/busy_guard.h"
-#include "app/win/globals.h"
-#include "app/win/split_window.h"
+#include "app/frame/busy_guard.h"
+#include "app/frame/globals.h"
+#include "app/frame/split_window.h"
 
 #include <richedit.h>
 

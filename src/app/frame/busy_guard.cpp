@@ -1,6 +1,6 @@
-#include "app/win/busy_guard.h"
+#include "app/frame/busy_guard.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "app/win/bars.h"
+#include "app/frame/bars.h"
 
-#include "app/win/globals.h"
-#include "app/win/layout.h"
+#include "app/frame/globals.h"
+#include "app/frame/layout.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>

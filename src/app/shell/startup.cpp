@@ -1,9 +1,9 @@
-#include "app/win/startup.h"
+#include "app/shell/startup.h"
 
-#include "app/win/busy_guard.h"
-#include "app/win/command_owners.h"
-#include "app/win/globals.h"
-#include "app/win/mainwnd.h"
+#include "app/frame/busy_guard.h"
+#include "app/shell/command_owners.h"
+#include "app/frame/globals.h"
+#include "app/shell/mainwnd.h"
 #include "filelist/win/recovery.h"
 
 #include <cstdio>

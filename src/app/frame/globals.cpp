@@ -1,4 +1,4 @@
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 #include <commctrl.h>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "app/win/modeless_once.h"
+#include "app/frame/modeless_once.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 void ShowModelessOnce(HWND *handle, const char *szTemplate, HWND owner, DLGPROC proc, const char *failText)
 {

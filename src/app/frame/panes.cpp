@@ -1,8 +1,8 @@
-#include "app/win/panes.h"
+#include "app/frame/panes.h"
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
-#include "app/win/split_window.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
+#include "app/frame/split_window.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>

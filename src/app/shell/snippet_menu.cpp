@@ -1,6 +1,6 @@
 #include "app/snippet_menu_core.h"
-#include "app/win/globals.h"
-#include "app/win/startup.h"
+#include "app/frame/globals.h"
+#include "app/shell/startup.h"
 #include "resource_ids.h"
 
 #include <cstdlib>

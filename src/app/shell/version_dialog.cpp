@@ -1,5 +1,5 @@
-#include "app/win/globals.h"
-#include "app/win/mainwnd.h"
+#include "app/frame/globals.h"
+#include "app/shell/mainwnd.h"
 #include "resource_ids.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "app/win/split_window.h"
+#include "app/frame/split_window.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
-#include "app/win/pane_switch.h"
+#include "app/shell/pane_switch.h"
 
-#include "app/win/globals.h"
-#include "app/win/panes.h"
-#include "app/win/split_window.h"
+#include "app/frame/globals.h"
+#include "app/frame/panes.h"
+#include "app/frame/split_window.h"
 #include "doc/win/document.h"
 #include "resource_ids.h"
 #include "text/win/find_commands.h"

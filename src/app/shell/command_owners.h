@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
 // Every handler of the main window's commands, the frame's own first.
 extern const CommandOwner *const kCommandOwners[];

@@ -1,5 +1,5 @@
-#include "app/win/globals.h"
-#include "app/win/startup.h"
+#include "app/frame/globals.h"
+#include "app/shell/startup.h"
 #include "resource_ids.h"
 
 static BOOL TakenByDialog(HWND dialog, MSG *msg)

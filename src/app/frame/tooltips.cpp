@@ -1,6 +1,6 @@
-#include "app/win/tooltips.h"
+#include "app/frame/tooltips.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 #include <commctrl.h>
 

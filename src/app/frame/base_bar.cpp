@@ -1,6 +1,6 @@
-#include "app/win/globals.h"
-#include "app/win/bars.h"
-#include "app/win/layout.h"
+#include "app/frame/globals.h"
+#include "app/frame/bars.h"
+#include "app/frame/layout.h"
 #include "resource_ids.h"
 
 static const DWORD FLOAT_STYLE = WS_CAPTION | WS_THICKFRAME;

@@ -1,7 +1,7 @@
-#include "app/win/mainwnd.h"
+#include "app/shell/mainwnd.h"
 
-#include "app/win/globals.h"
-#include "app/win/layout.h"
+#include "app/frame/globals.h"
+#include "app/frame/layout.h"
 #include "resource_ids.h"
 #include "tools/win/build_tools.h"
 

@@ -1,5 +1,5 @@
-#include "app/win/globals.h"
-#include "app/win/bars.h"
+#include "app/frame/globals.h"
+#include "app/frame/bars.h"
 #include "resource_ids.h"
 
 #include <shellapi.h>

@@ -1,6 +1,6 @@
-#include "app/win/globals.h"
-#include "app/win/mainwnd.h"
-#include "app/win/panes.h"
+#include "app/frame/globals.h"
+#include "app/shell/mainwnd.h"
+#include "app/frame/panes.h"
 #include "resource_ids.h"
 #include "text/win/find_commands.h"
 

@@ -1,6 +1,6 @@
-#include "app/win/layout.h"
+#include "app/frame/layout.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "app/win/rubber_band.h"
+#include "app/frame/rubber_band.h"
 
 /* DrawRubberBand: a dash-dot outline in R2_NOT, every object put back. */
 void DrawRubberBand(HWND hwnd, POINT a, POINT b)

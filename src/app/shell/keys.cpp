@@ -1,7 +1,7 @@
-#include "app/win/keys.h"
+#include "app/shell/keys.h"
 
-#include "app/win/globals.h"
-#include "app/win/panes.h"
+#include "app/frame/globals.h"
+#include "app/frame/panes.h"
 #include "resource_ids.h"
 
 #include <initializer_list>
