@@ -7,10 +7,8 @@
 #include "app/shell/command_owners.h"
 #include "app/shell/keys.h"
 #include "common/cp932.h"
-#include "filelist/win/file_list_win.h"
 #include "filelist/win/recovery.h"
 #include "resource_ids.h"
-#include "text/win/reformat.h"
 
 #include <richedit.h>
 #include <shellapi.h>
@@ -115,14 +113,12 @@ static void ShellOpen(const char *file, const char *params, const char *folder, 
 /*
  * IsNoticeWhileBusy: what may reach the command table during a long
  * operation: the file list's reports of its own changes (which the
- * operation itself sends), the batch runner's status texts, and change
- * notices of controls. Everything else would start work on a pane.
+ * operation itself sends) and change notices of controls. Everything else
+ * would start work on a pane.
  */
 static BOOL IsNoticeWhileBusy(UINT id, UINT code, LPARAM lParam)
 {
     if (id >= IDM_FILEADD && id <= IDM_TREETARGET)
-        return TRUE;
-    if (id == IDM_BATCH_STATUS || id == IDM_BATCH_STATUSDONE || id == IDM_BATCH_MESSAGE)
         return TRUE;
     return lParam && code >= 0x100 && id != IDM_ENTER;
 }
@@ -165,18 +161,6 @@ static BOOL FrameCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_SKELETON16:
     case IDM_SKELETONHTML:  InsertSkeleton(id); break;
     case IDM_DOSWINDOW:     ShellOpen("COMMAND.COM", NULL, szSysDrive, SW_SHOWNORMAL); break;
-    case IDM_INDENT:
-        if (MessageBoxA(hwnd, "インデントします。\r\nよろしいですか？", "確認",
-                        MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
-            break;
-        IndentCurrentPane();
-        break;
-    case IDM_FILELISTCLEAR:
-        if (MessageBoxA(hwnd, "ファイルリスト（ボタン）をすべて削除します。\r\n\r\nよろしいですか？", "確認",
-                        MB_YESNO | MB_ICONINFORMATION) == IDNO)
-            break;
-        ClearFileList();
-        break;
     case IDM_MODE_NORMAL:   findInfo.btCurmode = 0; break;
     case IDM_MODE_VARIABLE: findInfo.btCurmode = 1; break;
     case IDM_MODE_PATTERN:  findInfo.btCurmode = 2; break;
@@ -221,7 +205,7 @@ static const CommandRange kFrameIds[] = {
     COMMAND_ID(IDM_POSCAPTURE),    COMMAND_ID(IDM_ARMINSERT),     COMMAND_ID(IDM_DESKTOP),
     COMMAND_ID(IDM_CARETEND),      COMMAND_ID(IDM_CARETSTART),    COMMAND_ID(IDM_CANTCOMPILE),
     COMMAND_ID(IDM_SKELETON16),    COMMAND_ID(IDM_SKELETONHTML),  COMMAND_ID(IDM_DOSWINDOW),
-    COMMAND_ID(IDM_INDENT),        COMMAND_ID(IDM_FILELISTCLEAR), {IDM_MODE_NORMAL, IDM_MODE_PATTERN},
+    {IDM_MODE_NORMAL, IDM_MODE_PATTERN},
     {IDM_UNDO, IDM_COPYTOFIND},    COMMAND_ID(IDM_FONT),          COMMAND_ID(IDM_BKCOLOR),
     COMMAND_ID(IDM_FONTREPAIR),    COMMAND_ID(IDM_PANESWITCH),    COMMAND_ID(IDM_WRAPCOMMENT),
     {IDM_FOCUSFIND, IDM_LINEJUMP}, COMMAND_ID(IDC_LINESTATIC),    COMMAND_ID(IDM_ENTER)};

@@ -3,6 +3,7 @@
 #include "app/frame/globals.h"
 #include "app/frame/layout.h"
 #include "resource_ids.h"
+#include "settings/win/batch_run.h"
 #include "tools/win/build_tools.h"
 
 #include <commctrl.h>
@@ -54,6 +55,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         OnMainTimer(hwnd, wParam);
         return 0;
+    case WM_BATCH_REQUEST:
+        return OnBatchRequest(wParam, lParam);
     case WM_STARTUP_SETUP_CHECK:
         RunStartupSetupCheck();
         return 0;

@@ -1,6 +1,7 @@
 #include "app/frame/subsystem_commands.h"
 
 #include "app/frame/globals.h"
+#include "doc/win/binary_viewer.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
@@ -64,7 +65,7 @@ static void OverWriteCommand(HWND hwnd)
     SetFocus(hCurEdit);
 }
 
-/* DocCommand: open, save under a new name, overwrite. The overwrite key
+/* DocCommand: open, save under a new name, overwrite, the binary viewer. The overwrite key
    (Ctrl+S) on a main file with no name yet saves it under a new name. */
 static BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
@@ -78,9 +79,13 @@ static BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_SAVEAS:    SaveAsCommand(hwnd); return TRUE;
     case IDM_OVERWRITE: OverWriteCommand(hwnd); return TRUE;
     case IDM_SAVERC:    SaveResourcePane(hwnd); return TRUE;
+    case IDM_BINVIEWER:
+        if (!hBinViewer || !IsWindow(hBinViewer))
+            OpenBinaryViewer(hwnd);
+        return TRUE;
     }
     return FALSE;
 }
 
-static const CommandRange kDocIds[] = {{IDM_OPEN, IDM_OVERWRITE}, COMMAND_ID(IDM_SAVERC)};
+static const CommandRange kDocIds[] = {{IDM_OPEN, IDM_OVERWRITE}, COMMAND_ID(IDM_SAVERC), COMMAND_ID(IDM_BINVIEWER)};
 const CommandOwner docCommands = {"doc", DocCommand, COMMAND_IDS(kDocIds)};

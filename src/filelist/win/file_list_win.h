@@ -53,8 +53,6 @@ void UpdateFilesButtonText();
 // Removes the entry with the id; removes every entry of the page on show.
 void RemoveFileEntry(UINT id);
 void RemoveAllFileEntries();
-// Menu 231 after its question: every entry of the page on show goes.
-void ClearFileList();
 
 // Lists the pages read from the settings; no entry is current.
 void LoadFileListPages(const std::vector<StoredPage> &pages);
