@@ -34,16 +34,25 @@ HMODULE hRichEditLib;
 SettingsRecord settingsRecord;
 FindInfo &findInfo = settingsRecord.findInfo;
 
-BOOL bArmed, bCaptureDragging, bPosCapture, bPosChangeMode, bDesignFlag, bArmedInsert;
+PointerMode pointerMode = POINTER_NONE;
 BOOL bBarDoubleClick;
 
-BOOL OtherPointerModeActive(const BOOL *self)
+/* SetPointerMode: the one setter of the pointer mode, at most one at a time. */
+BOOL SetPointerMode(PointerMode mode)
 {
-    const BOOL *modes[] = {&bArmed, &bCaptureDragging, &bPosCapture, &bDesignFlag, &bArmedInsert};
-    for (const BOOL *m : modes)
-        if (m != self && *m)
-            return TRUE;
-    return FALSE;
+    BOOL follows = mode == POINTER_NONE || pointerMode == POINTER_NONE || pointerMode == mode ||
+                   (pointerMode == POINTER_ARMED && mode == POINTER_CAPTURE_DRAGGING) ||
+                   (pointerMode == POINTER_POS_CAPTURE && mode == POINTER_POS_CHANGE);
+    if (!follows)
+        return FALSE;
+    pointerMode = mode;
+    return TRUE;
+}
+
+void LeavePointerMode(PointerMode mode)
+{
+    if (pointerMode == mode)
+        pointerMode = POINTER_NONE;
 }
 uint32_t (&dwBarStates)[BAR_STATE_COUNT] = settingsRecord.dwBarStates;
 

@@ -50,11 +50,29 @@ extern HMODULE hRichEditLib;
 extern SettingsRecord settingsRecord;
 extern FindInfo &findInfo;
 
-// Pointer modes: at most one is set at a time
-extern BOOL bArmed, bCaptureDragging, bPosCapture, bPosChangeMode, bDesignFlag, bArmedInsert;
+// Pointer modes of the main window: at most one at a time.
+enum PointerMode {
+    POINTER_NONE,
+    POINTER_ARMED,            // bArmed: the mouse captured by the main window's own area or the screen capture
+    POINTER_CAPTURE_DRAGGING, // bCaptureDragging: the capture's rectangle being dragged (still armed)
+    POINTER_POS_CAPTURE,      // bPosCapture: a click in a pane makes a position button
+    POINTER_POS_CHANGE,       // bPosCapture with bPosChangeMode: ... moves the remembered button's position
+    POINTER_DESIGN,           // bDesignFlag: the design surface's
+    POINTER_ARMED_INSERT      // bArmedInsert: a click in a pane inserts the remembered button's text
+};
+extern PointerMode pointerMode;
+// Enters the mode unless another one is active; an armed capture may go
+// on to its drag and position capture to its change mode. POINTER_NONE
+// always ends the mode. FALSE when refused.
+BOOL SetPointerMode(PointerMode mode);
+// Ends the mode when it is the one active.
+void LeavePointerMode(PointerMode mode);
+// Armed, by the main window's own area or the screen capture (also while dragging).
+inline BOOL IsArmed() { return pointerMode == POINTER_ARMED || pointerMode == POINTER_CAPTURE_DRAGGING; }
+// Position capture, with or without its change mode.
+inline BOOL IsPosCapture() { return pointerMode == POINTER_POS_CAPTURE || pointerMode == POINTER_POS_CHANGE; }
+
 extern BOOL bBarDoubleClick;
-// True when a pointer mode other than *self is set.
-BOOL OtherPointerModeActive(const BOOL *self);
 
 // Bar-state words: 0 command line, 1 toolbar, 2 file list, 3 find bar, 4 user buttons
 extern uint32_t (&dwBarStates)[BAR_STATE_COUNT];

@@ -138,13 +138,12 @@ static BOOL FrameCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
         break;
     }
     case IDM_POSCAPTURE:
-        bPosCapture = TRUE;
-        SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
+        if (SetPointerMode(POINTER_POS_CAPTURE) || pointerMode == POINTER_POS_CHANGE)
+            SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
         break;
     case IDM_ARMINSERT:
-        if (OtherPointerModeActive(&bArmedInsert))
+        if (!SetPointerMode(POINTER_ARMED_INSERT))
             break;
-        bArmedInsert = TRUE;
         SetCursor(LoadCursorA(hInst, "INSERTCURSOR"));
         SetFocus(hCurEdit);
         break;

@@ -21,7 +21,8 @@ static void ArrowCursor() { SetCursor(LoadCursorA(NULL, IDC_ARROW)); }
 /* LeavePositionModes: ends position capture (with its change mode) and armed insertion. */
 static void LeavePositionModes()
 {
-    bPosCapture = bPosChangeMode = bArmedInsert = FALSE;
+    if (IsPosCapture() || pointerMode == POINTER_ARMED_INSERT)
+        SetPointerMode(POINTER_NONE);
 }
 
 /* ShowEditContextMenu: MYPOPUP1 with the snippets, at the mouse. */
@@ -51,20 +52,20 @@ static void OnPaneMouse(HWND hwnd, const MSGFILTER *filter)
 {
     switch (filter->msg) {
     case WM_MOUSEMOVE:
-        if (bPosCapture)
+        if (IsPosCapture())
             SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
-        else if (bArmedInsert)
+        else if (pointerMode == POINTER_ARMED_INSERT)
             SetCursor(LoadCursorA(hInst, "INSERTCURSOR"));
         break;
     case WM_LBUTTONUP:
-        if (bPosCapture) {
+        if (IsPosCapture()) {
             hCurEdit = GetCurrentEdit(hwnd);
             CHARRANGE cr;
             SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
-            OnPositionCaptured(hCurEdit, cr.cpMin, bPosChangeMode);
-            bPosChangeMode = bPosCapture = FALSE;
+            OnPositionCaptured(hCurEdit, cr.cpMin, pointerMode == POINTER_POS_CHANGE);
+            SetPointerMode(POINTER_NONE);
             ArrowCursor();
-        } else if (bArmedInsert) {
+        } else if (pointerMode == POINTER_ARMED_INSERT) {
             hCurEdit = GetCurrentEdit(hwnd);
             const char *text = ArmedInsertionText();
             if (text) {
@@ -79,11 +80,12 @@ static void OnPaneMouse(HWND hwnd, const MSGFILTER *filter)
         }
         break;
     case WM_RBUTTONDOWN:
-        bPosCapture = bPosChangeMode = FALSE;
-        if (!bArmedInsert) {
+        if (IsPosCapture())
+            SetPointerMode(POINTER_NONE);
+        if (pointerMode != POINTER_ARMED_INSERT) {
             ShowEditContextMenu(hwnd, GetCurrentEdit(hwnd));
         } else {
-            bArmedInsert = FALSE;
+            SetPointerMode(POINTER_NONE);
             ArrowCursor();
         }
         break;
@@ -197,7 +199,7 @@ void OnMainParentNotify(HWND hwnd, WPARAM wParam, LPARAM lParam)
             TrackPopupMenu(GetSubMenu(GetMenu(hwnd), 6), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd, NULL);
         } else if (GetParent(at) == hFileRebar) {
             ShowFileButtonMenu(at, pt);
-        } else if (GetParent(at) == hRebar && !OtherPointerModeActive(NULL)) {
+        } else if (GetParent(at) == hRebar && pointerMode == POINTER_NONE) {
             ShowUserButtonMenu(at, pt);
         }
         break;
@@ -209,28 +211,26 @@ void OnMainMouse(HWND hwnd, UINT msg)
 {
     switch (msg) {
     case WM_LBUTTONDOWN:
-        if (!OtherPointerModeActive(&bArmed)) {
-            bArmed = TRUE;
+        if (SetPointerMode(POINTER_ARMED)) {
             SetCapture(hwnd);
-            LeavePositionModes();
             ArrowCursor();
         }
         break;
     case WM_MOUSEMOVE:
-        if (bArmed)
+        if (IsArmed())
             SetCursor(LoadCursorA(NULL, IDC_CROSS));
-        else if (bPosCapture)
+        else if (IsPosCapture())
             SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
-        else if (bArmedInsert)
+        else if (pointerMode == POINTER_ARMED_INSERT)
             SetCursor(LoadCursorA(hInst, "INSERTCURSOR"));
         else
             ArrowCursor();
         break;
     case WM_LBUTTONUP:
-        if (!bPosCapture && !bArmedInsert) {
+        if (!IsPosCapture() && pointerMode != POINTER_ARMED_INSERT) {
             ArrowCursor();
             ReleaseCapture();
-            bArmed = FALSE;
+            LeavePointerMode(POINTER_ARMED);
         }
         break;
     case WM_RBUTTONDOWN:

@@ -41,11 +41,8 @@ static BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_ADDOTHER:    ShowAddButtonTabBox(hwnd); return TRUE;
     case IDM_BTNPAGEXCHG: ShowUserPageExchange(hwnd); return TRUE;
     case IDM_BTNCHANGEPOS:
-        if (FindUserButton(userButtons, nUserPopupTarget)) {
-            bPosCapture = TRUE;
-            bPosChangeMode = TRUE;
+        if (FindUserButton(userButtons, nUserPopupTarget) && SetPointerMode(POINTER_POS_CHANGE))
             SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
-        }
         return TRUE;
     case IDM_BTNPROPERTY:
         if (FindUserButton(userButtons, nUserPopupTarget))
