@@ -11,7 +11,7 @@
 // ---- Main window ("Sora_EditorClass") -------------------------------------
 
 // Set (to 1) for as long as a long operation of the busy guard runs
-// (app/win/busy_guard.h): colouring, loading a text, switching listed files,
+// (app/frame/busy_guard.h): colouring, loading a text, switching listed files,
 // find-all, indentation. The driver waits for it to go.
 #define BUSY_PROP "SoraBusy"
 

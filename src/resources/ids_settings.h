@@ -1,13 +1,6 @@
 /* Control and resource ids of the settings subsystem's dialogs (included by resource_ids.h). */
 #pragma once
 
-/* Commands a batch thread hands to the main window (wParam low word). */
-#define IDM_BATCH_READFILE   8490
-#define IDM_BATCH_WRITEFILE  8491
-#define IDM_BATCH_STATUS     8492
-#define IDM_BATCH_STATUSDONE 8493
-#define IDM_BATCH_MESSAGE    8494
-
 /* ADDBUTTONDLGINSRT */
 #define IDC_INS_LABEL        6902
 #define IDC_INS_TEXT         6905

@@ -2,9 +2,9 @@
 // pane: long texts load in slices byte for byte and with every line whole,
 // and a coloured reload gives back the same bytes in the scanned colours in
 // a pane that keeps what the editor relies on.
-#include "app/win/busy_guard.h"
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/busy_guard.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "common/cp932.h"
 #include "text/colour_scan.h"
 #include "text/win/colour_reload.h"

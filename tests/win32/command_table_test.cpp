@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/snippet_menu_core.h"
-#include "app/win/bars.h"
-#include "app/win/command_owners.h"
-#include "app/win/globals.h"
-#include "app/win/startup.h"
+#include "app/frame/bars.h"
+#include "app/shell/command_owners.h"
+#include "app/frame/globals.h"
+#include "app/shell/startup.h"
 #include "resource_ids.h"
 
 // The menu items that do nothing: "バックアップ" (MYMENU1), "登録" (MYPOPUP1)

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/win/command_owners.h"
-#include "app/win/globals.h"
-#include "app/win/keys.h"
+#include "app/shell/command_owners.h"
+#include "app/frame/globals.h"
+#include "app/shell/keys.h"
 #include "resource_ids.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/win/globals.h"
-#include "app/win/startup.h"
+#include "app/frame/globals.h"
+#include "app/shell/startup.h"
 
 TEST(SnippetMenu, ShippedListGivesIds956To977)
 {

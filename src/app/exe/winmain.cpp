@@ -1,7 +1,7 @@
 // Entry of sora.exe: the command line is ignored.
-#include "app/win/globals.h"
-#include "app/win/keys.h"
-#include "app/win/startup.h"
+#include "app/frame/globals.h"
+#include "app/shell/keys.h"
+#include "app/shell/startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCode)
 {

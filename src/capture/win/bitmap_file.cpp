@@ -1,6 +1,6 @@
 #include "capture/win/capture.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "capture/bitmap_name_core.h"
 #include "capture/capture_area_core.h"
 #include "doc/win/document.h"

@@ -1,20 +1,14 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "capture/win/capture.h"
-#include "doc/win/binary_viewer.h"
 #include "resource_ids.h"
 
-/* CaptureCommand: the main window's commands served by this subsystem: the
-   screen capture and the binary viewer. */
+/* CaptureCommand: the main window's commands served by this subsystem. */
 static BOOL CaptureCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code; (void)lParam;
     switch (id) {
-    case IDM_BINVIEWER:
-        if (!hBinViewer || !IsWindow(hBinViewer))
-            OpenBinaryViewer(hwnd);
-        return TRUE;
     case IDM_CAPTURE:
         StartCapture(hwnd);
         return TRUE;
@@ -22,5 +16,5 @@ static BOOL CaptureCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     return FALSE;
 }
 
-static const CommandRange kCaptureIds[] = {COMMAND_ID(IDM_BINVIEWER), COMMAND_ID(IDM_CAPTURE)};
+static const CommandRange kCaptureIds[] = {COMMAND_ID(IDM_CAPTURE)};
 const CommandOwner captureCommands = {"capture", CaptureCommand, COMMAND_IDS(kCaptureIds)};

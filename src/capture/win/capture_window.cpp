@@ -1,7 +1,7 @@
 #include "capture/win/capture.h"
 
-#include "app/win/globals.h"
-#include "app/win/rubber_band.h"
+#include "app/frame/globals.h"
+#include "app/frame/rubber_band.h"
 #include "capture/capture_area_core.h"
 
 static const char szCaptureClass[] = "WHOLE";
@@ -96,9 +96,9 @@ static void CaptureRectangle(const CaptureArea &area)
 /* OnCaptureButtonDown: a drag starts where the button went down. */
 static void OnCaptureButtonDown(HWND hwnd, POINT pt)
 {
-    if (!bArmed)
+    if (!IsArmed())
         return;
-    bCaptureDragging = TRUE;
+    SetPointerMode(POINTER_CAPTURE_DRAGGING);
     ptStart = ptLast = pt;
     DrawRubberBand(hwnd, ptStart, ptLast);
     SetCapture(hwnd);
@@ -108,7 +108,7 @@ static void OnCaptureButtonDown(HWND hwnd, POINT pt)
 /* OnCaptureMouseMove: the band follows the pointer. */
 static void OnCaptureMouseMove(HWND hwnd, POINT pt)
 {
-    if (!bCaptureDragging)
+    if (pointerMode != POINTER_CAPTURE_DRAGGING)
         return;
     DrawRubberBand(hwnd, ptStart, ptLast);
     DrawRubberBand(hwnd, ptStart, pt);
@@ -118,10 +118,10 @@ static void OnCaptureMouseMove(HWND hwnd, POINT pt)
 /* EndDrag: both flags off, the band removed, the mouse released. */
 static void EndDrag(HWND hwnd)
 {
-    if (bCaptureDragging)
+    if (pointerMode == POINTER_CAPTURE_DRAGGING)
         DrawRubberBand(hwnd, ptStart, ptLast);
-    bArmed = FALSE;
-    bCaptureDragging = FALSE;
+    if (IsArmed())
+        SetPointerMode(POINTER_NONE);
     if (GetCapture() == hwnd)
         ReleaseCapture();
     SetCursor(LoadCursor(NULL, IDC_ARROW));
@@ -130,7 +130,7 @@ static void EndDrag(HWND hwnd)
 /* OnCaptureButtonUp: the dragged rectangle is captured; the window goes. */
 static void OnCaptureButtonUp(HWND hwnd, POINT pt)
 {
-    if (bCaptureDragging) {
+    if (pointerMode == POINTER_CAPTURE_DRAGGING) {
         EndDrag(hwnd);
         CaptureArea area;
         if (PlanCaptureArea(ptStart.x, ptStart.y, pt.x, pt.y, &area))
@@ -150,7 +150,7 @@ static void OnCapturePaint(HWND hwnd)
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
                ps.rcPaint.bottom - ps.rcPaint.top, hShotDC, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
     EndPaint(hwnd, &ps);
-    if (bCaptureDragging)
+    if (pointerMode == POINTER_CAPTURE_DRAGGING)
         DrawRubberBand(hwnd, ptStart, ptLast);
 }
 
@@ -183,7 +183,7 @@ static LRESULT CALLBACK CaptureWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         OnCapturePaint(hwnd);
         return 0;
     case WM_SETCURSOR:
-        SetCursor(LoadCursor(NULL, bArmed ? IDC_CROSS : IDC_ARROW));
+        SetCursor(LoadCursor(NULL, IsArmed() ? IDC_CROSS : IDC_ARROW));
         return TRUE;
     case WM_LBUTTONDOWN:
         OnCaptureButtonDown(hwnd, PointOf(lParam));
@@ -208,8 +208,8 @@ static LRESULT CALLBACK CaptureWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         KillTimer(hwnd, SHOW_TIMER);
         if (GetCapture() == hwnd)
             ReleaseCapture();
-        bArmed = FALSE;
-        bCaptureDragging = FALSE;
+        if (IsArmed())
+            SetPointerMode(POINTER_NONE);
         FreeScreenShot();
         if (hCaptureWnd == hwnd)
             hCaptureWnd = NULL;
@@ -233,25 +233,18 @@ HWND CreateCaptureWindow(HWND owner)
     return hwnd;
 }
 
-/* AnotherPointerModeActive: a mode other than the capture holds the mouse. */
-static BOOL AnotherPointerModeActive()
-{
-    return bArmed || bCaptureDragging || bPosCapture || bPosChangeMode || bDesignFlag || bArmedInsert;
-}
-
 void StartCapture(HWND owner)
 {
     if (hCaptureWnd && IsWindow(hCaptureWnd))
         return;
-    if (AnotherPointerModeActive()) {
+    if (pointerMode != POINTER_NONE) {
         MessageBeep(MB_OK);
         return;
     }
     hCaptureWnd = CreateCaptureWindow(owner);
     if (!hCaptureWnd)
         return;
-    bArmed = TRUE;
-    bCaptureDragging = FALSE;
+    SetPointerMode(POINTER_ARMED);
     // Shown a moment later, when the menu has gone and the windows beneath
     // have repainted; the message loop runs meanwhile.
     if (!SetTimer(hCaptureWnd, SHOW_TIMER, SHOW_DELAY_MS, NULL))

@@ -1,7 +1,7 @@
 #include "capture/win/capture.h"
 #include "capture/win/bitmap_blit.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 #include <vector>
 

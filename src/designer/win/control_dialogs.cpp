@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "designer/class_table.h"
 #include "designer/flags.h"
 #include "designer/update.h"

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "designer/class_table.h"
 #include "designer/flags.h"
 #include "designer/update.h"

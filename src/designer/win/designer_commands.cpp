@@ -1,4 +1,4 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
 #include "designer/win/designer_win.h"
 #include "resource_ids.h"

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "doc/win/document.h"
 #include "designer/class_table.h"
 #include "designer/enumerate.h"

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "app/win/globals.h"
-#include "app/win/modeless_once.h"
+#include "app/frame/globals.h"
+#include "app/frame/modeless_once.h"
 #include "designer/menu_script.h"
 #include "resource_ids.h"
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <ctime>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "designer/class_table.h"
 #include "designer/flags.h"
 #include "designer/header.h"

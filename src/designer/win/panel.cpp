@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "designer/flags.h"
 #include "designer/units.h"
 #include "designer/update.h"

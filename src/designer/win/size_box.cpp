@@ -4,7 +4,7 @@
 // While it is sized the control is subclassed for its least size only.
 #include "designer/win/designer_win.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 static WNDPROC pfnSizeBoxProc;   // the scroll bar's own procedure
 static WNDPROC pfnSizedProc;     // the procedure of the control being sized

@@ -4,9 +4,9 @@
 #include <commctrl.h>
 #include <cstring>
 
-#include "app/win/globals.h"
-#include "app/win/rubber_band.h"
-#include "app/win/subsystem_commands.h"
+#include "app/frame/globals.h"
+#include "app/frame/rubber_band.h"
+#include "app/frame/subsystem_commands.h"
 #include "designer/class_table.h"
 #include "designer/flags.h"
 #include "designer/locator.h"

@@ -4,8 +4,8 @@
 #include <commctrl.h>
 #include <vector>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "designer/units.h"
 #include "resource_ids.h"
 #include "text/pane_positions.h"

@@ -1,7 +1,7 @@
 #include "doc/win/binary_viewer.h"
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "doc/doc_messages.h"
 #include "doc/hexdump_core.h"
 #include "doc/viewer_zoom_core.h"

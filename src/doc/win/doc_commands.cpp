@@ -1,10 +1,11 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
-#include "app/win/globals.h"
-#include "app/win/workspace_calls.h"
+#include "app/frame/globals.h"
+#include "doc/win/binary_viewer.h"
 #include "doc/win/document.h"
-#include "filelist/win/file_list_hooks.h"
+#include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
+#include "settings/win/settings_file.h"
 
 #include <richedit.h>
 #include <cstdio>
@@ -19,7 +20,7 @@ static void SaveAsCommand(HWND hwnd)
         char szRc[FULL_PATH_SIZE];
         if (ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc)) {
             RecordRcAssociation(szFullPath, szRc);
-            FileListAddFile(szFullPath, szRc, szFileTitle, -1);
+            FileListAddFileChecked(szFullPath, szRc, szFileTitle, -1);
         }
     }
     SetFocus(hEdit);
@@ -54,7 +55,7 @@ static void SaveResourcePane(HWND hwnd)
 /* OverWriteCommand (202): the current pane over its file. */
 static void OverWriteCommand(HWND hwnd)
 {
-    SaveSettingsForOverwrite(hwnd);
+    WriteData("config.cfg");
     if (hCurEdit == hEdit) {
         if (OverWrite(hwnd, hEdit, szFullPath) == 0)
             StatusWithPath("ファイルを上書きしました %s", szFullPath, 10000);
@@ -64,7 +65,7 @@ static void OverWriteCommand(HWND hwnd)
     SetFocus(hCurEdit);
 }
 
-/* DocCommand: open, save under a new name, overwrite. The overwrite key
+/* DocCommand: open, save under a new name, overwrite, the binary viewer. The overwrite key
    (Ctrl+S) on a main file with no name yet saves it under a new name. */
 static BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
@@ -78,9 +79,13 @@ static BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_SAVEAS:    SaveAsCommand(hwnd); return TRUE;
     case IDM_OVERWRITE: OverWriteCommand(hwnd); return TRUE;
     case IDM_SAVERC:    SaveResourcePane(hwnd); return TRUE;
+    case IDM_BINVIEWER:
+        if (!hBinViewer || !IsWindow(hBinViewer))
+            OpenBinaryViewer(hwnd);
+        return TRUE;
     }
     return FALSE;
 }
 
-static const CommandRange kDocIds[] = {{IDM_OPEN, IDM_OVERWRITE}, COMMAND_ID(IDM_SAVERC)};
+static const CommandRange kDocIds[] = {{IDM_OPEN, IDM_OVERWRITE}, COMMAND_ID(IDM_SAVERC), COMMAND_ID(IDM_BINVIEWER)};
 const CommandOwner docCommands = {"doc", DocCommand, COMMAND_IDS(kDocIds)};

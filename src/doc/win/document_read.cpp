@@ -1,10 +1,9 @@
 #include "doc/win/document.h"
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
-#include "app/win/panes.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
+#include "app/frame/panes.h"
 #include "doc/doc_messages.h"
-#include "filelist/win/file_list_hooks.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
 

@@ -1,7 +1,7 @@
 #include "doc/win/document.h"
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "doc/doc_messages.h"
 
 #include <cderr.h>

@@ -1,7 +1,7 @@
 #include "doc/win/document.h"
 
-#include "app/win/busy_guard.h"
-#include "app/win/globals.h"
+#include "app/frame/busy_guard.h"
+#include "app/frame/globals.h"
 #include "doc/doc_messages.h"
 
 #include <richedit.h>

@@ -1,6 +1,6 @@
 #include "doc/win/dump_loader.h"
 
-#include "app/win/pane_text.h"
+#include "app/frame/pane_text.h"
 #include "common/test_hooks.h"
 #include "doc/dump_slices_core.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 
 /* WriteFileBytes: creates or overwrites the file with the bytes. */
 BOOL WriteFileBytes(const char *szPath, const void *pBytes, size_t n)

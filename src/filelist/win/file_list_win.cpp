@@ -4,8 +4,8 @@
 #include <richedit.h>
 #include <cstdio>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_bytes.h"
 #include "filelist/win/file_tree.h"
@@ -172,6 +172,30 @@ void FreeFileList()
     pFileList = NULL;
     rcAssociation.pairs.clear();
     FreeFileTree();
+}
+
+/* FileListPageHasPath: the path is an entry of the page on show. */
+BOOL FileListPageHasPath(const char *szPath)
+{
+    return pFileList && szPath && pFileList->FindByPath(szPath) != NULL;
+}
+
+/* RecordRcAssociation: the pair, unless the source path has one. */
+void RecordRcAssociation(const char *szPath, const char *szRcPath)
+{
+    if (szPath && szRcPath)
+        AddRcAssociation(rcAssociation, szPath, szRcPath);
+}
+
+/* ShowFileButtonMenu: MYPOPUP6 for the file button with its label on top. */
+void ShowFileButtonMenu(HWND button, POINT screen)
+{
+    UINT id = (UINT)GetDlgCtrlID(button);
+    char szLabel[256] = "";
+    if (!pFileList || !pFileList->GetLabel(id, szLabel, sizeof szLabel))
+        return;
+    nFilePopupTarget = id;
+    TrackFilePopup(szLabel, screen);
 }
 
 BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char *szLabel, int nMode)

@@ -24,6 +24,17 @@ BOOL IsMultiFileMode();
 // "複数ファイルを扱うモードに入っていません..." when it is off; returns its state.
 BOOL CheckMultiFileMode(HWND owner);
 
+// True when the path is an entry of the file list page on show.
+BOOL FileListPageHasPath(const char *szPath);
+
+// Records the pair (source path, resource script path) in the RcAssociation
+// list; an existing source path keeps its pair.
+void RecordRcAssociation(const char *szPath, const char *szRcPath);
+
+// Right click on a file-list button (a child of hFileRebar) at a screen
+// point: MYPOPUP6 with the file's label on top.
+void ShowFileButtonMenu(HWND button, POINT screen);
+
 // Adds a file opened by the user; FALSE when the file on show could not
 // be parked (its text stays; the caller must not load the new file).
 BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char *szLabel, int nMode);
@@ -42,8 +53,6 @@ void UpdateFilesButtonText();
 // Removes the entry with the id; removes every entry of the page on show.
 void RemoveFileEntry(UINT id);
 void RemoveAllFileEntries();
-// Menu 231 after its question: every entry of the page on show goes.
-void ClearFileList();
 
 // Lists the pages read from the settings; no entry is current.
 void LoadFileListPages(const std::vector<StoredPage> &pages);

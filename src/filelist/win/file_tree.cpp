@@ -1,6 +1,6 @@
 #include "filelist/win/file_tree.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "filelist/file_tree_match.h"
 #include "resource_ids.h"
 

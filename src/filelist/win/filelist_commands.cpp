@@ -1,8 +1,8 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
 #include <shellapi.h>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "doc/path_core.h"
 #include "filelist/win/file_list_win.h"
 #include "filelist/win/file_tree.h"
@@ -136,6 +136,11 @@ static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
         if (CheckMultiFileMode(hwnd))
             NextFilePage();
         return TRUE;
+    case IDM_FILELISTCLEAR:
+        if (MessageBoxA(hwnd, "ファイルリスト（ボタン）をすべて削除します。\r\n\r\nよろしいですか？", "確認",
+                        MB_YESNO | MB_ICONINFORMATION) != IDNO)
+            RemoveAllFileEntries();
+        return TRUE;
     case IDM_NEXTLISTED:
     case IDM_PREVLISTED:
         ShowNeighbourFile(id == IDM_NEXTLISTED ? 1 : -1);
@@ -148,12 +153,6 @@ static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 // 9997 between them is the Enter command.
 static const CommandRange kFileListIds[] = {
     COMMAND_ID(IDM_FILEREMOVE), {IDM_FILEOPENFOLDER, IDM_FILEPAGEXCHG}, {IDM_FILEDOSHERE, IDM_PREVLISTED},
-    {IDM_FILEADD, IDM_TREETARGET}, COMMAND_ID(IDM_NEXTFILEPAGE), {IDM_FILEBUTTON_FIRST, IDM_ENTER - 1},
+    {IDM_FILEADD, IDM_TREETARGET}, COMMAND_ID(IDM_NEXTFILEPAGE), COMMAND_ID(IDM_FILELISTCLEAR), {IDM_FILEBUTTON_FIRST, IDM_ENTER - 1},
     {IDM_ENTER + 1, 0xFFFF}};
 const CommandOwner fileListCommands = {"filelist", FileListCommand, COMMAND_IDS(kFileListIds)};
-
-/* ClearFileListAfterQuestion: menu 231 after its confirmation. */
-void ClearFileList()
-{
-    RemoveAllFileEntries();
-}

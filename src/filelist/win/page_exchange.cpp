@@ -1,6 +1,6 @@
 #include "filelist/win/page_exchange.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
 

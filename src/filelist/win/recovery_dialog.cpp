@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "doc/path_core.h"
 #include "resource_ids.h"
 

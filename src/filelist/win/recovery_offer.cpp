@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "filelist/win/recovery.h"
 #include "filelist/win/recovery_dialog.h"
 #include "filelist/win/recovery_restore.h"

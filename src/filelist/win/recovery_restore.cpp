@@ -3,14 +3,14 @@
 #include <richedit.h>
 #include <cstdio>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
-#include "app/win/panes.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
+#include "app/frame/panes.h"
 #include "doc/path_core.h"
 #include "doc/win/document.h"
 #include "filelist/recovery_plan.h"
 #include "filelist/win/file_bytes.h"
-#include "filelist/win/file_list_hooks.h"
+#include "filelist/win/file_list_win.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
 

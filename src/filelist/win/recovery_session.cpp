@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "filelist/recovery_name.h"
 #include "filelist/win/file_bytes.h"
 

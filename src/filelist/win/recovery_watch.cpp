@@ -4,15 +4,15 @@
 
 #include <set>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_list_win.h"
 #include "filelist/win/recovery_offer.h"
 #include "filelist/win/recovery_session.h"
 #include "filelist/win/recovery_take.h"
 #include "filelist/win/recovery_writer.h"
-#include "app/win/busy_guard.h"
+#include "app/frame/busy_guard.h"
 
 namespace {
 

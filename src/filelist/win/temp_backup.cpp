@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
-#include "app/win/panes.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
+#include "app/frame/panes.h"
 #include "doc/path_core.h"
 #include "doc/win/document.h"
 #include "filelist/temp_backup_name.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/snippet_menu_core.h"
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 #include "settings/win/user_buttons.h"
 

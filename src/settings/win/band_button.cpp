@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "settings/user_button.h"
 #include "settings/win/user_buttons.h"
 

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_bytes.h"
 #include "resource_ids.h"
@@ -35,9 +35,9 @@ static void SetBatchFolder(const std::string &s)
 }
 
 /* Ask: a request to the main window's thread, answered there. */
-static LRESULT Ask(UINT id, const void *p)
+static LRESULT Ask(BatchRequest request, const void *p)
 {
-    return SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM(id, 0), (LPARAM)p);
+    return SendMessageA(hMainWnd, WM_BATCH_REQUEST, (WPARAM)request, (LPARAM)p);
 }
 
 /* ChangeFolder: a "cd" line; a folder that does not exist changes nothing. */
@@ -50,7 +50,7 @@ static void ChangeFolder(const std::string &szArg)
     if (bStripped) {
         current.pop_back();
         SetBatchFolder(current);
-        Ask(IDM_BATCH_MESSAGE, "「\\」が取り除かれました。");
+        Ask(BATCH_MESSAGE, "「\\」が取り除かれました。");
     }
     if (!ok)
         return;
@@ -63,7 +63,7 @@ static void ChangeFolder(const std::string &szArg)
 static void RunLine(const std::string &szLine)
 {
     if (szLine.size() >= 128)
-        Ask(IDM_BATCH_MESSAGE, "一行に含む文字の長さが多すぎます（128byte程度まで）\r\n"
+        Ask(BATCH_MESSAGE, "一行に含む文字の長さが多すぎます（128byte程度まで）\r\n"
                                "この命令は正しく行われない可能性があります。");
     std::string folder = GetBatchFolder();
     if (folder.size() == 2)
@@ -71,7 +71,7 @@ static void RunLine(const std::string &szLine)
     char szStatus[600];
     _snprintf(szStatus, sizeof szStatus - 1, "実行中です：%s ", szLine.c_str());
     szStatus[sizeof szStatus - 1] = '\0';
-    Ask(IDM_BATCH_STATUS, szStatus);
+    Ask(BATCH_STATUS, szStatus);
 
     // COMMAND.COM where it exists; the system's interpreter otherwise.
     char szComspec[MAX_PATH] = "";
@@ -97,7 +97,7 @@ static void RunLine(const std::string &szLine)
     }
     _snprintf(szStatus, sizeof szStatus - 1, "終了しました：%s ", szLine.c_str());
     szStatus[sizeof szStatus - 1] = '\0';
-    Ask(IDM_BATCH_STATUSDONE, szStatus);
+    Ask(BATCH_STATUSDONE, szStatus);
 }
 
 /* BatchThread: every line of the batch in order; the text is its own copy. */
@@ -114,11 +114,11 @@ static unsigned __stdcall BatchThread(void *p)
         if (word == "WriteFile") {
             std::string name = QuotedName(line);
             if (!name.empty())
-                Ask(IDM_BATCH_WRITEFILE, name.c_str());
+                Ask(BATCH_WRITEFILE, name.c_str());
         } else if (word == "ReadFile") {
             std::string name = QuotedName(line);
             if (!name.empty())
-                Ask(IDM_BATCH_READFILE, name.c_str());
+                Ask(BATCH_READFILE, name.c_str());
         } else if (CdArgument(line, arg)) {
             ChangeFolder(arg);
         } else {
@@ -160,30 +160,30 @@ static void ReadIntoMainPane(const char *szName)
     SendMessageA(hEdit, EM_SCROLLCARET, 0, 0);
 }
 
-BOOL OnBatchRequest(UINT id, LPARAM lParam)
+LRESULT OnBatchRequest(WPARAM request, LPARAM lParam)
 {
     const char *text = (const char *)lParam;
-    switch (id) {
-    case IDM_BATCH_READFILE:
+    switch (request) {
+    case BATCH_READFILE:
         ReadIntoMainPane(text);
-        return TRUE;
-    case IDM_BATCH_WRITEFILE: {
+        break;
+    case BATCH_WRITEFILE: {
         std::string bytes = GetPaneText(hEdit);
         if (!WriteFileBytes(text, bytes.data(), bytes.size()))
             MessageBoxA(hMainWnd, "ファイルに書き込めませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
-        return TRUE;
+        break;
     }
-    case IDM_BATCH_STATUS:
+    case BATCH_STATUS:
         KillTimer(hMainWnd, 150);
         if (hStatus)
             SendMessageA(hStatus, SB_SETTEXTA, 0, (LPARAM)text);
-        return TRUE;
-    case IDM_BATCH_STATUSDONE:
+        break;
+    case BATCH_STATUSDONE:
         ShowStatusMessage(text, 3000);
-        return TRUE;
-    case IDM_BATCH_MESSAGE:
+        break;
+    case BATCH_MESSAGE:
         MessageBoxA(hMainWnd, text, "注意", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
-        return TRUE;
+        break;
     }
-    return FALSE;
+    return 0;
 }

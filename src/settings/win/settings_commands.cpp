@@ -1,16 +1,14 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
 #include <string>
 
-#include "app/win/globals.h"
-#include "app/win/mainwnd.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/panes.h"
+#include "app/frame/pane_text.h"
 #include "resource_ids.h"
 #include "settings/win/add_button_dialogs.h"
-#include "settings/win/batch_run.h"
 #include "settings/win/settings_sheet.h"
 #include "settings/win/user_buttons.h"
-#include "settings/win/workspace_hooks.h"
 
 /* InsertSnippet: string 6545 + id in place of the selection of the current pane. */
 static void InsertSnippet(UINT id)
@@ -29,10 +27,9 @@ static void InsertSnippet(UINT id)
 static BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code;
+    (void)lParam;
     if (id >= USER_BUTTON_FIRST_ID && id < USER_BUTTON_FIRST_ID + USER_BUTTON_LIMIT)
         return PressUserButton(id) || id < (UINT)(USER_BUTTON_FIRST_ID + userButtons.nUserButtons);
-    if (OnBatchRequest(id, lParam))
-        return TRUE;
     if (id >= IDM_SNIPPET_FIRST && id <= IDM_SNIPPET_LAST) {
         InsertSnippet(id);
         return TRUE;
@@ -44,11 +41,8 @@ static BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_ADDOTHER:    ShowAddButtonTabBox(hwnd); return TRUE;
     case IDM_BTNPAGEXCHG: ShowUserPageExchange(hwnd); return TRUE;
     case IDM_BTNCHANGEPOS:
-        if (FindUserButton(userButtons, nUserPopupTarget)) {
-            bPosCapture = TRUE;
-            bPosChangeMode = TRUE;
+        if (FindUserButton(userButtons, nUserPopupTarget) && SetPointerMode(POINTER_POS_CHANGE))
             SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
-        }
         return TRUE;
     case IDM_BTNPROPERTY:
         if (FindUserButton(userButtons, nUserPopupTarget))
@@ -74,6 +68,5 @@ static const CommandRange kSettingsIds[] = {
     {IDM_ADDINSERT, IDM_ADDDOSHIDE},   COMMAND_ID(IDM_ADDOTHER),        {IDM_BTNPAGEXCHG, IDM_BTNDELETE},
     COMMAND_ID(IDM_NEXTBTNPAGE),       COMMAND_ID(IDM_SETTINGS),        COMMAND_ID(IDM_COMPILESETTINGS),
     {IDM_SNIPPET_FIRST, IDM_SNIPPET_LAST},
-    {USER_BUTTON_FIRST_ID, USER_BUTTON_FIRST_ID + USER_BUTTON_LIMIT - 1},
-    {IDM_BATCH_READFILE, IDM_BATCH_MESSAGE}};
+    {USER_BUTTON_FIRST_ID, USER_BUTTON_FIRST_ID + USER_BUTTON_LIMIT - 1}};
 const CommandOwner settingsCommands = {"settings", SettingsCommand, COMMAND_IDS(kSettingsIds)};

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/win/bars.h"
-#include "app/win/globals.h"
-#include "app/win/mainwnd.h"
-#include "app/win/panes.h"
+#include "app/frame/bars.h"
+#include "app/frame/globals.h"
+#include "app/frame/layout.h"
+#include "app/frame/panes.h"
 #include "doc/win/document.h"
 #include "filelist/win/file_bytes.h"
 #include "filelist/win/file_list_win.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "capture/win/capture.h"
 #include "doc/path_core.h"
 #include "doc/win/document.h"

@@ -24,6 +24,21 @@ void LoadUserButtonPages(const UserButtonPages &pages);
 // The two default buttons.
 void MakeDefaultUserButtons();
 
+// Position capture ended by a click in a pane at character position pos:
+// a new position button "Ln<line>" on the current page, or, in change
+// mode, the position stored in the button the pop-up menu remembered.
+void OnPositionCaptured(HWND pane, LONG pos, BOOL bChangeMode);
+
+// Armed insertion: the text of the remembered button, or NULL when none.
+const char *ArmedInsertionText();
+
+// Right click on a user button (a child of hRebar) at a screen point: its
+// pop-up menu.
+void ShowUserButtonMenu(HWND button, POINT screen);
+
+// "ページ" (1412): the next page of user buttons.
+void NextUserButtonPage();
+
 // Presses the button with the id (8000 + n). TRUE when it was a button.
 BOOL PressUserButton(UINT id);
 void DeleteUserButtonWithId(UINT id);

@@ -1,7 +1,7 @@
 // The colouring pass of a pane: braces by depth, parenthesised text by
 // depth, literals and comments, and the two balance counts in the status
 // bar. The menu and bars are locked and the pane hidden while it runs; the
-// pass works in slices inside a busy time (app/win/busy_guard.h), so the
+// pass works in slices inside a busy time (app/frame/busy_guard.h), so the
 // progress bar moves and the window answers throughout. A whole text is
 // coloured by loading it again, coloured, into a fresh pane
 // (colour_reload.h); a selection, a short pass or a text whose format is

@@ -1,7 +1,7 @@
 #include "text/win/colour_reload.h"
 
-#include "app/win/busy_guard.h"
-#include "app/win/panes.h"
+#include "app/frame/busy_guard.h"
+#include "app/frame/panes.h"
 #include "text/colour_rtf.h"
 #include "text/win/pane_select.h"
 

@@ -6,7 +6,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/win/pane_text.h"
+#include "app/frame/pane_text.h"
 #include "text/colour_scan.h"
 
 #include <richedit.h>

@@ -1,8 +1,8 @@
 #include "text/win/find_all_dialog.h"
 
-#include "app/win/busy_guard.h"
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/busy_guard.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "common/cp932.h"
 #include "resource_ids.h"
 #include "text/find_all.h"

@@ -1,7 +1,7 @@
 #include "text/win/find_commands.h"
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "text/find_all.h"
 #include "text/function_list.h"
 #include "text/win/find_all_dialog.h"

@@ -1,12 +1,12 @@
 #include "text/win/function_nav.h"
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "resource_ids.h"
 #include "text/function_list.h"
 #include "text/win/pane_select.h"
 #include "text/win/text_caps.h"
-#include "app/win/modeless_once.h"
+#include "app/frame/modeless_once.h"
 
 #include <richedit.h>
 #include <string>

@@ -1,6 +1,6 @@
 #include "text/win/pane_select.h"
 
-#include "app/win/panes.h"
+#include "app/frame/panes.h"
 
 #include <richedit.h>
 

@@ -1,7 +1,7 @@
 #include "text/win/reformat.h"
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "text/indent.h"
 #include "text/win/pane_select.h"
 

@@ -1,10 +1,10 @@
 #include "text/win/skeleton_dialog.h"
 
-#include "app/win/globals.h"
-#include "app/win/pane_text.h"
+#include "app/frame/globals.h"
+#include "app/frame/pane_text.h"
 #include "resource_ids.h"
 #include "text/skeleton.h"
-#include "app/win/modeless_once.h"
+#include "app/frame/modeless_once.h"
 
 #include <richedit.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
-#include "app/win/busy_guard.h"
-#include "app/win/globals.h"
+#include "app/frame/busy_guard.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 #include "text/win/colour_pass.h"
 #include "text/win/function_nav.h"
@@ -31,13 +31,18 @@ static BOOL TextCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_APISKELETON:
         ShowSkeletonDialog(hwnd);
         return TRUE;
+    case IDM_INDENT:
+        if (MessageBoxA(hwnd, "インデントします。\r\nよろしいですか？", "確認",
+                        MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDNO)
+            IndentCurrentPane();
+        return TRUE;
     }
     return FALSE;
 }
 
 static const CommandRange kTextIds[] = {COMMAND_ID(IDM_FUNCLIST),    {IDM_NEXTFUNC, IDM_FUNCTOP},
                                         COMMAND_ID(IDM_BRACECOLOUR), COMMAND_ID(IDM_COLOURPASS),
-                                        COMMAND_ID(IDM_APISKELETON)};
+                                        COMMAND_ID(IDM_APISKELETON), COMMAND_ID(IDM_INDENT)};
 const CommandOwner textCommands = {"text", TextCommand, COMMAND_IDS(kTextIds)};
 
 /* IndentCurrentPane: command 227 after its confirmation. */

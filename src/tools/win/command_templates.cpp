@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 #include "tools/build_commands.h"
 #include "tools/win/build_tools.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "tools/dos_input.h"
 #include "tools/win/dos_internal.h"
 #include "tools/win/dos_process.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 #include "tools/dos_history.h"
 #include "tools/dos_input.h"

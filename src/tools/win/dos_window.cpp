@@ -1,8 +1,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/win/globals.h"
-#include "app/win/split_window.h"
+#include "app/frame/globals.h"
+#include "app/frame/split_window.h"
 #include "resource_ids.h"
 #include "tools/dos_history.h"
 #include "tools/dos_input.h"

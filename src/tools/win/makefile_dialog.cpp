@@ -1,7 +1,7 @@
 #include <cstring>
 
-#include "app/win/globals.h"
-#include "app/win/modeless_once.h"
+#include "app/frame/globals.h"
+#include "app/frame/modeless_once.h"
 #include "doc/win/document.h"
 #include "resource_ids.h"
 #include "tools/makefile_text.h"

@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 #include "tools/setup_check.h"
 #include "tools/tools_texts.h"

@@ -1,4 +1,4 @@
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "doc/win/document.h"
 #include "resource_ids.h"
 #include "tools/build_commands.h"

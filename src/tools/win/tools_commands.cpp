@@ -1,4 +1,4 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
 #include "resource_ids.h"
 #include "tools/win/build_tools.h"

@@ -1,4 +1,4 @@
-#include "app/win/subsystem_commands.h"
+#include "app/frame/subsystem_commands.h"
 
 #include "resource_ids.h"
 #include "web/win/web_dialogs.h"

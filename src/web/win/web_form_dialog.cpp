@@ -4,7 +4,7 @@
 #include "web/win/winsock_calls.h"
 #include "web/win/web_dialogs.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 #include "web/form_anal.h"
 

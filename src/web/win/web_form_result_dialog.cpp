@@ -2,7 +2,7 @@
 // records of the analysed forms; a chosen row becomes a new search entry.
 #include "web/win/web_dialogs.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>

@@ -2,7 +2,7 @@
 // new entry and one tab per entry; the URL dialog and the option list.
 #include "web/win/web_dialogs.h"
 
-#include "app/win/globals.h"
+#include "app/frame/globals.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>

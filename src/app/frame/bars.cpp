@@ -1,0 +1,151 @@
+#include "app/frame/bars.h"
+
+#include "app/frame/globals.h"
+#include "app/frame/layout.h"
+#include "resource_ids.h"
+
+#include <commctrl.h>
+
+enum { ASSUMED_TOOLBAR_HEIGHT = 26 };
+
+/* CreateMainToolbar: the main toolbar with its 19 buttons; corrects the top inset. */
+HWND CreateMainToolbar(HWND mainWnd)
+{
+    hToolbar = CreateWindowExA(0x188, TOOLBARCLASSNAMEA, NULL,
+                               WS_CHILD | WS_VISIBLE | TBSTYLE_LIST | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, 0, 0, 300,
+                               50, mainWnd, (HMENU)(INT_PTR)IDC_TOOLBAR, hInst, NULL);
+    if (!hToolbar)
+        return NULL;
+    LRESULT ex = SendMessageA(hToolbar, TB_GETEXTENDEDSTYLE, 0, 0);
+    SendMessageA(hToolbar, TB_SETEXTENDEDSTYLE, 0, ex | TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
+    SendMessageA(hToolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(hToolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(24, 23));
+    SendMessageA(hToolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(ASSUMED_TOOLBAR_HEIGHT, ASSUMED_TOOLBAR_HEIGHT));
+    SendMessageA(hToolbar, TB_AUTOSIZE, 0, 0);
+    RECT rc;
+    GetWindowRect(hToolbar, &rc);
+    nToolbarHeight = rc.bottom - rc.top;
+    nTopInset = nTopInset - ASSUMED_TOOLBAR_HEIGHT + nToolbarHeight;
+
+    TBADDBITMAP bitmap = {NULL, (UINT_PTR)LoadBitmapA(hInst, "TOOLBARBITMAP")};
+    SendMessageA(hToolbar, TB_ADDBITMAP, 15, (LPARAM)&bitmap);
+    char strings[512 + 2] = {};
+    LoadStringA(hInst, IDS_TOOLBARSTRINGS, strings, 512);
+    SendMessageA(hToolbar, TB_ADDSTRINGA, 0, (LPARAM)strings);
+
+    const BYTE on = TBSTATE_ENABLED;
+    TBBUTTON buttons[] = {
+        {0, IDM_PANESWITCH, on, BTNS_CHECK, {0}, 0, 0},
+        {0, 0, on, BTNS_SEP, {0}, 0, 0},
+        {1, IDM_OVERWRITE, on, BTNS_BUTTON, {0}, 0, 1},
+        {2, IDM_FONT, on, BTNS_BUTTON, {0}, 0, 2},
+        {0, 0, on, BTNS_SEP, {0}, 0, 0},
+        {3, IDM_COPY, on, BTNS_BUTTON, {0}, 0, 3},
+        {4, IDM_CUT, on, BTNS_BUTTON, {0}, 0, 4},
+        {5, IDM_PASTE, on, BTNS_BUTTON, {0}, 0, 5},
+        {6, IDM_UNDO, on, BTNS_BUTTON, {0}, 0, 6},
+        {0, 0, on, BTNS_SEP, {0}, 0, 0},
+        {7, IDM_COLOURPASS, on, BTNS_BUTTON, {0}, 0, 7},
+        {8, IDM_CAPTURE, on, BTNS_BUTTON, {0}, 0, 8},
+        {9, IDM_QUICKCOMPILE, on, BTNS_DROPDOWN, {0}, 0, 9},
+        {0, 0, on, BTNS_SEP, {0}, 0, 0},
+        {10, IDM_NEXTFUNC, on, BTNS_BUTTON, {0}, 0, 10},
+        {11, IDM_FUNCTOP, on, BTNS_BUTTON, {0}, 0, 11},
+        {12, IDM_CARETSTART, on, BTNS_BUTTON, {0}, 0, 12},
+        {13, IDM_CARETEND, on, BTNS_BUTTON, {0}, 0, 13},
+        {14, IDM_FUNCLIST, on, BTNS_BUTTON, {0}, 0, 14},
+    };
+    SendMessageA(hToolbar, TB_ADDBUTTONSA, sizeof buttons / sizeof buttons[0], (LPARAM)buttons);
+    return hToolbar;
+}
+
+/* AppendFindBand: one band of the find bar, with a child edge and no gripper. */
+static void AppendFindBand(HWND child, int width, int minWidth, BOOL fixed)
+{
+    REBARBANDINFOA band = {};
+    band.cbSize = REBARBANDINFOA_V6_SIZE;
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_STYLE;
+    band.fStyle = RBBS_CHILDEDGE | RBBS_NOGRIPPER | (fixed ? RBBS_FIXEDSIZE : 0);
+    band.hwndChild = child;
+    band.cxMinChild = minWidth;
+    band.cyMinChild = 25;
+    band.cx = width;
+    SendMessageA(hFindRebar, RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band);
+}
+
+/* CreateFindBar: the search-mode buttons, the find entry and the line read-out. */
+HWND CreateFindBar(HWND mainWnd)
+{
+    hFindRebar = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, REBARCLASSNAMEA, NULL,
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | RBS_FIXEDORDER | CCS_NOPARENTALIGN |
+                                     CCS_NORESIZE | CCS_TOP,
+                                 0, 0, 0, 0, mainWnd, NULL, hInst, NULL);
+    if (!hFindRebar)
+        return NULL;
+    REBARINFO info = {};
+    info.cbSize = sizeof info;
+    SendMessageA(hFindRebar, RB_SETBARINFO, 0, (LPARAM)&info);
+
+    TBBUTTON modes[] = {
+        {0, IDM_MODE_NORMAL, TBSTATE_ENABLED, BTNS_CHECKGROUP, {0}, 0, 0},
+        {1, IDM_MODE_VARIABLE, TBSTATE_ENABLED, BTNS_CHECKGROUP, {0}, 0, 0},
+        {2, IDM_MODE_PATTERN, TBSTATE_ENABLED, BTNS_CHECKGROUP, {0}, 0, 0},
+    };
+    HBITMAP images = LoadBitmapA(hInst, "FINDREBARBITMAP");
+    hFindToolbar = CreateToolbarEx(hFindRebar, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NODIVIDER | CCS_NORESIZE,
+                                   IDC_TOOLBAR, 3, NULL, (UINT_PTR)images, modes, 3, 16, 15, 16, 15,
+                                   sizeof(TBBUTTON));
+    switch (findInfo.btCurmode) {
+    case 0: SendMessageA(hFindToolbar, TB_CHECKBUTTON, IDM_MODE_NORMAL, TRUE); break;
+    case 1: SendMessageA(hFindToolbar, TB_CHECKBUTTON, IDM_MODE_VARIABLE, TRUE); break;
+    case 2: SendMessageA(hFindToolbar, TB_CHECKBUTTON, IDM_MODE_PATTERN, TRUE); break;
+    default: {
+        char text[64];
+        wsprintfA(text, "findInfo.btCurmodeの値が不正 Line%d", __LINE__);
+        MessageBoxA(mainWnd, text, "Error", MB_OK | MB_TASKMODAL);
+    }
+    }
+    AppendFindBand(hFindToolbar, 77, 50, FALSE);
+    AppendFindBand(hEditEntry, 100, 50, FALSE);
+    AppendFindBand(hLineStatic, 150, 150, TRUE);
+    InvalidateRect(hFindRebar, NULL, FALSE);
+    return hFindRebar;
+}
+
+/* SetShown: shows or hides a bar by the shown value of its word. */
+static void SetShown(HWND bar, uint32_t word)
+{
+    ShowWindow(bar, (word & BAR_SHOWN) ? SW_SHOW : SW_HIDE);
+}
+
+/* ApplyBarStates: shows, hides, docks or floats the bars by their words. */
+void ApplyBarStates(HWND mainWnd)
+{
+    if (dwBarStates[0] & BAR_SHOWN) {
+        ShowCommandBar();
+        CheckMenuItem(GetMenu(mainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_CHECKED);
+    } else {
+        ShowWindow(hCmdLineDlg, SW_HIDE);
+    }
+    SetShown(hToolbar, dwBarStates[1]);
+    if (dwBarStates[2] & BAR_FLOATING) {
+        FloatBar(hFileRebarBase);
+        nLeftInset = 5;
+        SetShown(hFileRebarBase, dwBarStates[2]);
+    } else {
+        SetShown(hFileRebarBase, dwBarStates[2]);
+        nLeftInset = (dwBarStates[2] & BAR_SHOWN) ? 5 + FILE_BAR_WIDTH : 5;
+    }
+    if (!(dwBarStates[3] & BAR_SHOWN))
+        ShowWindow(hFindRebar, SW_HIDE);
+    if (dwBarStates[4] & BAR_FLOATING) {
+        FloatBar(hRebarBase);
+        nTopInset -= nUserBarHeight;
+        SetShown(hRebarBase, dwBarStates[4]);
+    } else {
+        SetShown(hRebarBase, dwBarStates[4]);
+        if (!(dwBarStates[4] & BAR_SHOWN))
+            nTopInset -= nUserBarHeight;
+    }
+    RelayoutMain();
+}

@@ -1,0 +1,87 @@
+#include "app/frame/globals.h"
+#include "app/frame/bars.h"
+#include "app/frame/layout.h"
+#include "resource_ids.h"
+
+static const DWORD FLOAT_STYLE = WS_CAPTION | WS_THICKFRAME;
+
+/* DockBar: removes the caption, sizing border and modal frame. */
+void DockBar(HWND base)
+{
+    SetWindowLongPtrA(base, GWL_STYLE, GetWindowLongPtrA(base, GWL_STYLE) & ~FLOAT_STYLE);
+    SetWindowLongPtrA(base, GWL_EXSTYLE, GetWindowLongPtrA(base, GWL_EXSTYLE) & ~WS_EX_DLGMODALFRAME);
+    SetWindowPos(base, NULL, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+/* FloatBar: adds the caption and frame, keeping the client size and place. */
+void FloatBar(HWND base)
+{
+    RECT rc;
+    GetClientRect(base, &rc);
+    DWORD style = GetWindowLongA(base, GWL_STYLE) | FLOAT_STYLE;
+    DWORD exStyle = GetWindowLongA(base, GWL_EXSTYLE) | WS_EX_DLGMODALFRAME;
+    SetWindowLongA(base, GWL_STYLE, style);
+    SetWindowLongA(base, GWL_EXSTYLE, exStyle);
+    AdjustWindowRectEx(&rc, style, FALSE, exStyle);
+    SetWindowPos(base, NULL, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+/*
+ * BaseBarDlgProc: the carrier dialog of the user-button bar and of the
+ * file-list bar. Closing docks it; it is never destroyed before the main
+ * window.
+ */
+INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_SIZE: {
+        int w = LOWORD(lParam), h = HIWORD(lParam);
+        if (dlg == hFileRebarBase && hFileRebar) {
+            MoveWindow(hFileRebar, 0, 0, FILE_BAR_WIDTH, h, TRUE);
+        } else if (dlg == hRebarBase && hRebar) {
+            MoveWindow(hRebar, 0, 0, w - 50, 28, TRUE);
+            if (hPageButton)
+                MoveWindow(hPageButton, w - 48, 0, 48, 28, TRUE);
+        }
+        return TRUE;
+    }
+    case WM_COMMAND: {
+        // Buttons of the two bars and the page buttons go to the main window.
+        HWND from = (HWND)lParam;
+        UINT id = LOWORD(wParam);
+        BOOL fromBar = from && (GetParent(from) == hFileRebar || GetParent(from) == hRebar);
+        if (id != IDCANCEL && (fromBar || id == IDM_NEXTBTNPAGE || id == IDM_NEXTFILEPAGE))
+            SendMessageA(hMainWnd, WM_COMMAND, wParam, lParam);
+        return TRUE;
+    }
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_LBUTTONDOWN || LOWORD(wParam) == WM_RBUTTONDOWN) {
+            POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+            MapWindowPoints(dlg, hMainWnd, &pt, 1);
+            SendMessageA(hMainWnd, WM_PARENTNOTIFY, wParam, MAKELPARAM(pt.x, pt.y));
+        }
+        return TRUE;
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam == HTCAPTION) {
+            SendMessageA(dlg, WM_CLOSE, 0, 0);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CLOSE:
+        DockBar(dlg);
+        if (dlg == hFileRebarBase) {
+            nLeftInset = 5 + FILE_BAR_WIDTH;
+            dwBarStates[2] &= ~BAR_FLOATING;
+        } else {
+            nTopInset += nUserBarHeight;
+            dwBarStates[4] &= ~BAR_FLOATING;
+        }
+        RelayoutMain();
+        return TRUE;
+    }
+    return FALSE;
+}

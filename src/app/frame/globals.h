@@ -1,0 +1,86 @@
+// The main window's shared state: window handles (0 while absent), start-up
+// paths, insets, fonts and pointer modes. Every handler reads these.
+#pragma once
+#include <windows.h>
+
+#include "app/startup_core.h"
+#include "settings/settings_record.h"
+
+extern HINSTANCE hInst;
+extern HWND hMainWnd;
+
+// Panes and bars
+extern HWND hEdit, hSubEdit1, hCurEdit;
+extern HWND hEditEntry, hStatus, hLineStatic, hLineJumpEdit;
+extern HWND hToolbar, hFindRebar, hFindToolbar;
+extern HWND hRebarBase, hRebar, hFileRebarBase, hFileRebar;
+extern HWND hFileTree, hCmdLineDlg, hCmdCombo;
+extern HWND hPageButton, hFilesButton, hSwitchCheck;
+extern HWND Split0, Split1, Split2, Split3, Split4;
+
+// Modeless dialogs and side windows, each open at most once
+extern HWND hMakeDlgD, hMakeDlgS, hMakeDlgM, hListDlg, hListDlg2, hEnumResDlg;
+extern HWND hMakefileDlg, hWebSearchDlg, hBinViewer, hCaptureWnd, hStdDialog;
+
+// Start-up paths
+extern char szCurDir[CUR_DIR_SIZE];
+extern char szModule[MODULE_SIZE];
+extern char szSysDrive[SYS_DRIVE_SIZE];
+extern char szSysDriveNoSlash[SYS_DRIVE_SIZE];
+extern char szWorkDir[WORK_DIR_SIZE];
+extern char CfgFiles[2][CFG_FILE_SIZE];
+extern unsigned nInstanceNo;
+
+// Client insets of the main window and bar heights
+extern int nLeftInset, nTopInset, nRightInset, nBottomInset;
+extern int nUserBarHeight, nToolbarHeight;
+enum { FILE_BAR_WIDTH = 64 };
+
+// Fonts made at creation and deleted at destruction
+extern HFONT hComboFont, hUiGothicFont, hSmallFont, hEntryFont;
+
+// Window procedures replaced by subclassing, restored at the close
+extern WNDPROC OldEditProc, OldEntryProc;
+
+extern HMODULE hRichEditLib;
+
+// The settings record (loaded at creation, written at the close). The find
+// bar's search mode (findInfo.btCurmode: 0 normal, 1 variable, 2 pattern)
+// and the bar-state words are fields of it, known by their own names.
+extern SettingsRecord settingsRecord;
+extern FindInfo &findInfo;
+
+// Pointer modes of the main window: at most one at a time.
+enum PointerMode {
+    POINTER_NONE,
+    POINTER_ARMED,            // bArmed: the mouse captured by the main window's own area or the screen capture
+    POINTER_CAPTURE_DRAGGING, // bCaptureDragging: the capture's rectangle being dragged (still armed)
+    POINTER_POS_CAPTURE,      // bPosCapture: a click in a pane makes a position button
+    POINTER_POS_CHANGE,       // bPosCapture with bPosChangeMode: ... moves the remembered button's position
+    POINTER_DESIGN,           // bDesignFlag: the design surface's
+    POINTER_ARMED_INSERT      // bArmedInsert: a click in a pane inserts the remembered button's text
+};
+extern PointerMode pointerMode;
+// Enters the mode unless another one is active; an armed capture may go
+// on to its drag and position capture to its change mode. POINTER_NONE
+// always ends the mode. FALSE when refused.
+BOOL SetPointerMode(PointerMode mode);
+// Ends the mode when it is the one active.
+void LeavePointerMode(PointerMode mode);
+// Armed, by the main window's own area or the screen capture (also while dragging).
+inline BOOL IsArmed() { return pointerMode == POINTER_ARMED || pointerMode == POINTER_CAPTURE_DRAGGING; }
+// Position capture, with or without its change mode.
+inline BOOL IsPosCapture() { return pointerMode == POINTER_POS_CAPTURE || pointerMode == POINTER_POS_CHANGE; }
+
+extern BOOL bBarDoubleClick;
+
+// Bar-state words: 0 command line, 1 toolbar, 2 file list, 3 find bar, 4 user buttons
+extern uint32_t (&dwBarStates)[BAR_STATE_COUNT];
+
+// Status bar part 0 message with its clearing timer (150)
+void ShowStatusMessage(const char *text, UINT clearAfterMs);
+
+// Internal consistency checks: report the condition in the code's own words
+// with the source file and line of the check.
+void ReportAssertion(const char *condition, const char *file, int line);
+#define SORA_ASSERT(cond) do { if (!(cond)) ReportAssertion(#cond, __FILE__, __LINE__); } while (0)

@@ -1,0 +1,28 @@
+#include "app/frame/tooltips.h"
+
+#include "app/frame/globals.h"
+
+#include <commctrl.h>
+
+HWND AddTooltip(HWND control, const char *text, RECT rc)
+{
+    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               control, NULL, hInst, NULL);
+    if (!tip)
+        return NULL;
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.uFlags = TTF_SUBCLASS;
+    ti.hwnd = control;
+    ti.hinst = hInst;
+    ti.lpszText = (LPSTR)text;
+    if (rc.right == 0 && rc.bottom == 0) {
+        GetClientRect(control, &rc);
+        if (rc.right == 0) rc.right = 200;
+        if (rc.bottom == 0) rc.bottom = 50;
+    }
+    ti.rect = rc;
+    SendMessageA(tip, TTM_ADDTOOLA, 0, (LPARAM)&ti);
+    return tip;
+}

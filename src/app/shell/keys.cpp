@@ -1,0 +1,85 @@
+#include "app/shell/keys.h"
+
+#include "app/frame/globals.h"
+#include "app/frame/panes.h"
+#include "resource_ids.h"
+
+#include <initializer_list>
+
+static HACCEL hMainKeys;
+
+/* InsideDialog: TRUE when the window is a dialog inside the main window or lies in one. */
+static BOOL InsideDialog(HWND w)
+{
+    for (; w && w != hMainWnd; w = GetParent(w)) {
+        char cls[16] = "";
+        GetClassNameA(w, cls, sizeof cls);
+        if (lstrcmpA(cls, "#32770") == 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+/*
+ * KeysReachMainWindow: whether keys pressed in the window are the main
+ * window's: the main window itself, a pane or entry of it, or a button of
+ * its two button bars. The modeless dialogs (the command-line bar and the
+ * DOS window among them) keep their keys.
+ */
+BOOL KeysReachMainWindow(HWND focus)
+{
+    if (!focus || !hMainWnd)
+        return FALSE;
+    if (focus == hMainWnd)
+        return TRUE;
+    if (IsChild(hMainWnd, focus))
+        return !InsideDialog(focus);
+    for (HWND bar : {hRebarBase, hFileRebarBase})
+        if (bar && IsChild(bar, focus))
+            return TRUE;
+    return FALSE;
+}
+
+/*
+ * TranslateMainKeys: the shortcut keys of the main window (accelerator
+ * table "MAINKEYS"), taken before Pretranslate routes the message.
+ * Returns TRUE when the key became a command and is consumed.
+ */
+BOOL TranslateMainKeys(MSG *msg)
+{
+    if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)
+        return FALSE;
+    if (!hMainKeys)
+        hMainKeys = LoadAcceleratorsA(hInst, "MAINKEYS");
+    if (!hMainKeys || !KeysReachMainWindow(GetFocus()))
+        return FALSE;
+    return TranslateAcceleratorA(hMainWnd, hMainKeys, msg) != 0;
+}
+
+/* TopMenuOf: the position in the menu bar of the menu that holds the command, or -1. */
+static int TopMenuOf(HMENU bar, UINT id)
+{
+    int n = bar ? GetMenuItemCount(bar) : 0;
+    for (int i = 0; i < n; ++i) {
+        HMENU sub = GetSubMenu(bar, i);
+        if (sub && GetMenuState(sub, id, MF_BYCOMMAND) != (UINT)-1)
+            return i;
+    }
+    return -1;
+}
+
+/*
+ * KeyCommandAllowed: whether a command given by a shortcut key may run.
+ * A key does what a click on its menu item would, and nothing while that
+ * menu is grey (the "ファイル" menu while the resource pane is on show);
+ * the overwrite key also serves the resource pane, as the toolbar's
+ * overwrite button does. While a long operation runs, no command gets here.
+ */
+BOOL KeyCommandAllowed(HWND hwnd, UINT id)
+{
+    HMENU bar = GetMenu(hwnd);
+    int top = TopMenuOf(bar, id);
+    if (top < 0 || !(GetMenuState(bar, top, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)))
+        return TRUE;
+    return id == IDM_OVERWRITE && GetCurrentEdit(hwnd) == hSubEdit1;
+}
