@@ -66,7 +66,7 @@ void ToggleCommandBar()
 
 static BOOL RunCommandLine(const char *line)
 {
-    return (INT_PTR)ShellExecuteA(hMainWnd, "open", line, NULL, szCurDir, SW_SHOWNORMAL) > 32;
+    return (INT_PTR)ShellExecuteA(hMainWnd, "open", line, NULL, startupPaths.szCurDir, SW_SHOWNORMAL) > 32;
 }
 
 /* RunTypedCommand: Enter in the bar's field runs its text and remembers it. */

@@ -17,12 +17,7 @@ HWND Split0, Split1, Split2, Split3, Split4;
 HWND hMakeDlgD, hMakeDlgS, hMakeDlgM, hListDlg, hListDlg2, hEnumResDlg;
 HWND hMakefileDlg, hWebSearchDlg, hBinViewer, hCaptureWnd, hStdDialog;
 
-char szCurDir[CUR_DIR_SIZE];
-char szModule[MODULE_SIZE];
-char szSysDrive[SYS_DRIVE_SIZE];
-char szSysDriveNoSlash[SYS_DRIVE_SIZE];
-char szWorkDir[WORK_DIR_SIZE];
-char CfgFiles[2][CFG_FILE_SIZE];
+StartupPaths startupPaths;
 unsigned nInstanceNo;
 
 int nLeftInset = 5 + FILE_BAR_WIDTH, nTopInset = 63, nRightInset = 2, nBottomInset = 24;

@@ -23,12 +23,7 @@ extern HWND hMakeDlgD, hMakeDlgS, hMakeDlgM, hListDlg, hListDlg2, hEnumResDlg;
 extern HWND hMakefileDlg, hWebSearchDlg, hBinViewer, hCaptureWnd, hStdDialog;
 
 // Start-up paths
-extern char szCurDir[CUR_DIR_SIZE];
-extern char szModule[MODULE_SIZE];
-extern char szSysDrive[SYS_DRIVE_SIZE];
-extern char szSysDriveNoSlash[SYS_DRIVE_SIZE];
-extern char szWorkDir[WORK_DIR_SIZE];
-extern char CfgFiles[2][CFG_FILE_SIZE];
+extern StartupPaths startupPaths;  // szCurDir, szModule, szSysDrive, szWorkDir, CfgFiles, ...: set once at start-up
 extern unsigned nInstanceNo;
 
 // Client insets of the main window and bar heights

@@ -152,14 +152,14 @@ static BOOL FrameCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_CARETSTART:    CaretTo(FALSE); break;
     case IDM_CANTCOMPILE: {
         char help[CUR_DIR_SIZE + 32];
-        _snprintf(help, sizeof help - 1, "%ssora_CantCompile.hlp", szCurDir);
+        _snprintf(help, sizeof help - 1, "%ssora_CantCompile.hlp", startupPaths.szCurDir);
         help[sizeof help - 1] = '\0';
         ShellOpen(help, NULL, NULL, SW_SHOWNOACTIVATE);
         break;
     }
     case IDM_SKELETON16:
     case IDM_SKELETONHTML:  InsertSkeleton(id); break;
-    case IDM_DOSWINDOW:     ShellOpen("COMMAND.COM", NULL, szSysDrive, SW_SHOWNORMAL); break;
+    case IDM_DOSWINDOW:     ShellOpen("COMMAND.COM", NULL, startupPaths.szSysDrive, SW_SHOWNORMAL); break;
     case IDM_MODE_NORMAL:   findInfo.btCurmode = 0; break;
     case IDM_MODE_VARIABLE: findInfo.btCurmode = 1; break;
     case IDM_MODE_PATTERN:  findInfo.btCurmode = 2; break;

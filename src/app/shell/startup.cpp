@@ -35,15 +35,15 @@ BOOL RegisterMainClass(HINSTANCE instance)
 /* OfferWorkDir: asks to create the working folder when it is missing. */
 static void OfferWorkDir()
 {
-    if (!szWorkDir[0] || GetFileAttributesA(szWorkDir) != INVALID_FILE_ATTRIBUTES)
+    if (!startupPaths.szWorkDir[0] || GetFileAttributesA(startupPaths.szWorkDir) != INVALID_FILE_ATTRIBUTES)
         return;
     char question[WORK_DIR_SIZE + 160];
     _snprintf(question, sizeof question - 1,
               "起動したアプリケーションのある場所に\r\n作業用ディレクトリを作成してよろしいですか？\r\n(%-s)を作成。",
-              szWorkDir);
+              startupPaths.szWorkDir);
     question[sizeof question - 1] = '\0';
     if (MessageBoxA(NULL, question, "確認", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES)
-        CreateDirectoryA(szWorkDir, NULL);
+        CreateDirectoryA(startupPaths.szWorkDir, NULL);
 }
 
 /*
@@ -54,7 +54,7 @@ static void OfferWorkDir()
 static void NumberInstance()
 {
     for (;;) {
-        HANDLE mutex = CreateMutexA(NULL, TRUE, InstanceMutexName(szModule, nInstanceNo).c_str());
+        HANDLE mutex = CreateMutexA(NULL, TRUE, InstanceMutexName(startupPaths.szModule, nInstanceNo).c_str());
         DWORD error = GetLastError();
         nInstanceNo++;
         if (error != ERROR_ALREADY_EXISTS)
@@ -90,15 +90,8 @@ BOOL InitWorkPaths(HINSTANCE instance)
     if (got == 0 || got >= sizeof windows)
         std::strcpy(windows, "C:\\");
 
-    StartupPaths paths;
-    BuildStartupPaths(current, module, windows, &paths);
-    std::memcpy(szCurDir, paths.szCurDir, sizeof szCurDir);
-    std::memcpy(szModule, paths.szModule, sizeof szModule);
-    std::memcpy(szSysDrive, paths.szSysDrive, sizeof szSysDrive);
-    std::memcpy(szSysDriveNoSlash, paths.szSysDriveNoSlash, sizeof szSysDriveNoSlash);
-    std::memcpy(szWorkDir, paths.szWorkDir, sizeof szWorkDir);
-    std::memcpy(CfgFiles, paths.CfgFiles, sizeof CfgFiles);
-    if (paths.bCurDirTooLong)
+    BuildStartupPaths(current, module, windows, &startupPaths);
+    if (startupPaths.bCurDirTooLong)
         MessageBoxA(NULL, "起動したフォルダのパスが長すぎるため、作業用ディレクトリを使えません。\r\n設定は保存されません。",
                     "警告", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
 

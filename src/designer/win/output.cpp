@@ -111,7 +111,7 @@ void WriteDialogScript(HWND panel)
 /* Appends the old texts of a dialog to "backup.rc"; false when that fails. */
 static BOOL AppendBackup(const std::string &header, const std::string &body)
 {
-    std::string path = BackupFileName(szWorkDir);
+    std::string path = BackupFileName(startupPaths.szWorkDir);
     time_t now = time(NULL);
     const char *stamp = asctime(localtime(&now));
     std::string entry = BackupEntry(dlgData.szName, stamp ? stamp : "\n", header, body);

@@ -80,7 +80,7 @@ void AddRow(HWND list, int index, const FoundRecoveryCopy &f)
         SizeText(f.header.nTextSize, szSize, sizeof szSize);
     } else {
         lstrcpynA(szName, f.szFile.c_str(), sizeof szName);
-        lstrcpynA(szFolder, szWorkDir, sizeof szFolder);
+        lstrcpynA(szFolder, startupPaths.szWorkDir, sizeof szFolder);
         TimeText((uint64_t)f.ftWritten.dwHighDateTime << 32 | f.ftWritten.dwLowDateTime, szTime, sizeof szTime);
         SizeText(f.nFileSize, szSize, sizeof szSize);
     }

@@ -32,7 +32,7 @@ uint64_t Now()
 template <typename F> void ForEachFile(const std::string &szPattern, F f)
 {
     WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((std::string(szWorkDir) + szPattern).c_str(), &fd);
+    HANDLE h = FindFirstFileA((std::string(startupPaths.szWorkDir) + szPattern).c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE)
         return;
     do {
@@ -74,7 +74,7 @@ BOOL OpenRecoverySession()
 {
     if (hSessionMutex)
         return TRUE;
-    if (!szWorkDir[0] || !FolderExists(szWorkDir))
+    if (!startupPaths.szWorkDir[0] || !FolderExists(startupPaths.szWorkDir))
         return FALSE;
     uint64_t nTry = Now();
     // Two copies started in the same instant: the second takes the next number.
@@ -125,7 +125,7 @@ std::string OwnRecoveryCopyPath(uint32_t id, RecoveryPane pane)
     char szName[MAX_PATH];
     if (!MakeRecoveryName(name, szName, sizeof szName))
         return std::string();
-    return std::string(szWorkDir) + szName;
+    return std::string(startupPaths.szWorkDir) + szName;
 }
 
 void RemoveOwnRecoveryCopies()
@@ -136,7 +136,7 @@ void RemoveOwnRecoveryCopies()
     ForEachFile(std::string(szPrefix) + "*", [](const WIN32_FIND_DATAA &fd) {
         RecoveryName name;
         if (ParseRecoveryName(fd.cFileName, name))
-            DeleteFileA((std::string(szWorkDir) + fd.cFileName).c_str());
+            DeleteFileA((std::string(startupPaths.szWorkDir) + fd.cFileName).c_str());
     });
 }
 
@@ -154,12 +154,12 @@ BOOL IsRecoverySessionRunning(uint32_t nOfInstance, uint64_t nOfSession)
 std::vector<FoundRecoveryCopy> ScanRecoveryCopies()
 {
     std::vector<FoundRecoveryCopy> list;
-    if (!szWorkDir[0])
+    if (!startupPaths.szWorkDir[0])
         return list;
     ForEachFile("sora*.recover*", [&](const WIN32_FIND_DATAA &fd) {
         FoundRecoveryCopy found;
         found.szFile = fd.cFileName;
-        found.szFullPath = std::string(szWorkDir) + fd.cFileName;
+        found.szFullPath = std::string(startupPaths.szWorkDir) + fd.cFileName;
         found.ftWritten = fd.ftLastWriteTime;
         found.nFileSize = (uint64_t)fd.nFileSizeHigh << 32 | fd.nFileSizeLow;
         RecoveryName name;

@@ -17,7 +17,7 @@
 /* TempName: the temporary file name of the entry for one pane. */
 static BOOL TempName(const FileEntry &entry, TempPane which, char *szName, size_t nSize)
 {
-    return MakeTempBackupName(szWorkDir, entry.id, (int)nInstanceNo, which, szName, nSize);
+    return MakeTempBackupName(startupPaths.szWorkDir, entry.id, (int)nInstanceNo, which, szName, nSize);
 }
 
 /* WritePaneAside: the pane's whole text into the temporary file; the text into *pText. */
@@ -36,7 +36,7 @@ static BOOL WritePaneAside(const FileEntry &entry, HWND pane, TempPane which, st
     _snprintf(szMsg, sizeof szMsg - 1,
               "退避用のtmpファイルを書き込めませんでした。\r\n%s\r\n\r\n"
               "編集中のテキストはそのまま残し、ファイルは切り替えません。",
-              szName[0] ? szName : szWorkDir);
+              szName[0] ? szName : startupPaths.szWorkDir);
     szMsg[sizeof szMsg - 1] = '\0';
     MessageBoxA(hMainWnd, szMsg, "エラー", MB_OK | MB_ICONEXCLAMATION);
     return FALSE;

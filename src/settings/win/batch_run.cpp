@@ -133,7 +133,7 @@ void StartBatchRun(const std::string &szBatch)
     if (!bBatchFolderReady) {
         InitializeCriticalSection(&csBatchFolder);
         bBatchFolderReady = TRUE;
-        SetBatchFolder(szSysDriveNoSlash);
+        SetBatchFolder(startupPaths.szSysDriveNoSlash);
     }
     std::string *copy = new std::string(szBatch);
     uintptr_t h = _beginthreadex(NULL, 0, BatchThread, copy, 0, NULL);

@@ -18,7 +18,7 @@
 /* WorkPath: a file name in the working folder. */
 static BOOL WorkPath(const char *szName, char *szPath, size_t nSize)
 {
-    int n = _snprintf(szPath, nSize - 1, "%s%s", szWorkDir, szName);
+    int n = _snprintf(szPath, nSize - 1, "%s%s", startupPaths.szWorkDir, szName);
     szPath[nSize - 1] = '\0';
     return n >= 0 && n < (int)nSize - 1;
 }
@@ -26,15 +26,15 @@ static BOOL WorkPath(const char *szName, char *szPath, size_t nSize)
 /* EnsureWorkDir: the working folder, created after asking; FALSE on No. */
 static BOOL EnsureWorkDir()
 {
-    if (FolderExists(szWorkDir))
+    if (FolderExists(startupPaths.szWorkDir))
         return TRUE;
     char szMsg[WORK_DIR_SIZE + 128];
     _snprintf(szMsg, sizeof szMsg - 1, "作業用ディレクトリがありません。\r\n新規に作成してもよろしいですか？\r\n（%-s）",
-              szWorkDir);
+              startupPaths.szWorkDir);
     szMsg[sizeof szMsg - 1] = '\0';
     if (MessageBoxA(hMainWnd, szMsg, "設定ファイル作成", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return FALSE;
-    if (!CreateDirectoryA(szWorkDir, NULL) && !FolderExists(szWorkDir)) {
+    if (!CreateDirectoryA(startupPaths.szWorkDir, NULL) && !FolderExists(startupPaths.szWorkDir)) {
         MessageBoxA(hMainWnd, "作業用ディレクトリを作成できませんでした。", "Error", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
@@ -128,7 +128,7 @@ static void SetAsideDamaged(const char *szName, const std::string &bytes, char *
             lstrcpyA(szSuffix, ".bad");
         else
             wsprintfA(szSuffix, ".bad%d", k);
-        if (!MakeSettingsSideName(szWorkDir, szName, szSuffix, szBad, sizeof szBad))
+        if (!MakeSettingsSideName(startupPaths.szWorkDir, szName, szSuffix, szBad, sizeof szBad))
             return;
         if (FileExists(szBad))
             continue;
@@ -235,7 +235,7 @@ static void LoadButtons(const ConfigFile &cfg, const BlockDamage &damage)
 /* ApplyMultiFileMode: the file buttons and the tree follow the mode. */
 static void ApplyMultiFileMode()
 {
-    ApplyLoadRules(settingsRecord, FolderExists(szWorkDir) != FALSE);
+    ApplyLoadRules(settingsRecord, FolderExists(startupPaths.szWorkDir) != FALSE);
     if (!settingsRecord.bMultiFile) {
         if (hFileRebar)
             ShowWindow(hFileRebar, SW_HIDE);
@@ -338,11 +338,11 @@ int LoadData(const char *szName)
 void LoadSettingsAtStart(HWND mainWnd)
 {
     CreateFileList(mainWnd);
-    LoadData(CfgFiles[0][0] ? CfgFiles[0] : "config.cfg");
+    LoadData(startupPaths.CfgFiles[0][0] ? startupPaths.CfgFiles[0] : "config.cfg");
 }
 
 void SaveSettingsAtClose(HWND mainWnd)
 {
     (void)mainWnd;
-    WriteData(CfgFiles[0][0] ? CfgFiles[0] : "config.cfg");
+    WriteData(startupPaths.CfgFiles[0][0] ? startupPaths.CfgFiles[0] : "config.cfg");
 }

@@ -88,7 +88,7 @@ static INT_PTR CALLBACK StartPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_PS1_SAVELAYOUT) {
-            if (FolderExists(szWorkDir) && WriteUserButtonFile(dlg))
+            if (FolderExists(startupPaths.szWorkDir) && WriteUserButtonFile(dlg))
                 MessageBoxA(dlg, "現在のボタン配置を \"ubuttons.cfg\" に保存しました。", "OK", MB_OK);
             return TRUE;
         }

@@ -220,7 +220,7 @@ void NextUserButtonPage()
 BOOL WriteUserButtonFile(HWND owner)
 {
     char szPath[MAX_PATH];
-    _snprintf(szPath, sizeof szPath - 1, "%subuttons.cfg", szWorkDir);
+    _snprintf(szPath, sizeof szPath - 1, "%subuttons.cfg", startupPaths.szWorkDir);
     szPath[sizeof szPath - 1] = '\0';
     std::string bytes = EncodeButtonFile(userButtons);
     if (WriteFileReplacing(szPath, bytes.data(), bytes.size()))

@@ -88,6 +88,7 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
     si.hStdInput = dosProcess.hStdInRd;
     si.hStdOutput = dosProcess.hStdOutWr;
     si.hStdError = dosProcess.hStdErrWr;
+    const char *szCurDir = startupPaths.szCurDir;
     const char *szFolder = szCurDir[0] && GetFileAttributesA(szCurDir) != INVALID_FILE_ATTRIBUTES ? szCurDir : NULL;
     if (!CreateProcessA(szComspec, NULL, NULL, NULL, TRUE, CREATE_NO_WINDOW | IDLE_PRIORITY_CLASS, NULL, szFolder,
                         &si, &dosProcess.pi)) {

@@ -39,7 +39,7 @@ void OnPreview(HWND hDlg)
 void OnSave(HWND hDlg)
 {
     char szPath[260];
-    ToolsError error = MakefileSavePath(szFullPath, szSysDrive, szPath, sizeof szPath);
+    ToolsError error = MakefileSavePath(szFullPath, startupPaths.szSysDrive, szPath, sizeof szPath);
     if (error != TOOLS_OK) {
         ShowToolsError(hDlg, error);
         return;

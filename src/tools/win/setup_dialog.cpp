@@ -28,7 +28,7 @@ int ReadItem(void *context, SetupItem item, char *buf, size_t capacity, size_t *
 {
     (void)context;
     char szPath[MAX_PATH];
-    if (SetupFilePath(item, szSysDrive, szPath, sizeof szPath) != TOOLS_OK)
+    if (SetupFilePath(item, startupPaths.szSysDrive, szPath, sizeof szPath) != TOOLS_OK)
         return SETUP_READ_FAILED;
     return ReadSetupFile(szPath, buf, capacity, pnLen);
 }
@@ -37,7 +37,7 @@ bool CompilerFolderExists(void *context)
 {
     (void)context;
     char szPath[MAX_PATH];
-    if (SetupFilePath(SETUP_INSTALL, szSysDrive, szPath, sizeof szPath) != TOOLS_OK)
+    if (SetupFilePath(SETUP_INSTALL, startupPaths.szSysDrive, szPath, sizeof szPath) != TOOLS_OK)
         return false;
     DWORD attr = GetFileAttributesA(szPath);
     return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
@@ -74,8 +74,8 @@ void ShowPreview(HWND hDlg, PreviewState *state)
     char szText[SETUP_EDIT_MAX + 64];
     size_t nOut = 0;
     SetupParse parse = SETUP_PARSED;
-    ToolsError error = CompleteSetupFile(state->item, szSysDrive, state->current.data(), state->current.size(),
-                                         szText, sizeof szText, &nOut, &parse);
+    ToolsError error = CompleteSetupFile(state->item, startupPaths.szSysDrive, state->current.data(),
+                                         state->current.size(), szText, sizeof szText, &nOut, &parse);
     if (error != TOOLS_OK) {
         char szMsg[256];
         std::snprintf(szMsg, sizeof szMsg,
@@ -114,7 +114,7 @@ void OnWrite(HWND hDlg, PreviewState *state)
     if (state->item == SETUP_AUTOEXEC && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0))
         text += "\r\n";
     char szPath[MAX_PATH];
-    BOOL ok = SetupFilePath(state->item, szSysDrive, szPath, sizeof szPath) == TOOLS_OK &&
+    BOOL ok = SetupFilePath(state->item, startupPaths.szSysDrive, szPath, sizeof szPath) == TOOLS_OK &&
               RewriteSetupFile(szPath, text.data(), text.size());
     if (ok)
         MessageBoxA(hDlg, "書き込みは正常に完了しました。", "OK", MB_OK | MB_ICONINFORMATION);
@@ -169,7 +169,7 @@ void FillRow(HWND hDlg, const SetupReport *report, int item)
 {
     char szText[1024] = "";
     SetupRowView view;
-    SetupRowText((SetupItem)item, report->btState[item], szSysDrive, szText, sizeof szText, &view);
+    SetupRowText((SetupItem)item, report->btState[item], startupPaths.szSysDrive, szText, sizeof szText, &view);
     if (report->btState[item] == SETUP_STATE_NONE && report->parse[item] != SETUP_PARSED)
         std::snprintf(szText, sizeof szText, "「%s」の内容を読み取れません（%s）。ファイルはそのままにしてあります。",
                       SetupShortName((SetupItem)item), SetupParseName(report->parse[item]));

@@ -97,7 +97,7 @@ static void OnResultActivate(HWND hDlg, int nRow)
    Returns 1, or 0 after a message. */
 static int SaveReceivedPage(HWND hDlg, char *szPath, size_t nSize)
 {
-    std::snprintf(szPath, nSize, "%ssora_html.html", szWorkDir);
+    std::snprintf(szPath, nSize, "%ssora_html.html", startupPaths.szWorkDir);
     HANDLE file = CreateFileA(szPath, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     DWORD written = 0;
     const HttpReply *reply = searchClient.pReply;
