@@ -48,14 +48,14 @@ class PaneTextTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        hInst = GetModuleHandleA(NULL);
+        frame.hInst = GetModuleHandleA(NULL);
         lib = LoadLibraryA("RICHED32.DLL");
         ASSERT_NE(lib, nullptr);
-        parent = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, NULL, NULL, hInst, NULL);
+        parent = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, NULL, NULL, frame.hInst, NULL);
         pane = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
                                    ES_MULTILINE | ES_NOHIDESEL,
-                               0, 0, 600, 400, parent, (HMENU)5001, hInst, NULL);
+                               0, 0, 600, 400, parent, (HMENU)5001, frame.hInst, NULL);
         ASSERT_NE(pane, nullptr);
         CHARFORMATA cf = {};
         cf.cbSize = sizeof cf;
@@ -67,13 +67,13 @@ protected:
         SendMessageA(pane, EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
         SendMessageA(pane, EM_EXLIMITTEXT, 0, kLimit);
         SendMessageA(pane, EM_SETEVENTMASK, 0, kMask);
-        hEdit = hCurEdit = pane;
+        frame.hEdit = frame.hCurEdit = pane;
     }
     void TearDown() override
     {
         DestroyWindow(parent);
         FreeLibrary(lib);
-        hEdit = hCurEdit = NULL;
+        frame.hEdit = frame.hCurEdit = NULL;
     }
     HMODULE lib = NULL;
     HWND parent = NULL, pane = NULL;
@@ -125,7 +125,7 @@ TEST_F(PaneTextTest, SlicedLoadReadsBackAndKeepsThePane)
     HWND p = SetPaneText(pane, text);
     ASSERT_NE(p, old); // a long text goes into a fresh control...
     EXPECT_FALSE(IsWindow(old));
-    EXPECT_EQ(hEdit, p); // ...which takes the old one's place
+    EXPECT_EQ(frame.hEdit, p); // ...which takes the old one's place
     EXPECT_EQ(GetDlgCtrlID(p), 5001);
     EXPECT_EQ(GetPaneText(p), text);
     EXPECT_EQ((size_t)SendMessageA(p, EM_GETLINECOUNT, 0, 0), LineEnds(text) + 1);
@@ -159,7 +159,7 @@ TEST_F(PaneTextTest, ReloadColoursEveryByteAndKeepsTextFlagsAndPane)
     }
     ASSERT_NE(p, nullptr);
     EXPECT_FALSE(IsWindow(old));
-    EXPECT_EQ(hEdit, p);
+    EXPECT_EQ(frame.hEdit, p);
     EXPECT_GT(slices, 2);
     EXPECT_EQ(lastDone, text.size());
     EXPECT_EQ(GetPaneText(p), text);

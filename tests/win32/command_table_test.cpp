@@ -118,7 +118,7 @@ TEST(CommandTable, EveryIdHasOneOwner)
 
 TEST(CommandTable, EveryMenuItemAndButtonIsServed)
 {
-    hInst = GetModuleHandleA(NULL);
+    frame.hInst = GetModuleHandleA(NULL);
     BuildCommandLookup(NULL);
     std::vector<std::pair<UINT, std::string>> items;
     for (const char *szMenu : {"MYMENU1", "MYPOPUP1", "MYPOPUP5", "MYPOPUP6"})
@@ -137,21 +137,21 @@ TEST(CommandTable, EveryMenuItemAndButtonIsServed)
 
     // The main toolbar and the find bar, made by the frame's own code, and
     // the two page buttons of the bars.
-    HWND frame = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 600, 200, NULL, NULL, hInst, NULL);
-    ASSERT_TRUE(frame);
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 600, 200, NULL, NULL, frame.hInst, NULL);
+    ASSERT_TRUE(owner);
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    ASSERT_TRUE(CreateMainToolbar(frame));
-    ASSERT_TRUE(CreateFindBar(frame));
-    std::vector<UINT> buttons = ToolbarCommands(hToolbar);
+    ASSERT_TRUE(CreateMainToolbar(owner));
+    ASSERT_TRUE(CreateFindBar(owner));
+    std::vector<UINT> buttons = ToolbarCommands(frame.hToolbar);
     EXPECT_EQ(buttons.size(), 15u);
-    for (UINT id : ToolbarCommands(hFindToolbar))
+    for (UINT id : ToolbarCommands(frame.hFindToolbar))
         buttons.push_back(id);
     buttons.push_back(IDM_NEXTBTNPAGE);
     buttons.push_back(IDM_NEXTFILEPAGE);
     for (UINT id : buttons)
         items.push_back({id, "button " + std::to_string(id)});
-    DestroyWindow(frame);
+    DestroyWindow(owner);
 
     for (const auto &item : items) {
         if (IsNoEffect(item.first))

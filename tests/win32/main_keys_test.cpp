@@ -94,11 +94,11 @@ bool SameKey(const Key &a, const Key &b) { return a.id == b.id && a.fVirt == b.f
 
 TEST(MainKeys, MenuTextsShowTheTablesKeys)
 {
-    hInst = GetModuleHandleA(NULL);
+    frame.hInst = GetModuleHandleA(NULL);
     BuildCommandLookup(NULL);
     std::vector<Key> table = TableKeys();
     EXPECT_EQ(table.size(), 10u);
-    HMENU menu = LoadMenuA(hInst, "MYMENU1");
+    HMENU menu = LoadMenuA(frame.hInst, "MYMENU1");
     ASSERT_TRUE(menu);
     std::vector<Key> shown;
     std::vector<std::string> unread;
@@ -129,23 +129,23 @@ TEST(MainKeys, MenuTextsShowTheTablesKeys)
 
 TEST(MainKeys, OnlyTheMainWindowsOwnWindowsTakeThem)
 {
-    hInst = GetModuleHandleA(NULL);
-    hMainWnd = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, NULL, hInst, NULL);
-    ASSERT_TRUE(hMainWnd);
-    HWND pane = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, hMainWnd, NULL, hInst, NULL);
-    HWND split = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 20, hMainWnd, NULL, hInst, NULL);
-    HWND deepPane = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, split, NULL, hInst, NULL);
+    frame.hInst = GetModuleHandleA(NULL);
+    frame.hMainWnd = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, NULL, frame.hInst, NULL);
+    ASSERT_TRUE(frame.hMainWnd);
+    HWND pane = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    HWND split = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    HWND deepPane = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, split, NULL, frame.hInst, NULL);
     // A dialog inside the main window (the command-line bar, the DOS window).
-    HWND bar = CreateWindowExA(0, "#32770", "", WS_CHILD, 0, 0, 50, 20, hMainWnd, NULL, hInst, NULL);
-    HWND barField = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, bar, NULL, hInst, NULL);
+    HWND bar = CreateWindowExA(0, "#32770", "", WS_CHILD, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    HWND barField = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, bar, NULL, frame.hInst, NULL);
     // A modeless dialog owned by the main window.
-    HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 50, 20, hMainWnd, NULL, hInst, NULL);
-    HWND dialogField = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, dialog, NULL, hInst, NULL);
+    HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    HWND dialogField = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, dialog, NULL, frame.hInst, NULL);
     // The user-button bar's base: its buttons are the main window's.
-    hRebarBase = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 50, 20, hMainWnd, NULL, hInst, NULL);
-    HWND userButton = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 50, 20, hRebarBase, NULL, hInst, NULL);
+    frame.hRebarBase = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    HWND userButton = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 50, 20, frame.hRebarBase, NULL, frame.hInst, NULL);
 
-    EXPECT_TRUE(KeysReachMainWindow(hMainWnd));
+    EXPECT_TRUE(KeysReachMainWindow(frame.hMainWnd));
     EXPECT_TRUE(KeysReachMainWindow(pane));
     EXPECT_TRUE(KeysReachMainWindow(deepPane));
     EXPECT_TRUE(KeysReachMainWindow(userButton));
@@ -156,43 +156,43 @@ TEST(MainKeys, OnlyTheMainWindowsOwnWindowsTakeThem)
     EXPECT_FALSE(KeysReachMainWindow(NULL));
 
     DestroyWindow(dialog);
-    DestroyWindow(hRebarBase);
-    DestroyWindow(hMainWnd);
-    hRebarBase = hMainWnd = NULL;
+    DestroyWindow(frame.hRebarBase);
+    DestroyWindow(frame.hMainWnd);
+    frame.hRebarBase = frame.hMainWnd = NULL;
 }
 
 TEST(MainKeys, AGreyMenuStopsItsKeys)
 {
-    hInst = GetModuleHandleA(NULL);
-    HMENU menu = LoadMenuA(hInst, "MYMENU1");
+    frame.hInst = GetModuleHandleA(NULL);
+    HMENU menu = LoadMenuA(frame.hInst, "MYMENU1");
     ASSERT_TRUE(menu);
-    hMainWnd = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, menu, hInst, NULL);
-    ASSERT_TRUE(hMainWnd);
-    hEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, hMainWnd, NULL, hInst, NULL);
-    hSubEdit1 = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, hMainWnd, NULL, hInst, NULL);
-    hSwitchCheck = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 50, 20, hMainWnd, NULL,
-                                   hInst, NULL);
-    ShowWindow(hMainWnd, SW_SHOWNA);
+    frame.hMainWnd = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, menu, frame.hInst, NULL);
+    ASSERT_TRUE(frame.hMainWnd);
+    frame.hEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    frame.hSubEdit1 = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    frame.hSwitchCheck = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 50, 20, frame.hMainWnd, NULL,
+                                   frame.hInst, NULL);
+    ShowWindow(frame.hMainWnd, SW_SHOWNA);
     for (UINT id : {IDM_OPEN, IDM_SAVEAS, IDM_OVERWRITE, IDM_NEXTLISTED, IDM_FOCUSFIND, IDM_QUICKCOMPILE})
-        EXPECT_TRUE(KeyCommandAllowed(hMainWnd, id)) << id;
+        EXPECT_TRUE(KeyCommandAllowed(frame.hMainWnd, id)) << id;
 
     // The resource pane on show: the "ファイル" menu is grey; only the
     // overwrite key still works there (it saves the resource script).
     EnableMenuItem(menu, 0, MF_BYPOSITION | MF_GRAYED);
-    SendMessageA(hSwitchCheck, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(frame.hSwitchCheck, BM_SETCHECK, BST_CHECKED, 0);
     for (UINT id : {IDM_OPEN, IDM_SAVEAS, IDM_NEXTLISTED, IDM_PREVLISTED})
-        EXPECT_FALSE(KeyCommandAllowed(hMainWnd, id)) << id;
-    EXPECT_TRUE(KeyCommandAllowed(hMainWnd, IDM_OVERWRITE));
-    EXPECT_TRUE(KeyCommandAllowed(hMainWnd, IDM_LINEJUMP));
+        EXPECT_FALSE(KeyCommandAllowed(frame.hMainWnd, id)) << id;
+    EXPECT_TRUE(KeyCommandAllowed(frame.hMainWnd, IDM_OVERWRITE));
+    EXPECT_TRUE(KeyCommandAllowed(frame.hMainWnd, IDM_LINEJUMP));
     // With the main pane on show, a grey "ファイル" menu stops that key too.
-    SendMessageA(hSwitchCheck, BM_SETCHECK, BST_UNCHECKED, 0);
-    EXPECT_FALSE(KeyCommandAllowed(hMainWnd, IDM_OVERWRITE));
+    SendMessageA(frame.hSwitchCheck, BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_FALSE(KeyCommandAllowed(frame.hMainWnd, IDM_OVERWRITE));
     // Every menu grey: no key.
     for (int i = 0; i < GetMenuItemCount(menu); ++i)
         EnableMenuItem(menu, i, MF_BYPOSITION | MF_GRAYED);
     for (UINT id : {IDM_FOCUSFIND, IDM_FINDNEXT, IDM_LINEJUMP, IDM_QUICKCOMPILE})
-        EXPECT_FALSE(KeyCommandAllowed(hMainWnd, id)) << id;
+        EXPECT_FALSE(KeyCommandAllowed(frame.hMainWnd, id)) << id;
 
-    DestroyWindow(hMainWnd);
-    hMainWnd = hEdit = hSubEdit1 = hSwitchCheck = NULL;
+    DestroyWindow(frame.hMainWnd);
+    frame.hMainWnd = frame.hEdit = frame.hSubEdit1 = frame.hSwitchCheck = NULL;
 }

@@ -18,7 +18,7 @@ TEST(PointerMode, AnActiveModeRefusesEveryOther)
             if (asked != held) {
                 EXPECT_FALSE(SetPointerMode(asked)) << held << " then " << asked;
             }
-        EXPECT_EQ(pointerMode, held);
+        EXPECT_EQ(frame.pointerMode, held);
     }
     SetPointerMode(POINTER_NONE);
 }
@@ -27,12 +27,12 @@ TEST(PointerMode, LeavingEndsOnlyTheModeNamed)
 {
     ASSERT_TRUE(SetPointerMode(POINTER_ARMED_INSERT));
     LeavePointerMode(POINTER_ARMED);
-    EXPECT_EQ(pointerMode, POINTER_ARMED_INSERT);
+    EXPECT_EQ(frame.pointerMode, POINTER_ARMED_INSERT);
     // Position capture is refused while armed insertion is on (205 used to
     // set it beside the insertion).
     EXPECT_FALSE(SetPointerMode(POINTER_POS_CAPTURE));
     LeavePointerMode(POINTER_ARMED_INSERT);
-    EXPECT_EQ(pointerMode, POINTER_NONE);
+    EXPECT_EQ(frame.pointerMode, POINTER_NONE);
     EXPECT_TRUE(SetPointerMode(POINTER_ARMED));
     EXPECT_TRUE(SetPointerMode(POINTER_CAPTURE_DRAGGING));
     EXPECT_TRUE(IsArmed());

@@ -10,7 +10,7 @@
 TEST(SnippetMenu, ShippedListGivesIds956To977)
 {
     ASSERT_EQ(GetACP(), 932u) << "Wine must run with the Japanese code page";
-    hInst = GetModuleHandleA(NULL);
+    frame.hInst = GetModuleHandleA(NULL);
     HMENU menu = MakeMenuA();
     ASSERT_TRUE(menu);
     ASSERT_EQ(GetMenuItemCount(menu), 22);

@@ -11,27 +11,27 @@ enum { ASSUMED_TOOLBAR_HEIGHT = 26 };
 /* CreateMainToolbar: the main toolbar with its 19 buttons; corrects the top inset. */
 HWND CreateMainToolbar(HWND mainWnd)
 {
-    hToolbar = CreateWindowExA(0x188, TOOLBARCLASSNAMEA, NULL,
+    frame.hToolbar = CreateWindowExA(0x188, TOOLBARCLASSNAMEA, NULL,
                                WS_CHILD | WS_VISIBLE | TBSTYLE_LIST | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, 0, 0, 300,
-                               50, mainWnd, (HMENU)(INT_PTR)IDC_TOOLBAR, hInst, NULL);
-    if (!hToolbar)
+                               50, mainWnd, (HMENU)(INT_PTR)IDC_TOOLBAR, frame.hInst, NULL);
+    if (!frame.hToolbar)
         return NULL;
-    LRESULT ex = SendMessageA(hToolbar, TB_GETEXTENDEDSTYLE, 0, 0);
-    SendMessageA(hToolbar, TB_SETEXTENDEDSTYLE, 0, ex | TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
-    SendMessageA(hToolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(hToolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(24, 23));
-    SendMessageA(hToolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(ASSUMED_TOOLBAR_HEIGHT, ASSUMED_TOOLBAR_HEIGHT));
-    SendMessageA(hToolbar, TB_AUTOSIZE, 0, 0);
+    LRESULT ex = SendMessageA(frame.hToolbar, TB_GETEXTENDEDSTYLE, 0, 0);
+    SendMessageA(frame.hToolbar, TB_SETEXTENDEDSTYLE, 0, ex | TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
+    SendMessageA(frame.hToolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(frame.hToolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(24, 23));
+    SendMessageA(frame.hToolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(ASSUMED_TOOLBAR_HEIGHT, ASSUMED_TOOLBAR_HEIGHT));
+    SendMessageA(frame.hToolbar, TB_AUTOSIZE, 0, 0);
     RECT rc;
-    GetWindowRect(hToolbar, &rc);
-    nToolbarHeight = rc.bottom - rc.top;
-    nTopInset = nTopInset - ASSUMED_TOOLBAR_HEIGHT + nToolbarHeight;
+    GetWindowRect(frame.hToolbar, &rc);
+    frame.nToolbarHeight = rc.bottom - rc.top;
+    frame.nTopInset = frame.nTopInset - ASSUMED_TOOLBAR_HEIGHT + frame.nToolbarHeight;
 
-    TBADDBITMAP bitmap = {NULL, (UINT_PTR)LoadBitmapA(hInst, "TOOLBARBITMAP")};
-    SendMessageA(hToolbar, TB_ADDBITMAP, 15, (LPARAM)&bitmap);
+    TBADDBITMAP bitmap = {NULL, (UINT_PTR)LoadBitmapA(frame.hInst, "TOOLBARBITMAP")};
+    SendMessageA(frame.hToolbar, TB_ADDBITMAP, 15, (LPARAM)&bitmap);
     char strings[512 + 2] = {};
-    LoadStringA(hInst, IDS_TOOLBARSTRINGS, strings, 512);
-    SendMessageA(hToolbar, TB_ADDSTRINGA, 0, (LPARAM)strings);
+    LoadStringA(frame.hInst, IDS_TOOLBARSTRINGS, strings, 512);
+    SendMessageA(frame.hToolbar, TB_ADDSTRINGA, 0, (LPARAM)strings);
 
     const BYTE on = TBSTATE_ENABLED;
     TBBUTTON buttons[] = {
@@ -55,8 +55,8 @@ HWND CreateMainToolbar(HWND mainWnd)
         {13, IDM_CARETEND, on, BTNS_BUTTON, {0}, 0, 13},
         {14, IDM_FUNCLIST, on, BTNS_BUTTON, {0}, 0, 14},
     };
-    SendMessageA(hToolbar, TB_ADDBUTTONSA, sizeof buttons / sizeof buttons[0], (LPARAM)buttons);
-    return hToolbar;
+    SendMessageA(frame.hToolbar, TB_ADDBUTTONSA, sizeof buttons / sizeof buttons[0], (LPARAM)buttons);
+    return frame.hToolbar;
 }
 
 /* AppendFindBand: one band of the find bar, with a child edge and no gripper. */
@@ -70,46 +70,46 @@ static void AppendFindBand(HWND child, int width, int minWidth, BOOL fixed)
     band.cxMinChild = minWidth;
     band.cyMinChild = 25;
     band.cx = width;
-    SendMessageA(hFindRebar, RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band);
+    SendMessageA(frame.hFindRebar, RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band);
 }
 
 /* CreateFindBar: the search-mode buttons, the find entry and the line read-out. */
 HWND CreateFindBar(HWND mainWnd)
 {
-    hFindRebar = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, REBARCLASSNAMEA, NULL,
+    frame.hFindRebar = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, REBARCLASSNAMEA, NULL,
                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | RBS_FIXEDORDER | CCS_NOPARENTALIGN |
                                      CCS_NORESIZE | CCS_TOP,
-                                 0, 0, 0, 0, mainWnd, NULL, hInst, NULL);
-    if (!hFindRebar)
+                                 0, 0, 0, 0, mainWnd, NULL, frame.hInst, NULL);
+    if (!frame.hFindRebar)
         return NULL;
     REBARINFO info = {};
     info.cbSize = sizeof info;
-    SendMessageA(hFindRebar, RB_SETBARINFO, 0, (LPARAM)&info);
+    SendMessageA(frame.hFindRebar, RB_SETBARINFO, 0, (LPARAM)&info);
 
     TBBUTTON modes[] = {
         {0, IDM_MODE_NORMAL, TBSTATE_ENABLED, BTNS_CHECKGROUP, {0}, 0, 0},
         {1, IDM_MODE_VARIABLE, TBSTATE_ENABLED, BTNS_CHECKGROUP, {0}, 0, 0},
         {2, IDM_MODE_PATTERN, TBSTATE_ENABLED, BTNS_CHECKGROUP, {0}, 0, 0},
     };
-    HBITMAP images = LoadBitmapA(hInst, "FINDREBARBITMAP");
-    hFindToolbar = CreateToolbarEx(hFindRebar, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NODIVIDER | CCS_NORESIZE,
+    HBITMAP images = LoadBitmapA(frame.hInst, "FINDREBARBITMAP");
+    frame.hFindToolbar = CreateToolbarEx(frame.hFindRebar, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NODIVIDER | CCS_NORESIZE,
                                    IDC_TOOLBAR, 3, NULL, (UINT_PTR)images, modes, 3, 16, 15, 16, 15,
                                    sizeof(TBBUTTON));
-    switch (findInfo.btCurmode) {
-    case 0: SendMessageA(hFindToolbar, TB_CHECKBUTTON, IDM_MODE_NORMAL, TRUE); break;
-    case 1: SendMessageA(hFindToolbar, TB_CHECKBUTTON, IDM_MODE_VARIABLE, TRUE); break;
-    case 2: SendMessageA(hFindToolbar, TB_CHECKBUTTON, IDM_MODE_PATTERN, TRUE); break;
+    switch (frame.findInfo.btCurmode) {
+    case 0: SendMessageA(frame.hFindToolbar, TB_CHECKBUTTON, IDM_MODE_NORMAL, TRUE); break;
+    case 1: SendMessageA(frame.hFindToolbar, TB_CHECKBUTTON, IDM_MODE_VARIABLE, TRUE); break;
+    case 2: SendMessageA(frame.hFindToolbar, TB_CHECKBUTTON, IDM_MODE_PATTERN, TRUE); break;
     default: {
         char text[64];
         wsprintfA(text, "findInfo.btCurmodeの値が不正 Line%d", __LINE__);
         MessageBoxA(mainWnd, text, "Error", MB_OK | MB_TASKMODAL);
     }
     }
-    AppendFindBand(hFindToolbar, 77, 50, FALSE);
-    AppendFindBand(hEditEntry, 100, 50, FALSE);
-    AppendFindBand(hLineStatic, 150, 150, TRUE);
-    InvalidateRect(hFindRebar, NULL, FALSE);
-    return hFindRebar;
+    AppendFindBand(frame.hFindToolbar, 77, 50, FALSE);
+    AppendFindBand(frame.hEditEntry, 100, 50, FALSE);
+    AppendFindBand(frame.hLineStatic, 150, 150, TRUE);
+    InvalidateRect(frame.hFindRebar, NULL, FALSE);
+    return frame.hFindRebar;
 }
 
 /* SetShown: shows or hides a bar by the shown value of its word. */
@@ -121,31 +121,31 @@ static void SetShown(HWND bar, uint32_t word)
 /* ApplyBarStates: shows, hides, docks or floats the bars by their words. */
 void ApplyBarStates(HWND mainWnd)
 {
-    if (dwBarStates[0] & BAR_SHOWN) {
+    if (frame.dwBarStates[0] & BAR_SHOWN) {
         ShowCommandBar();
         CheckMenuItem(GetMenu(mainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_CHECKED);
     } else {
-        ShowWindow(hCmdLineDlg, SW_HIDE);
+        ShowWindow(frame.hCmdLineDlg, SW_HIDE);
     }
-    SetShown(hToolbar, dwBarStates[1]);
-    if (dwBarStates[2] & BAR_FLOATING) {
-        FloatBar(hFileRebarBase);
-        nLeftInset = 5;
-        SetShown(hFileRebarBase, dwBarStates[2]);
+    SetShown(frame.hToolbar, frame.dwBarStates[1]);
+    if (frame.dwBarStates[2] & BAR_FLOATING) {
+        FloatBar(frame.hFileRebarBase);
+        frame.nLeftInset = 5;
+        SetShown(frame.hFileRebarBase, frame.dwBarStates[2]);
     } else {
-        SetShown(hFileRebarBase, dwBarStates[2]);
-        nLeftInset = (dwBarStates[2] & BAR_SHOWN) ? 5 + FILE_BAR_WIDTH : 5;
+        SetShown(frame.hFileRebarBase, frame.dwBarStates[2]);
+        frame.nLeftInset = (frame.dwBarStates[2] & BAR_SHOWN) ? 5 + FILE_BAR_WIDTH : 5;
     }
-    if (!(dwBarStates[3] & BAR_SHOWN))
-        ShowWindow(hFindRebar, SW_HIDE);
-    if (dwBarStates[4] & BAR_FLOATING) {
-        FloatBar(hRebarBase);
-        nTopInset -= nUserBarHeight;
-        SetShown(hRebarBase, dwBarStates[4]);
+    if (!(frame.dwBarStates[3] & BAR_SHOWN))
+        ShowWindow(frame.hFindRebar, SW_HIDE);
+    if (frame.dwBarStates[4] & BAR_FLOATING) {
+        FloatBar(frame.hRebarBase);
+        frame.nTopInset -= frame.nUserBarHeight;
+        SetShown(frame.hRebarBase, frame.dwBarStates[4]);
     } else {
-        SetShown(hRebarBase, dwBarStates[4]);
-        if (!(dwBarStates[4] & BAR_SHOWN))
-            nTopInset -= nUserBarHeight;
+        SetShown(frame.hRebarBase, frame.dwBarStates[4]);
+        if (!(frame.dwBarStates[4] & BAR_SHOWN))
+            frame.nTopInset -= frame.nUserBarHeight;
     }
     RelayoutMain();
 }

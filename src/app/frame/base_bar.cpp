@@ -40,12 +40,12 @@ INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
         return TRUE;
     case WM_SIZE: {
         int w = LOWORD(lParam), h = HIWORD(lParam);
-        if (dlg == hFileRebarBase && hFileRebar) {
-            MoveWindow(hFileRebar, 0, 0, FILE_BAR_WIDTH, h, TRUE);
-        } else if (dlg == hRebarBase && hRebar) {
-            MoveWindow(hRebar, 0, 0, w - 50, 28, TRUE);
-            if (hPageButton)
-                MoveWindow(hPageButton, w - 48, 0, 48, 28, TRUE);
+        if (dlg == frame.hFileRebarBase && frame.hFileRebar) {
+            MoveWindow(frame.hFileRebar, 0, 0, FILE_BAR_WIDTH, h, TRUE);
+        } else if (dlg == frame.hRebarBase && frame.hRebar) {
+            MoveWindow(frame.hRebar, 0, 0, w - 50, 28, TRUE);
+            if (frame.hPageButton)
+                MoveWindow(frame.hPageButton, w - 48, 0, 48, 28, TRUE);
         }
         return TRUE;
     }
@@ -53,16 +53,16 @@ INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
         // Buttons of the two bars and the page buttons go to the main window.
         HWND from = (HWND)lParam;
         UINT id = LOWORD(wParam);
-        BOOL fromBar = from && (GetParent(from) == hFileRebar || GetParent(from) == hRebar);
+        BOOL fromBar = from && (GetParent(from) == frame.hFileRebar || GetParent(from) == frame.hRebar);
         if (id != IDCANCEL && (fromBar || id == IDM_NEXTBTNPAGE || id == IDM_NEXTFILEPAGE))
-            SendMessageA(hMainWnd, WM_COMMAND, wParam, lParam);
+            SendMessageA(frame.hMainWnd, WM_COMMAND, wParam, lParam);
         return TRUE;
     }
     case WM_PARENTNOTIFY:
         if (LOWORD(wParam) == WM_LBUTTONDOWN || LOWORD(wParam) == WM_RBUTTONDOWN) {
             POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
-            MapWindowPoints(dlg, hMainWnd, &pt, 1);
-            SendMessageA(hMainWnd, WM_PARENTNOTIFY, wParam, MAKELPARAM(pt.x, pt.y));
+            MapWindowPoints(dlg, frame.hMainWnd, &pt, 1);
+            SendMessageA(frame.hMainWnd, WM_PARENTNOTIFY, wParam, MAKELPARAM(pt.x, pt.y));
         }
         return TRUE;
     case WM_NCLBUTTONDBLCLK:
@@ -73,12 +73,12 @@ INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
         return FALSE;
     case WM_CLOSE:
         DockBar(dlg);
-        if (dlg == hFileRebarBase) {
-            nLeftInset = 5 + FILE_BAR_WIDTH;
-            dwBarStates[2] &= ~BAR_FLOATING;
+        if (dlg == frame.hFileRebarBase) {
+            frame.nLeftInset = 5 + FILE_BAR_WIDTH;
+            frame.dwBarStates[2] &= ~BAR_FLOATING;
         } else {
-            nTopInset += nUserBarHeight;
-            dwBarStates[4] &= ~BAR_FLOATING;
+            frame.nTopInset += frame.nUserBarHeight;
+            frame.dwBarStates[4] &= ~BAR_FLOATING;
         }
         RelayoutMain();
         return TRUE;

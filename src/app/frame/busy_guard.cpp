@@ -30,9 +30,9 @@ BusyGuard::BusyGuard()
 {
     if (nBusyDepth++ == 0) {
         dwLastPump = GetTickCount();
-        if (hMainWnd) {
-            SetPropA(hMainWnd, BUSY_PROP, (HANDLE)1);
-            SetPropA(hMainWnd, BUSY_STARTS_PROP, (HANDLE)(INT_PTR)++nBusyStarts);
+        if (frame.hMainWnd) {
+            SetPropA(frame.hMainWnd, BUSY_PROP, (HANDLE)1);
+            SetPropA(frame.hMainWnd, BUSY_STARTS_PROP, (HANDLE)(INT_PTR)++nBusyStarts);
         }
     }
 }
@@ -41,8 +41,8 @@ BusyGuard::~BusyGuard()
 {
     if (--nBusyDepth != 0)
         return;
-    if (hMainWnd)
-        RemovePropA(hMainWnd, BUSY_PROP);
+    if (frame.hMainWnd)
+        RemovePropA(frame.hMainWnd, BUSY_PROP);
     if (hCloseAfterBusy) {
         HWND wnd = hCloseAfterBusy;
         hCloseAfterBusy = NULL;

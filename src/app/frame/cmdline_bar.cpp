@@ -18,7 +18,7 @@ static const char *const COMMAND_LIST[8] = {
 void FillCommandList()
 {
     for (const char *entry : COMMAND_LIST)
-        SendMessageA(hCmdCombo, CB_ADDSTRING, 0, (LPARAM)entry);
+        SendMessageA(frame.hCmdCombo, CB_ADDSTRING, 0, (LPARAM)entry);
 }
 
 /* PlaceCommandBar: puts the bar under the main window when the screen has
@@ -29,16 +29,16 @@ static void PlaceCommandBar()
     RECT main, bar, status = {};
     MONITORINFO mi = {};
     mi.cbSize = sizeof mi;
-    if (!GetWindowRect(hMainWnd, &main) || !GetWindowRect(hCmdLineDlg, &bar) ||
-        !GetMonitorInfoA(MonitorFromWindow(hMainWnd, MONITOR_DEFAULTTONEAREST), &mi))
+    if (!GetWindowRect(frame.hMainWnd, &main) || !GetWindowRect(frame.hCmdLineDlg, &bar) ||
+        !GetMonitorInfoA(MonitorFromWindow(frame.hMainWnd, MONITOR_DEFAULTTONEAREST), &mi))
         return;
     int nHeight = bar.bottom - bar.top;
     int y = main.bottom;
     if (y + nHeight > mi.rcWork.bottom) {
-        GetWindowRect(hStatus, &status);
+        GetWindowRect(frame.hStatus, &status);
         y = (status.top > main.top ? status.top : main.bottom) - nHeight;
     }
-    SetWindowPos(hCmdLineDlg, NULL, main.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(frame.hCmdLineDlg, NULL, main.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 /* ShowCommandBar: shows the command-line bar, placed on its first showing. */
@@ -49,24 +49,24 @@ void ShowCommandBar()
         PlaceCommandBar();
         bPlaced = true;
     }
-    ShowWindow(hCmdLineDlg, SW_SHOW);
+    ShowWindow(frame.hCmdLineDlg, SW_SHOW);
 }
 
 /* ToggleCommandBar: shows or hides the command-line bar (bar-state word 0). */
 void ToggleCommandBar()
 {
-    if (IsWindowVisible(hCmdLineDlg)) {
-        ShowWindow(hCmdLineDlg, SW_HIDE);
-        dwBarStates[0] &= ~BAR_SHOWN;
+    if (IsWindowVisible(frame.hCmdLineDlg)) {
+        ShowWindow(frame.hCmdLineDlg, SW_HIDE);
+        frame.dwBarStates[0] &= ~BAR_SHOWN;
     } else {
         ShowCommandBar();
-        dwBarStates[0] |= BAR_SHOWN;
+        frame.dwBarStates[0] |= BAR_SHOWN;
     }
 }
 
 static BOOL RunCommandLine(const char *line)
 {
-    return (INT_PTR)ShellExecuteA(hMainWnd, "open", line, NULL, startupPaths.szCurDir, SW_SHOWNORMAL) > 32;
+    return (INT_PTR)ShellExecuteA(frame.hMainWnd, "open", line, NULL, frame.startupPaths.szCurDir, SW_SHOWNORMAL) > 32;
 }
 
 /* RunTypedCommand: Enter in the bar's field runs its text and remembers it. */
@@ -78,8 +78,8 @@ static void RunTypedCommand(HWND dlg)
     if (!line[0])
         return;
     if (RunCommandLine(line) &&
-        SendMessageA(hCmdCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)line) == CB_ERR)
-        SendMessageA(hCmdCombo, CB_INSERTSTRING, 0, (LPARAM)line);
+        SendMessageA(frame.hCmdCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)line) == CB_ERR)
+        SendMessageA(frame.hCmdCombo, CB_INSERTSTRING, 0, (LPARAM)line);
 }
 
 /*
@@ -98,9 +98,9 @@ INT_PTR CALLBACK CmdLineDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
         if (mode == 3) {
             if (id == IDC_CMDCOMBO && code == CBN_SELENDOK) {
                 char line[257] = "";
-                LRESULT sel = SendMessageA(hCmdCombo, CB_GETCURSEL, 0, 0);
-                if (sel != CB_ERR && SendMessageA(hCmdCombo, CB_GETLBTEXTLEN, sel, 0) < (LRESULT)sizeof line) {
-                    SendMessageA(hCmdCombo, CB_GETLBTEXT, sel, (LPARAM)line);
+                LRESULT sel = SendMessageA(frame.hCmdCombo, CB_GETCURSEL, 0, 0);
+                if (sel != CB_ERR && SendMessageA(frame.hCmdCombo, CB_GETLBTEXTLEN, sel, 0) < (LRESULT)sizeof line) {
+                    SendMessageA(frame.hCmdCombo, CB_GETLBTEXT, sel, (LPARAM)line);
                     RunCommandLine(line);
                 }
             } else if (id == IDC_CMDCOMBO && code == CBN_KILLFOCUS) {
@@ -109,8 +109,8 @@ INT_PTR CALLBACK CmdLineDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
                 RunTypedCommand(dlg);
             } else if (id == IDCANCEL) {
                 ShowWindow(dlg, SW_HIDE);
-                CheckMenuItem(GetMenu(hMainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_UNCHECKED);
-                dwBarStates[0] &= ~BAR_SHOWN;
+                CheckMenuItem(GetMenu(frame.hMainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_UNCHECKED);
+                frame.dwBarStates[0] &= ~BAR_SHOWN;
             }
             return TRUE;
         }

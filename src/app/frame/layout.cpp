@@ -10,25 +10,25 @@
  */
 void LayoutMain(HWND hwnd, int w, int h)
 {
-    if (hRebarBase && !(GetWindowLongA(hRebarBase, GWL_STYLE) & WS_CAPTION)) {
-        POINT pt = {0, nToolbarHeight + 2};
+    if (frame.hRebarBase && !(GetWindowLongA(frame.hRebarBase, GWL_STYLE) & WS_CAPTION)) {
+        POINT pt = {0, frame.nToolbarHeight + 2};
         ClientToScreen(hwnd, &pt);
-        MoveWindow(hRebarBase, pt.x, pt.y, w - nRightInset, nUserBarHeight, TRUE);
-        SORA_ASSERT(GetParent(hRebar) == hRebarBase);
+        MoveWindow(frame.hRebarBase, pt.x, pt.y, w - frame.nRightInset, frame.nUserBarHeight, TRUE);
+        SORA_ASSERT(GetParent(frame.hRebar) == frame.hRebarBase);
     }
-    if (hStatus) {
-        int inner = w - nLeftInset - nRightInset;
+    if (frame.hStatus) {
+        int inner = w - frame.nLeftInset - frame.nRightInset;
         int parts[3] = {inner - 300, inner - 150 > 350 ? inner - 150 : 350, inner};
-        SendMessageA(hStatus, SB_SETPARTS, 3, (LPARAM)parts);
-        MoveWindow(hStatus, 0, h - nBottomInset + 2, w - nRightInset, 22, TRUE);
+        SendMessageA(frame.hStatus, SB_SETPARTS, 3, (LPARAM)parts);
+        MoveWindow(frame.hStatus, 0, h - frame.nBottomInset + 2, w - frame.nRightInset, 22, TRUE);
     }
-    if (Split0)
-        MoveWindow(Split0, 0, nTopInset, w - nRightInset, h - nTopInset - nBottomInset, TRUE);
+    if (frame.Split0)
+        MoveWindow(frame.Split0, 0, frame.nTopInset, w - frame.nRightInset, h - frame.nTopInset - frame.nBottomInset, TRUE);
 }
 
 void RelayoutMain()
 {
     RECT rc;
-    GetClientRect(hMainWnd, &rc);
-    LayoutMain(hMainWnd, rc.right, rc.bottom);
+    GetClientRect(frame.hMainWnd, &rc);
+    LayoutMain(frame.hMainWnd, rc.right, rc.bottom);
 }

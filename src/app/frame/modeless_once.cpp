@@ -5,7 +5,7 @@
 void ShowModelessOnce(HWND *handle, const char *szTemplate, HWND owner, DLGPROC proc, const char *failText)
 {
     if (!*handle || !IsWindow(*handle)) {
-        *handle = CreateDialogParamA(hInst, szTemplate, owner, proc, 0);
+        *handle = CreateDialogParamA(frame.hInst, szTemplate, owner, proc, 0);
         if (!*handle) {
             MessageBoxA(owner, failText, "エラー", MB_OK | MB_ICONEXCLAMATION);
             return;

@@ -101,7 +101,7 @@ HWND CreatePaneLike(HWND old)
 
     // Without an id until it takes the old pane's place, so that the id names one pane only.
     HWND pane = CreateWindowExA(exStyle, cls, "", style & ~WS_VISIBLE, rc.left, rc.top, rc.right - rc.left,
-                                rc.bottom - rc.top, parent, (HMENU)0, hInst, NULL);
+                                rc.bottom - rc.top, parent, (HMENU)0, frame.hInst, NULL);
     if (!pane)
         return NULL;
     if (font)
@@ -134,11 +134,11 @@ HWND PutPaneInPlace(HWND old, HWND pane)
     int id = GetDlgCtrlID(old);
     SetWindowLongPtrA(old, GWLP_ID, 0);
     SetWindowLongPtrA(pane, GWLP_ID, id);
-    if (Split2 && (HWND)SendMessageA(Split2, SWM_GETSECOND, 0, 0) == old)
-        SendMessageA(Split2, SWM_SETSECOND, (WPARAM)pane, 1);
-    if (hEdit == old) hEdit = pane;
-    if (hSubEdit1 == old) hSubEdit1 = pane;
-    if (hCurEdit == old) hCurEdit = pane;
+    if (frame.Split2 && (HWND)SendMessageA(frame.Split2, SWM_GETSECOND, 0, 0) == old)
+        SendMessageA(frame.Split2, SWM_SETSECOND, (WPARAM)pane, 1);
+    if (frame.hEdit == old) frame.hEdit = pane;
+    if (frame.hSubEdit1 == old) frame.hSubEdit1 = pane;
+    if (frame.hCurEdit == old) frame.hCurEdit = pane;
     // The old control goes with its subclass still set: its messages end
     // in the same procedures, which look at the globals just changed.
     DestroyWindow(old);

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <string>
 
-COLORREF crLastChosen = RGB(255, 255, 255), crMainPane = RGB(255, 255, 255), crRcPane = RGB(255, 255, 255);
 static COLORREF acrCustom[16];
 static int nInitialFonts = 2;  // panes that still get the built-in face
 
@@ -120,16 +119,16 @@ int ChoosePaneColour(HWND pane)
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = pane;
     cc.lpCustColors = acrCustom;
-    cc.rgbResult = crLastChosen;
+    cc.rgbResult = frame.crLastChosen;
     cc.Flags = CC_RGBINIT;
     if (ChooseColorA(&cc)) {
-        crLastChosen = cc.rgbResult;
-        SendMessageA(pane, EM_SETBKGNDCOLOR, 0, crLastChosen);
+        frame.crLastChosen = cc.rgbResult;
+        SendMessageA(pane, EM_SETBKGNDCOLOR, 0, frame.crLastChosen);
     }
-    if (pane == hEdit)
-        crMainPane = crLastChosen;
-    else if (pane == hSubEdit1)
-        crRcPane = crLastChosen;
+    if (pane == frame.hEdit)
+        frame.crMainPane = frame.crLastChosen;
+    else if (pane == frame.hSubEdit1)
+        frame.crRcPane = frame.crLastChosen;
     SetFocus(pane);
     return 1;
 }
@@ -165,11 +164,11 @@ void RepairPaneFont(HWND pane)
 
 HWND GetCurrentEdit(HWND)
 {
-    if (hSwitchCheck && SendMessageA(hSwitchCheck, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-        SORA_ASSERT(IsWindowVisible(hSubEdit1));
-        return hSubEdit1;
+    if (frame.hSwitchCheck && SendMessageA(frame.hSwitchCheck, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        SORA_ASSERT(IsWindowVisible(frame.hSubEdit1));
+        return frame.hSubEdit1;
     }
-    return hEdit;
+    return frame.hEdit;
 }
 
 int SelectionLine(HWND pane, BOOL atEnd)
@@ -181,9 +180,9 @@ int SelectionLine(HWND pane, BOOL atEnd)
 
 HWND CreateFindEntry(HWND parent)
 {
-    hEditEntry = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+    frame.hEditEntry = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_NOHIDESEL | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                                 0, 0, 0, 0, parent, (HMENU)(INT_PTR)IDC_FINDENTRY, hInst, NULL);
-    SendMessageA(hEditEntry, EM_LIMITTEXT, 256, 0);
-    return hEditEntry;
+                                 0, 0, 0, 0, parent, (HMENU)(INT_PTR)IDC_FINDENTRY, frame.hInst, NULL);
+    SendMessageA(frame.hEditEntry, EM_LIMITTEXT, 256, 0);
+    return frame.hEditEntry;
 }

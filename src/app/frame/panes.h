@@ -7,10 +7,6 @@
 // underline, strike-out, size, colour, face, offset and character set.
 const DWORD FontMask = 0xF800000F;
 
-// Background colours: the last one chosen, and the main and resource
-// panes' own (the settings keep the panes' colours).
-extern COLORREF crLastChosen, crMainPane, crRcPane;
-
 int InitPaneFont(HWND pane);
 // The pane ready to take a new text: rebuilt empty when it holds a large
 // text, then its font set (on a pane full of text the control would lay all

@@ -8,14 +8,14 @@ HWND AddTooltip(HWND control, const char *text, RECT rc)
 {
     HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               control, NULL, hInst, NULL);
+                               control, NULL, frame.hInst, NULL);
     if (!tip)
         return NULL;
     TOOLINFOA ti = {};
     ti.cbSize = TTTOOLINFOA_V1_SIZE;
     ti.uFlags = TTF_SUBCLASS;
     ti.hwnd = control;
-    ti.hinst = hInst;
+    ti.hinst = frame.hInst;
     ti.lpszText = (LPSTR)text;
     if (rc.right == 0 && rc.bottom == 0) {
         GetClientRect(control, &rc);

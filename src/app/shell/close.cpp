@@ -16,7 +16,7 @@ static BOOL AskIfModified(HWND pane, const char *question)
 {
     if (!pane || !SendMessageA(pane, EM_GETMODIFY, 0, 0))
         return TRUE;
-    return MessageBoxA(hMainWnd, question, "注意", MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TASKMODAL) != IDCANCEL;
+    return MessageBoxA(frame.hMainWnd, question, "注意", MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TASKMODAL) != IDCANCEL;
 }
 
 // How long the close waits for the binary viewer's thread to end (it
@@ -43,20 +43,20 @@ void OnMainClose(HWND hwnd)
         return; // asked again when the long operation has ended
     if (!EndDosProcessForClose(hwnd))
         return;
-    if (!AskIfModified(hEdit, "メインの内容が変更されています。\r\nそれでも終了しますか？"))
+    if (!AskIfModified(frame.hEdit, "メインの内容が変更されています。\r\nそれでも終了しますか？"))
         return;
-    if (!AskIfModified(hSubEdit1, "リソースの内容が変更されています。\r\nそれでも終了しますか？"))
+    if (!AskIfModified(frame.hSubEdit1, "リソースの内容が変更されています。\r\nそれでも終了しますか？"))
         return;
     SaveSettingsAtClose(hwnd);
     UnsubclassPanes();
-    DestroyIfOpen(&hSubEdit1);
-    DestroyIfOpen(&hEdit);
-    DestroyIfOpen(&hEditEntry);
-    DestroyIfOpen(&hStatus);
+    DestroyIfOpen(&frame.hSubEdit1);
+    DestroyIfOpen(&frame.hEdit);
+    DestroyIfOpen(&frame.hEditEntry);
+    DestroyIfOpen(&frame.hStatus);
     CloseBinaryViewer(kViewerCloseWaitMs);
-    DestroyIfOpen(&hMakeDlgS);
-    DestroyIfOpen(&hMakeDlgD);
-    DestroyIfOpen(&hMakeDlgM);
+    DestroyIfOpen(&frame.hMakeDlgS);
+    DestroyIfOpen(&frame.hMakeDlgD);
+    DestroyIfOpen(&frame.hMakeDlgM);
     DestroyWindow(hwnd);
 }
 
@@ -74,19 +74,19 @@ void OnMainDestroy(HWND hwnd)
     KillTimer(hwnd, 151);
     EndRecovery();   // a clean exit: this run's recovery copies go
     FreeFileList();  // button pages, file list pages and the resource associations
-    HFONT fonts[] = {hComboFont, hUiGothicFont, hSmallFont, hEntryFont};
+    HFONT fonts[] = {frame.hComboFont, frame.hUiGothicFont, frame.hSmallFont, frame.hEntryFont};
     for (HFONT font : fonts)
         if (font && !DeleteObject(font))
             error = GetLastError();
-    hComboFont = hUiGothicFont = hSmallFont = hEntryFont = NULL;
+    frame.hComboFont = frame.hUiGothicFont = frame.hSmallFont = frame.hEntryFont = NULL;
     // The rich-edit library stays while a viewer thread still holds a pane
     // of it (the process ends it with the library).
     bool viewerEnded = CloseBinaryViewer(kViewerDestroyWaitMs);
-    if (hRichEditLib && viewerEnded && !FreeLibrary(hRichEditLib)) {
+    if (frame.hRichEditLib && viewerEnded && !FreeLibrary(frame.hRichEditLib)) {
         error = GetLastError();
         MessageBoxA(NULL, "ライブラリ開放失敗", "Error", MB_OK);
     }
-    hRichEditLib = NULL;
+    frame.hRichEditLib = NULL;
     if (error != 0) {
         char title[32];
         _snprintf(title, sizeof title - 1, "%lx", error);

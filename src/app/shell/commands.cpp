@@ -20,20 +20,20 @@ static void CaretTo(BOOL end)
     LONG pos = 0;
     if (end) {
         GETTEXTLENGTHEX gtl = {GTL_DEFAULT, CP_ACP};
-        pos = (LONG)SendMessageA(hCurEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+        pos = (LONG)SendMessageA(frame.hCurEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
     }
     CHARRANGE cr = {pos, pos};
-    SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
-    SendMessageA(hCurEdit, EM_SCROLLCARET, 0, 0);
+    SendMessageA(frame.hCurEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
+    SendMessageA(frame.hCurEdit, EM_SCROLLCARET, 0, 0);
 }
 
 /* FocusFindAtEnd: the find entry takes the focus with the caret at its end. */
 static void FocusFindAtEnd()
 {
-    SetFocus(hEditEntry);
-    int len = GetWindowTextLengthA(hEditEntry);
-    SendMessageA(hEditEntry, EM_SETSEL, len, len);
-    SendMessageA(hEditEntry, EM_SCROLLCARET, 0, 0);
+    SetFocus(frame.hEditEntry);
+    int len = GetWindowTextLengthA(frame.hEditEntry);
+    SendMessageA(frame.hEditEntry, EM_SETSEL, len, len);
+    SendMessageA(frame.hEditEntry, EM_SCROLLCARET, 0, 0);
 }
 
 /*
@@ -44,7 +44,7 @@ static void FocusFindAtEnd()
 static BOOL CopySelectionToFind()
 {
     CHARRANGE cr;
-    SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+    SendMessageA(frame.hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
     if (cr.cpMax <= cr.cpMin)
         return FALSE;
     enum { LIMIT = 255 };
@@ -52,10 +52,10 @@ static BOOL CopySelectionToFind()
         cr.cpMax = cr.cpMin + LIMIT;
     char text[2 * LIMIT + 2] = "";
     TEXTRANGEA range = {cr, text};
-    LRESULT got = SendMessageA(hCurEdit, EM_GETTEXTRANGE, 0, (LPARAM)&range);
+    LRESULT got = SendMessageA(frame.hCurEdit, EM_GETTEXTRANGE, 0, (LPARAM)&range);
     size_t keep = cp932::CutOnCharBoundary(text, got > 0 ? (size_t)got : 0, LIMIT);
     text[keep] = '\0';
-    SetWindowTextA(hEditEntry, text);
+    SetWindowTextA(frame.hEditEntry, text);
     FocusFindAtEnd();
     return TRUE;
 }
@@ -68,7 +68,7 @@ static BOOL CopySelectionToFind()
  */
 void FocusFindEntry()
 {
-    if (!hEditEntry || !IsWindowVisible(hEditEntry) || !IsWindowEnabled(hEditEntry))
+    if (!frame.hEditEntry || !IsWindowVisible(frame.hEditEntry) || !IsWindowEnabled(frame.hEditEntry))
         return;
     if (!CopySelectionToFind())
         FocusFindAtEnd();
@@ -78,36 +78,36 @@ void FocusFindEntry()
 static void WrapComment()
 {
     CHARRANGE cr;
-    SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+    SendMessageA(frame.hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
     CHARRANGE at = {cr.cpMin, cr.cpMin};
-    SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&at);
-    SendMessageA(hCurEdit, EM_REPLACESEL, TRUE, (LPARAM)"/* ");
+    SendMessageA(frame.hCurEdit, EM_EXSETSEL, 0, (LPARAM)&at);
+    SendMessageA(frame.hCurEdit, EM_REPLACESEL, TRUE, (LPARAM)"/* ");
     at.cpMin = at.cpMax = cr.cpMax + 3;
-    SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&at);
-    SendMessageA(hCurEdit, EM_REPLACESEL, TRUE, (LPARAM)" */");
+    SendMessageA(frame.hCurEdit, EM_EXSETSEL, 0, (LPARAM)&at);
+    SendMessageA(frame.hCurEdit, EM_REPLACESEL, TRUE, (LPARAM)" */");
 }
 
 /* InsertSkeleton: a skeleton from the string table at the end of the main pane. */
 static void InsertSkeleton(UINT id)
 {
-    if (hCurEdit != hEdit) {
-        MessageBoxA(hMainWnd, "メインエディット画面に移ってからもう一度試してください。", "OK", MB_OK);
+    if (frame.hCurEdit != frame.hEdit) {
+        MessageBoxA(frame.hMainWnd, "メインエディット画面に移ってからもう一度試してください。", "OK", MB_OK);
         return;
     }
     const char *question = id == IDM_SKELETON16
         ? "エディット部に16ビットアプリケーション用スケルトンソースを出力します。よろしいですか？"
         : "エディット部にHTML用スケルトンソースを出力します。よろしいですか？";
-    if (MessageBoxA(hMainWnd, question, "確認", MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+    if (MessageBoxA(frame.hMainWnd, question, "確認", MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;
     char text[1024] = "";
-    LoadStringA(hInst, id == IDM_SKELETON16 ? IDS_SKELETON16 : IDS_SKELETONHTML, text, sizeof text);
+    LoadStringA(frame.hInst, id == IDM_SKELETON16 ? IDS_SKELETON16 : IDS_SKELETONHTML, text, sizeof text);
     CaretTo(TRUE);
-    SendMessageA(hEdit, EM_REPLACESEL, TRUE, (LPARAM)text);
+    SendMessageA(frame.hEdit, EM_REPLACESEL, TRUE, (LPARAM)text);
 }
 
 static void ShellOpen(const char *file, const char *params, const char *folder, int show)
 {
-    ShellExecuteA(hMainWnd, "open", file, params, folder, show);
+    ShellExecuteA(frame.hMainWnd, "open", file, params, folder, show);
 }
 
 /*
@@ -138,45 +138,45 @@ static BOOL FrameCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
         break;
     }
     case IDM_POSCAPTURE:
-        if (SetPointerMode(POINTER_POS_CAPTURE) || pointerMode == POINTER_POS_CHANGE)
-            SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
+        if (SetPointerMode(POINTER_POS_CAPTURE) || frame.pointerMode == POINTER_POS_CHANGE)
+            SetCursor(LoadCursorA(frame.hInst, "JUMPCURSOR"));
         break;
     case IDM_ARMINSERT:
         if (!SetPointerMode(POINTER_ARMED_INSERT))
             break;
-        SetCursor(LoadCursorA(hInst, "INSERTCURSOR"));
-        SetFocus(hCurEdit);
+        SetCursor(LoadCursorA(frame.hInst, "INSERTCURSOR"));
+        SetFocus(frame.hCurEdit);
         break;
     case IDM_DESKTOP:       ShellOpen("control.exe", "desk.cpl,,2", NULL, SW_SHOWNOACTIVATE); break;
     case IDM_CARETEND:      CaretTo(TRUE); break;
     case IDM_CARETSTART:    CaretTo(FALSE); break;
     case IDM_CANTCOMPILE: {
         char help[CUR_DIR_SIZE + 32];
-        _snprintf(help, sizeof help - 1, "%ssora_CantCompile.hlp", startupPaths.szCurDir);
+        _snprintf(help, sizeof help - 1, "%ssora_CantCompile.hlp", frame.startupPaths.szCurDir);
         help[sizeof help - 1] = '\0';
         ShellOpen(help, NULL, NULL, SW_SHOWNOACTIVATE);
         break;
     }
     case IDM_SKELETON16:
     case IDM_SKELETONHTML:  InsertSkeleton(id); break;
-    case IDM_DOSWINDOW:     ShellOpen("COMMAND.COM", NULL, startupPaths.szSysDrive, SW_SHOWNORMAL); break;
-    case IDM_MODE_NORMAL:   findInfo.btCurmode = 0; break;
-    case IDM_MODE_VARIABLE: findInfo.btCurmode = 1; break;
-    case IDM_MODE_PATTERN:  findInfo.btCurmode = 2; break;
-    case IDM_UNDO:          SendMessageA(hCurEdit, EM_UNDO, 0, 0); break;
-    case IDM_CUT:           SendMessageA(hCurEdit, WM_CUT, 0, 0); break;
-    case IDM_COPY:          SendMessageA(hCurEdit, WM_COPY, 0, 0); break;
-    case IDM_PASTE:         SendMessageA(hCurEdit, WM_PASTE, 0, 0); break;
-    case IDM_CLEAR:         SendMessageA(hCurEdit, WM_CLEAR, 0, 0); break;
+    case IDM_DOSWINDOW:     ShellOpen("COMMAND.COM", NULL, frame.startupPaths.szSysDrive, SW_SHOWNORMAL); break;
+    case IDM_MODE_NORMAL:   frame.findInfo.btCurmode = 0; break;
+    case IDM_MODE_VARIABLE: frame.findInfo.btCurmode = 1; break;
+    case IDM_MODE_PATTERN:  frame.findInfo.btCurmode = 2; break;
+    case IDM_UNDO:          SendMessageA(frame.hCurEdit, EM_UNDO, 0, 0); break;
+    case IDM_CUT:           SendMessageA(frame.hCurEdit, WM_CUT, 0, 0); break;
+    case IDM_COPY:          SendMessageA(frame.hCurEdit, WM_COPY, 0, 0); break;
+    case IDM_PASTE:         SendMessageA(frame.hCurEdit, WM_PASTE, 0, 0); break;
+    case IDM_CLEAR:         SendMessageA(frame.hCurEdit, WM_CLEAR, 0, 0); break;
     case IDM_SELECTALL: {
         CHARRANGE all = {0, -1};
-        SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&all);
+        SendMessageA(frame.hCurEdit, EM_EXSETSEL, 0, (LPARAM)&all);
         break;
     }
     case IDM_COPYTOFIND:    CopySelectionToFind(); break;
-    case IDM_FONT:          ChoosePaneFont(hCurEdit); break;
-    case IDM_BKCOLOR:       ChoosePaneColour(hCurEdit); break;
-    case IDM_FONTREPAIR:    RepairPaneFont(hCurEdit); break;
+    case IDM_FONT:          ChoosePaneFont(frame.hCurEdit); break;
+    case IDM_BKCOLOR:       ChoosePaneColour(frame.hCurEdit); break;
+    case IDM_FONTREPAIR:    RepairPaneFont(frame.hCurEdit); break;
     case IDM_PANESWITCH:    SwitchPane(hwnd); break;
     case IDM_WRAPCOMMENT:   WrapComment(); break;
     case IDM_FOCUSFIND:     FocusFindEntry(); break;
@@ -220,7 +220,7 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
     UINT code = HIWORD(wParam);
     // Change and update notifications of the panes have no command; they
     // also come while a pane is hidden for loading.
-    if (lParam && ((HWND)lParam == hEdit || (HWND)lParam == hSubEdit1)) {
+    if (lParam && ((HWND)lParam == frame.hEdit || (HWND)lParam == frame.hSubEdit1)) {
         if (code == EN_CHANGE)
             NoteRecoveryPaneChange((HWND)lParam);
         return;
@@ -232,7 +232,7 @@ void OnMainCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
     }
     if (IsKeyCommand(code, lParam) && !KeyCommandAllowed(hwnd, id))
         return;
-    hCurEdit = GetCurrentEdit(hwnd);
+    frame.hCurEdit = GetCurrentEdit(hwnd);
     if (const CommandOwner *owner = CommandOwnerOf(id))
         owner->handler(hwnd, id, code, lParam);
 }

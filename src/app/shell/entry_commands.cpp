@@ -18,30 +18,30 @@
 void OnFindEnter()
 {
     DWORD start = 0, end = 0;
-    SendMessageA(hEditEntry, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    SendMessageA(frame.hEditEntry, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
     if (end > start) {
-        SendMessageA(hEditEntry, EM_REPLACESEL, TRUE, (LPARAM)"");
+        SendMessageA(frame.hEditEntry, EM_REPLACESEL, TRUE, (LPARAM)"");
         return;
     }
-    int len = GetWindowTextLengthA(hEditEntry);
+    int len = GetWindowTextLengthA(frame.hEditEntry);
     if (len == 0)
         return;
-    switch (findInfo.btCurmode) {
+    switch (frame.findInfo.btCurmode) {
     case 0:
     case 1: {
         std::string fstring(len * 2 + 2, '\0');  // room for double-byte text
         SORA_ASSERT(!fstring.empty());
-        GetWindowTextA(hEditEntry, &fstring[0], (int)fstring.size());
+        GetWindowTextA(frame.hEditEntry, &fstring[0], (int)fstring.size());
         fstring.resize(std::strlen(fstring.c_str()));
-        FindNext(GetCurrentEdit(hMainWnd), fstring.c_str());
+        FindNext(GetCurrentEdit(frame.hMainWnd), fstring.c_str());
         SecureZeroMemory(&fstring[0], fstring.size());
         break;
     }
     case 2:
-        OpenFindAllDialog(hMainWnd);
+        OpenFindAllDialog(frame.hMainWnd);
         break;
     default:
-        MessageBoxA(hMainWnd, "ボタンの選択が不正です", "Caution !", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(frame.hMainWnd, "ボタンの選択が不正です", "Caution !", MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
@@ -49,22 +49,22 @@ void OnFindEnter()
 static void OpenLineJump()
 {
     RECT rc;
-    GetWindowRect(hLineStatic, &rc);
-    HWND parent = GetParent(hLineStatic);
+    GetWindowRect(frame.hLineStatic, &rc);
+    HWND parent = GetParent(frame.hLineStatic);
     MapWindowPoints(NULL, parent, (POINT *)&rc, 2);
-    ShowWindow(hLineStatic, SW_HIDE);
-    hLineJumpEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_NUMBER | WS_BORDER,
+    ShowWindow(frame.hLineStatic, SW_HIDE);
+    frame.hLineJumpEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_NUMBER | WS_BORDER,
                                     rc.left + 20, rc.top, rc.right - rc.left - 40, rc.bottom - rc.top,
-                                    parent, (HMENU)(INT_PTR)IDC_LINEJUMP, hInst, NULL);
-    AnimateWindow(hLineJumpEdit, 100, AW_CENTER);
-    ShowWindow(hLineJumpEdit, SW_SHOW);
-    SetFocus(hLineJumpEdit);
+                                    parent, (HMENU)(INT_PTR)IDC_LINEJUMP, frame.hInst, NULL);
+    AnimateWindow(frame.hLineJumpEdit, 100, AW_CENTER);
+    ShowWindow(frame.hLineJumpEdit, SW_SHOW);
+    SetFocus(frame.hLineJumpEdit);
 }
 
 /* OnLineStaticDoubleClick: opens the line-jump entry over the line read-out. */
 void OnLineStaticDoubleClick()
 {
-    if (!IsWindowVisible(hRebar) || hLineJumpEdit)
+    if (!IsWindowVisible(frame.hRebar) || frame.hLineJumpEdit)
         return;
     OpenLineJump();
 }
@@ -73,9 +73,9 @@ void OnLineStaticDoubleClick()
    takes the focus; nothing while the line read-out is not on show. */
 void FocusLineJump()
 {
-    if (hLineJumpEdit)
-        SetFocus(hLineJumpEdit);
-    else if (hLineStatic && IsWindowVisible(hLineStatic))
+    if (frame.hLineJumpEdit)
+        SetFocus(frame.hLineJumpEdit);
+    else if (frame.hLineStatic && IsWindowVisible(frame.hLineStatic))
         OpenLineJump();
 }
 
@@ -83,8 +83,8 @@ void FocusLineJump()
    selects the next or the previous hit of its text in the current pane. */
 void StepFindEntry(BOOL forward)
 {
-    if (hEditEntry)
-        SendMessageA(hEditEntry, WM_VSCROLL, forward ? SB_LINEDOWN : SB_LINEUP, 0);
+    if (frame.hEditEntry)
+        SendMessageA(frame.hEditEntry, WM_VSCROLL, forward ? SB_LINEDOWN : SB_LINEUP, 0);
 }
 
 /*
@@ -93,31 +93,31 @@ void StepFindEntry(BOOL forward)
  */
 void OnLineJumpEnter()
 {
-    if (!hLineJumpEdit)
+    if (!frame.hLineJumpEdit)
         return;
     char number[32] = "";
-    GetWindowTextA(hLineJumpEdit, number, sizeof number);
+    GetWindowTextA(frame.hLineJumpEdit, number, sizeof number);
     if (number[0]) {
         char previous[64];
-        _snprintf(previous, sizeof previous - 1, "previous position :line %d ", SelectionLine(hCurEdit, TRUE));
+        _snprintf(previous, sizeof previous - 1, "previous position :line %d ", SelectionLine(frame.hCurEdit, TRUE));
         previous[sizeof previous - 1] = '\0';
-        SendMessageA(hStatus, SB_SETTEXTA, 2, (LPARAM)previous);
+        SendMessageA(frame.hStatus, SB_SETTEXTA, 2, (LPARAM)previous);
 
         unsigned long n = std::strtoul(number, NULL, 10);
-        AnimateWindow(hLineJumpEdit, 100, AW_HIDE | AW_SLIDE | AW_VER_POSITIVE);
-        LRESULT lines = SendMessageA(hCurEdit, EM_GETLINECOUNT, 0, 0);
+        AnimateWindow(frame.hLineJumpEdit, 100, AW_HIDE | AW_SLIDE | AW_VER_POSITIVE);
+        LRESULT lines = SendMessageA(frame.hCurEdit, EM_GETLINECOUNT, 0, 0);
         if (n < 1)
             n = 1;
         if ((LRESULT)n > lines)
             n = (unsigned long)lines;
-        LRESULT at = SendMessageA(hCurEdit, EM_LINEINDEX, n - 1, 0);
+        LRESULT at = SendMessageA(frame.hCurEdit, EM_LINEINDEX, n - 1, 0);
         CHARRANGE caret = {(LONG)at, (LONG)at};
-        SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&caret);
-        LRESULT first = SendMessageA(hCurEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
-        SendMessageA(hCurEdit, EM_LINESCROLL, 0, (LPARAM)((LRESULT)n - 4 - first));
+        SendMessageA(frame.hCurEdit, EM_EXSETSEL, 0, (LPARAM)&caret);
+        LRESULT first = SendMessageA(frame.hCurEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
+        SendMessageA(frame.hCurEdit, EM_LINESCROLL, 0, (LPARAM)((LRESULT)n - 4 - first));
     }
-    DestroyWindow(hLineJumpEdit);
-    hLineJumpEdit = NULL;
-    SetFocus(hCurEdit);
-    ShowWindow(hLineStatic, SW_SHOW);
+    DestroyWindow(frame.hLineJumpEdit);
+    frame.hLineJumpEdit = NULL;
+    SetFocus(frame.hCurEdit);
+    ShowWindow(frame.hLineStatic, SW_SHOW);
 }

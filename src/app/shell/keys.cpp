@@ -11,7 +11,7 @@ static HACCEL hMainKeys;
 /* InsideDialog: TRUE when the window is a dialog inside the main window or lies in one. */
 static BOOL InsideDialog(HWND w)
 {
-    for (; w && w != hMainWnd; w = GetParent(w)) {
+    for (; w && w != frame.hMainWnd; w = GetParent(w)) {
         char cls[16] = "";
         GetClassNameA(w, cls, sizeof cls);
         if (lstrcmpA(cls, "#32770") == 0)
@@ -28,13 +28,13 @@ static BOOL InsideDialog(HWND w)
  */
 BOOL KeysReachMainWindow(HWND focus)
 {
-    if (!focus || !hMainWnd)
+    if (!focus || !frame.hMainWnd)
         return FALSE;
-    if (focus == hMainWnd)
+    if (focus == frame.hMainWnd)
         return TRUE;
-    if (IsChild(hMainWnd, focus))
+    if (IsChild(frame.hMainWnd, focus))
         return !InsideDialog(focus);
-    for (HWND bar : {hRebarBase, hFileRebarBase})
+    for (HWND bar : {frame.hRebarBase, frame.hFileRebarBase})
         if (bar && IsChild(bar, focus))
             return TRUE;
     return FALSE;
@@ -50,10 +50,10 @@ BOOL TranslateMainKeys(MSG *msg)
     if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)
         return FALSE;
     if (!hMainKeys)
-        hMainKeys = LoadAcceleratorsA(hInst, "MAINKEYS");
+        hMainKeys = LoadAcceleratorsA(frame.hInst, "MAINKEYS");
     if (!hMainKeys || !KeysReachMainWindow(GetFocus()))
         return FALSE;
-    return TranslateAcceleratorA(hMainWnd, hMainKeys, msg) != 0;
+    return TranslateAcceleratorA(frame.hMainWnd, hMainKeys, msg) != 0;
 }
 
 /* TopMenuOf: the position in the menu bar of the menu that holds the command, or -1. */
@@ -81,5 +81,5 @@ BOOL KeyCommandAllowed(HWND hwnd, UINT id)
     int top = TopMenuOf(bar, id);
     if (top < 0 || !(GetMenuState(bar, top, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)))
         return TRUE;
-    return id == IDM_OVERWRITE && GetCurrentEdit(hwnd) == hSubEdit1;
+    return id == IDM_OVERWRITE && GetCurrentEdit(hwnd) == frame.hSubEdit1;
 }

@@ -19,21 +19,21 @@ static void SendEnter(HWND to, int fieldId, LPARAM lParam)
  */
 BOOL Pretranslate(MSG *msg)
 {
-    if (TakenByDialog(hMakeDlgD, msg) || TakenByDialog(hMakeDlgS, msg) || TakenByDialog(hListDlg2, msg) ||
-        TakenByDialog(hWebSearchDlg, msg))
+    if (TakenByDialog(frame.hMakeDlgD, msg) || TakenByDialog(frame.hMakeDlgS, msg) || TakenByDialog(frame.hListDlg2, msg) ||
+        TakenByDialog(frame.hWebSearchDlg, msg))
         return 0;
     if (msg->message != WM_KEYDOWN)
         return 1;
 
     HWND target = msg->hwnd;
     WPARAM key = msg->wParam;
-    if (target == hEditEntry && hEditEntry) {
+    if (target == frame.hEditEntry && frame.hEditEntry) {
         if (key == VK_RETURN) {
             msg->wParam = 0;
-            SendEnter(GetParent(hEditEntry), IDC_FINDENTRY, 0);
+            SendEnter(GetParent(frame.hEditEntry), IDC_FINDENTRY, 0);
         } else if (key == VK_UP || key == VK_DOWN) {
             msg->wParam = 0;
-            SendMessageA(hEditEntry, EM_SCROLL, key == VK_UP ? SB_LINEUP : SB_LINEDOWN, 0);
+            SendMessageA(frame.hEditEntry, EM_SCROLL, key == VK_UP ? SB_LINEUP : SB_LINEDOWN, 0);
         }
         return 1;
     }
@@ -42,22 +42,22 @@ BOOL Pretranslate(MSG *msg)
         SendEnter(GetParent(target), IDC_LINEJUMP, 0);
         return 1;
     }
-    if (key == VK_RETURN && hCmdCombo && GetParent(target) == hCmdCombo) {
+    if (key == VK_RETURN && frame.hCmdCombo && GetParent(target) == frame.hCmdCombo) {
         msg->wParam = 0;
-        SendEnter(hCmdLineDlg, IDC_CMDCOMBO, 0);
+        SendEnter(frame.hCmdLineDlg, IDC_CMDCOMBO, 0);
         return 1;
     }
-    if (key == VK_RETURN && hMakeDlgM && IsWindow(hMakeDlgM)) {
+    if (key == VK_RETURN && frame.hMakeDlgM && IsWindow(frame.hMakeDlgM)) {
         HWND parent = GetParent(target);
         int parentId = parent ? GetDlgCtrlID(parent) : 0;
-        if (parent && GetParent(parent) == hMakeDlgM && parentId >= IDC_MENU_COMBO1 && parentId <= IDC_MENU_COMBO4) {
-            SendEnter(hMakeDlgM, parentId, (LPARAM)parent);
+        if (parent && GetParent(parent) == frame.hMakeDlgM && parentId >= IDC_MENU_COMBO1 && parentId <= IDC_MENU_COMBO4) {
+            SendEnter(frame.hMakeDlgM, parentId, (LPARAM)parent);
             msg->wParam = 0;
             return 1;
         }
     }
-    if (hStdDialog && GetDlgCtrlID(target) == 51 && GetParent(target) == hStdDialog && key == VK_RETURN) {
-        SendMessageA(hStdDialog, WM_COMMAND, IDOK, (LPARAM)target);
+    if (frame.hStdDialog && GetDlgCtrlID(target) == 51 && GetParent(target) == frame.hStdDialog && key == VK_RETURN) {
+        SendMessageA(frame.hStdDialog, WM_COMMAND, IDOK, (LPARAM)target);
         msg->wParam = 0;
         return 1;
     }

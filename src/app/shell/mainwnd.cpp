@@ -13,24 +13,24 @@ static void OnMainMove(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
     RECT rc;
     GetClientRect(hwnd, &rc);
-    if (hRebarBase && !(GetWindowLongA(hRebarBase, GWL_STYLE) & WS_CAPTION)) {
-        POINT pt = {0, nToolbarHeight + 2};
+    if (frame.hRebarBase && !(GetWindowLongA(frame.hRebarBase, GWL_STYLE) & WS_CAPTION)) {
+        POINT pt = {0, frame.nToolbarHeight + 2};
         ClientToScreen(hwnd, &pt);
-        MoveWindow(hRebarBase, pt.x, pt.y, rc.right - nRightInset, nUserBarHeight, TRUE);
+        MoveWindow(frame.hRebarBase, pt.x, pt.y, rc.right - frame.nRightInset, frame.nUserBarHeight, TRUE);
     }
-    if (Split0)
-        SendMessageA(Split0, WM_MOVE, wParam, lParam);
+    if (frame.Split0)
+        SendMessageA(frame.Split0, WM_MOVE, wParam, lParam);
 }
 
 static void OnMainTimer(HWND hwnd, WPARAM id)
 {
     if (id == 150) {
         KillTimer(hwnd, 150);
-        if (hStatus)
-            SendMessageA(hStatus, SB_SETTEXTA, 0, (LPARAM)"");
+        if (frame.hStatus)
+            SendMessageA(frame.hStatus, SB_SETTEXTA, 0, (LPARAM)"");
     } else if (id == 151) {
         KillTimer(hwnd, 151);
-        bBarDoubleClick = FALSE;
+        frame.bBarDoubleClick = FALSE;
     }
 }
 
@@ -41,7 +41,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_CREATE:
-        hMainWnd = hwnd;
+        frame.hMainWnd = hwnd;
         return OnMainCreate(hwnd) ? 0 : -1;
     case WM_SIZE:
         LayoutMain(hwnd, LOWORD(lParam), HIWORD(lParam));

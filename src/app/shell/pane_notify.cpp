@@ -21,14 +21,14 @@ static void ArrowCursor() { SetCursor(LoadCursorA(NULL, IDC_ARROW)); }
 /* LeavePositionModes: ends position capture (with its change mode) and armed insertion. */
 static void LeavePositionModes()
 {
-    if (IsPosCapture() || pointerMode == POINTER_ARMED_INSERT)
+    if (IsPosCapture() || frame.pointerMode == POINTER_ARMED_INSERT)
         SetPointerMode(POINTER_NONE);
 }
 
 /* ShowEditContextMenu: MYPOPUP1 with the snippets, at the mouse. */
 void ShowEditContextMenu(HWND hwnd, HWND pane)
 {
-    HMENU menu = LoadMenuA(hInst, "MYPOPUP1");
+    HMENU menu = LoadMenuA(frame.hInst, "MYPOPUP1");
     if (!menu)
         return;
     HMENU popup = GetSubMenu(menu, 0);
@@ -53,36 +53,36 @@ static void OnPaneMouse(HWND hwnd, const MSGFILTER *filter)
     switch (filter->msg) {
     case WM_MOUSEMOVE:
         if (IsPosCapture())
-            SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
-        else if (pointerMode == POINTER_ARMED_INSERT)
-            SetCursor(LoadCursorA(hInst, "INSERTCURSOR"));
+            SetCursor(LoadCursorA(frame.hInst, "JUMPCURSOR"));
+        else if (frame.pointerMode == POINTER_ARMED_INSERT)
+            SetCursor(LoadCursorA(frame.hInst, "INSERTCURSOR"));
         break;
     case WM_LBUTTONUP:
         if (IsPosCapture()) {
-            hCurEdit = GetCurrentEdit(hwnd);
+            frame.hCurEdit = GetCurrentEdit(hwnd);
             CHARRANGE cr;
-            SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
-            OnPositionCaptured(hCurEdit, cr.cpMin, pointerMode == POINTER_POS_CHANGE);
+            SendMessageA(frame.hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+            OnPositionCaptured(frame.hCurEdit, cr.cpMin, frame.pointerMode == POINTER_POS_CHANGE);
             SetPointerMode(POINTER_NONE);
             ArrowCursor();
-        } else if (pointerMode == POINTER_ARMED_INSERT) {
-            hCurEdit = GetCurrentEdit(hwnd);
+        } else if (frame.pointerMode == POINTER_ARMED_INSERT) {
+            frame.hCurEdit = GetCurrentEdit(hwnd);
             const char *text = ArmedInsertionText();
             if (text) {
                 CHARRANGE cr;
-                SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
-                ReplacePaneSelection(hCurEdit, text, std::strlen(text), FALSE);
+                SendMessageA(frame.hCurEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+                ReplacePaneSelection(frame.hCurEdit, text, std::strlen(text), FALSE);
                 CHARRANGE inserted;
-                SendMessageA(hCurEdit, EM_EXGETSEL, 0, (LPARAM)&inserted);
+                SendMessageA(frame.hCurEdit, EM_EXGETSEL, 0, (LPARAM)&inserted);
                 inserted.cpMin = cr.cpMin;
-                SendMessageA(hCurEdit, EM_EXSETSEL, 0, (LPARAM)&inserted);
+                SendMessageA(frame.hCurEdit, EM_EXSETSEL, 0, (LPARAM)&inserted);
             }
         }
         break;
     case WM_RBUTTONDOWN:
         if (IsPosCapture())
             SetPointerMode(POINTER_NONE);
-        if (pointerMode != POINTER_ARMED_INSERT) {
+        if (frame.pointerMode != POINTER_ARMED_INSERT) {
             ShowEditContextMenu(hwnd, GetCurrentEdit(hwnd));
         } else {
             SetPointerMode(POINTER_NONE);
@@ -96,29 +96,29 @@ static void OnPaneMouse(HWND hwnd, const MSGFILTER *filter)
 static void ShowLineReadOut()
 {
     char text[32];
-    _snprintf(text, sizeof text - 1, "%-d行目です", SelectionLine(hCurEdit, FALSE));
+    _snprintf(text, sizeof text - 1, "%-d行目です", SelectionLine(frame.hCurEdit, FALSE));
     text[sizeof text - 1] = '\0';
-    SetWindowTextA(hLineStatic, text);
+    SetWindowTextA(frame.hLineStatic, text);
 }
 
 /* ShowFunctionAtCaret: the function holding the caret in status part 1. */
 static void ShowFunctionAtCaret()
 {
-    if (PaneTextBytesBound(hCurEdit) == 0)
+    if (PaneTextBytesBound(frame.hCurEdit) == 0)
         return;
     char name[256] = "";
-    FunctionAtCaret(hCurEdit, name, sizeof name);
+    FunctionAtCaret(frame.hCurEdit, name, sizeof name);
     char text[300];
     _snprintf(text, sizeof text - 1, "現在位置: %s", name);
     text[sizeof text - 1] = '\0';
-    SendMessageA(hStatus, SB_SETTEXTA, 1, (LPARAM)text);
+    SendMessageA(frame.hStatus, SB_SETTEXTA, 1, (LPARAM)text);
 }
 
 /* OnMainNotify: notifications of the panes, the bars and the status bar. */
 LRESULT OnMainNotify(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
     NMHDR *hdr = (NMHDR *)lParam;
-    if (hdr->hwndFrom == hEdit || hdr->hwndFrom == hSubEdit1) {
+    if (hdr->hwndFrom == frame.hEdit || hdr->hwndFrom == frame.hSubEdit1) {
         if (hdr->code == EN_MSGFILTER) {
             OnPaneMouse(hwnd, (MSGFILTER *)lParam);
             return 0;
@@ -129,10 +129,10 @@ LRESULT OnMainNotify(HWND hwnd, WPARAM wParam, LPARAM lParam)
         }
         return DefWindowProcA(hwnd, WM_NOTIFY, wParam, lParam);
     }
-    if (hdr->hwndFrom == hRebar && hdr->code == RBN_HEIGHTCHANGE) {
-        if (IsWindowVisible(hRebar)) {
-            ShowWindow(hRebar, SW_HIDE);
-            ShowWindow(hRebar, SW_SHOW);
+    if (hdr->hwndFrom == frame.hRebar && hdr->code == RBN_HEIGHTCHANGE) {
+        if (IsWindowVisible(frame.hRebar)) {
+            ShowWindow(frame.hRebar, SW_HIDE);
+            ShowWindow(frame.hRebar, SW_SHOW);
         }
         return 0;
     }
@@ -140,7 +140,7 @@ LRESULT OnMainNotify(HWND hwnd, WPARAM wParam, LPARAM lParam)
         FileTreeOnNotify(hwnd, lParam);
         return 0;
     }
-    if (hdr->hwndFrom == hStatus) {
+    if (hdr->hwndFrom == frame.hStatus) {
         ShowFunctionAtCaret();
         return 0;
     }
@@ -156,20 +156,20 @@ static BOOL IsOnWindow(HWND at, HWND w)
 /* FloatFileBar, FloatUserBar: a double click on a docked bar floats it. */
 static void FloatFileBar()
 {
-    dwBarStates[2] |= BAR_FLOATING;
-    FloatBar(hFileRebarBase);
-    nLeftInset = 5;
+    frame.dwBarStates[2] |= BAR_FLOATING;
+    FloatBar(frame.hFileRebarBase);
+    frame.nLeftInset = 5;
     RelayoutMain();
-    ShowWindow(hFileRebarBase, SW_SHOW);
+    ShowWindow(frame.hFileRebarBase, SW_SHOW);
 }
 
 static void FloatUserBar()
 {
-    dwBarStates[4] |= BAR_FLOATING;
-    FloatBar(hRebarBase);
-    nTopInset -= nUserBarHeight;
+    frame.dwBarStates[4] |= BAR_FLOATING;
+    FloatBar(frame.hRebarBase);
+    frame.nTopInset -= frame.nUserBarHeight;
     RelayoutMain();
-    ShowWindow(hRebarBase, SW_SHOW);
+    ShowWindow(frame.hRebarBase, SW_SHOW);
 }
 
 static BOOL IsDocked(HWND base) { return !(GetWindowLongPtrA(base, GWL_STYLE) & WS_CAPTION); }
@@ -180,26 +180,26 @@ void OnMainParentNotify(HWND hwnd, WPARAM wParam, LPARAM lParam)
     POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
     ClientToScreen(hwnd, &pt);
     HWND at = WindowFromPoint(pt);
-    BOOL onFiles = IsOnWindow(at, hFileRebar), onButtons = IsOnWindow(at, hRebar);
+    BOOL onFiles = IsOnWindow(at, frame.hFileRebar), onButtons = IsOnWindow(at, frame.hRebar);
     if (!onFiles && !onButtons)
         return;  // clicks in the panes and the other children are theirs
     switch (LOWORD(wParam)) {
     case WM_LBUTTONDOWN:
-        if (!bBarDoubleClick) {
+        if (!frame.bBarDoubleClick) {
             SetTimer(hwnd, 151, GetDoubleClickTime(), NULL);
-            bBarDoubleClick = TRUE;
-        } else if (onFiles && IsDocked(hFileRebarBase)) {
+            frame.bBarDoubleClick = TRUE;
+        } else if (onFiles && IsDocked(frame.hFileRebarBase)) {
             FloatFileBar();
-        } else if (onButtons && IsDocked(hRebarBase)) {
+        } else if (onButtons && IsDocked(frame.hRebarBase)) {
             FloatUserBar();
         }
         break;
     case WM_RBUTTONDOWN:
-        if (at == hRebar) {
+        if (at == frame.hRebar) {
             TrackPopupMenu(GetSubMenu(GetMenu(hwnd), 6), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd, NULL);
-        } else if (GetParent(at) == hFileRebar) {
+        } else if (GetParent(at) == frame.hFileRebar) {
             ShowFileButtonMenu(at, pt);
-        } else if (GetParent(at) == hRebar && pointerMode == POINTER_NONE) {
+        } else if (GetParent(at) == frame.hRebar && frame.pointerMode == POINTER_NONE) {
             ShowUserButtonMenu(at, pt);
         }
         break;
@@ -220,14 +220,14 @@ void OnMainMouse(HWND hwnd, UINT msg)
         if (IsArmed())
             SetCursor(LoadCursorA(NULL, IDC_CROSS));
         else if (IsPosCapture())
-            SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
-        else if (pointerMode == POINTER_ARMED_INSERT)
-            SetCursor(LoadCursorA(hInst, "INSERTCURSOR"));
+            SetCursor(LoadCursorA(frame.hInst, "JUMPCURSOR"));
+        else if (frame.pointerMode == POINTER_ARMED_INSERT)
+            SetCursor(LoadCursorA(frame.hInst, "INSERTCURSOR"));
         else
             ArrowCursor();
         break;
     case WM_LBUTTONUP:
-        if (!IsPosCapture() && pointerMode != POINTER_ARMED_INSERT) {
+        if (!IsPosCapture() && frame.pointerMode != POINTER_ARMED_INSERT) {
             ArrowCursor();
             ReleaseCapture();
             LeavePointerMode(POINTER_ARMED);

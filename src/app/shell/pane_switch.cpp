@@ -15,7 +15,7 @@
 /* LoadResourceScriptOnce: the ".rc" beside the main file, when the resource pane is empty. */
 static void LoadResourceScriptOnce()
 {
-    if (szFullPath[0] == '\0' || GetWindowTextLengthA(hSubEdit1) > 0)
+    if (szFullPath[0] == '\0' || GetWindowTextLengthA(frame.hSubEdit1) > 0)
         return;
     if (szRcPath[0] == '\0' || GetFileAttributesA(szRcPath) == INVALID_FILE_ATTRIBUTES) {
         char szRc[FULL_PATH_SIZE];
@@ -27,7 +27,7 @@ static void LoadResourceScriptOnce()
             return;
         }
     }
-    MySetFileOn(hMainWnd, hSubEdit1, szRcPath);
+    MySetFileOn(frame.hMainWnd, frame.hSubEdit1, szRcPath);
 }
 
 static void EnableMenuBar(HWND mainWnd, BOOL enableFirst)
@@ -43,38 +43,38 @@ static void EnableMenuBar(HWND mainWnd, BOOL enableFirst)
 /* SwitchPane (1407): shows the resource pane or the main pane. */
 void SwitchPane(HWND mainWnd)
 {
-    BOOL toResource = (SendMessageA(hToolbar, TB_GETSTATE, IDM_PANESWITCH, 0) & TBSTATE_CHECKED) != 0;
+    BOOL toResource = (SendMessageA(frame.hToolbar, TB_GETSTATE, IDM_PANESWITCH, 0) & TBSTATE_CHECKED) != 0;
     char title[WINDOW_TITLE_SIZE] = "";
     GetWindowTextA(mainWnd, title, sizeof title);
     if (toResource) {
         TBBUTTON list = {15, IDM_RESOURCELIST, TBSTATE_ENABLED, BTNS_BUTTON, {0}, 0, 15};
-        SendMessageA(hToolbar, TB_INSERTBUTTONA, 1, (LPARAM)&list);
-        ShowWindow(hFileRebarBase, SW_HIDE);
-        ShowWindow(hEdit, SW_HIDE);
-        ShowWindow(hFileTree, SW_HIDE);
-        SendMessageA(Split2, SWM_SETSECOND, (WPARAM)hSubEdit1, 1);
-        ShowWindow(hSubEdit1, SW_SHOW);
-        SendMessageA(hSwitchCheck, BM_SETCHECK, BST_CHECKED, 0);
-        hCurEdit = hSubEdit1;
+        SendMessageA(frame.hToolbar, TB_INSERTBUTTONA, 1, (LPARAM)&list);
+        ShowWindow(frame.hFileRebarBase, SW_HIDE);
+        ShowWindow(frame.hEdit, SW_HIDE);
+        ShowWindow(frame.hFileTree, SW_HIDE);
+        SendMessageA(frame.Split2, SWM_SETSECOND, (WPARAM)frame.hSubEdit1, 1);
+        ShowWindow(frame.hSubEdit1, SW_SHOW);
+        SendMessageA(frame.hSwitchCheck, BM_SETCHECK, BST_CHECKED, 0);
+        frame.hCurEdit = frame.hSubEdit1;
         std::strcpy(szMainTitleSave, title);
         SetWindowTextA(mainWnd, szRcTitleSave);
         EnableMenuBar(mainWnd, FALSE);
         LoadResourceScriptOnce();
     } else {
-        SendMessageA(hToolbar, TB_DELETEBUTTON, 1, 0);
-        SendMessageA(hSwitchCheck, BM_SETCHECK, BST_UNCHECKED, 0);
-        ShowWindow(hSubEdit1, SW_HIDE);
-        SendMessageA(Split2, SWM_SETSECOND, (WPARAM)hEdit, 1);
-        ShowWindow(hEdit, SW_SHOW);
-        ShowWindow(hFileTree, SW_SHOW);
-        if (settingsRecord.bMultiFile && (dwBarStates[2] & BAR_SHOWN))
-            ShowWindow(hFileRebarBase, SW_SHOW);
-        hCurEdit = hEdit;
+        SendMessageA(frame.hToolbar, TB_DELETEBUTTON, 1, 0);
+        SendMessageA(frame.hSwitchCheck, BM_SETCHECK, BST_UNCHECKED, 0);
+        ShowWindow(frame.hSubEdit1, SW_HIDE);
+        SendMessageA(frame.Split2, SWM_SETSECOND, (WPARAM)frame.hEdit, 1);
+        ShowWindow(frame.hEdit, SW_SHOW);
+        ShowWindow(frame.hFileTree, SW_SHOW);
+        if (frame.settingsRecord.bMultiFile && (frame.dwBarStates[2] & BAR_SHOWN))
+            ShowWindow(frame.hFileRebarBase, SW_SHOW);
+        frame.hCurEdit = frame.hEdit;
         std::strcpy(szRcTitleSave, title);
         SetWindowTextA(mainWnd, szMainTitleSave);
         EnableMenuBar(mainWnd, TRUE);
     }
-    SetFocus(hCurEdit);
+    SetFocus(frame.hCurEdit);
 }
 
 /* EntryProc: the find entry; its scroll arrows step through the matches. */
@@ -88,7 +88,7 @@ static LRESULT CALLBACK EntryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             std::string phrase(len * 2 + 2, '\0');
             GetWindowTextA(hwnd, &phrase[0], (int)phrase.size());
             phrase.resize(std::strlen(phrase.c_str()));
-            HWND pane = GetCurrentEdit(hMainWnd);
+            HWND pane = GetCurrentEdit(frame.hMainWnd);
             if (LOWORD(wParam) == SB_LINEUP)
                 FindPrevious(pane, phrase.c_str());
             else
@@ -96,7 +96,7 @@ static LRESULT CALLBACK EntryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             SecureZeroMemory(&phrase[0], phrase.size());
         }
     }
-    return CallWindowProcA(OldEntryProc, hwnd, msg, wParam, lParam);
+    return CallWindowProcA(frame.OldEntryProc, hwnd, msg, wParam, lParam);
 }
 
 /* EditProc: the main pane; dropped files are taken here. */
@@ -106,20 +106,20 @@ static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         OnDropFiles(hwnd, (HDROP)wParam);
         return 0;
     }
-    return CallWindowProcA(OldEditProc, hwnd, msg, wParam, lParam);
+    return CallWindowProcA(frame.OldEditProc, hwnd, msg, wParam, lParam);
 }
 
 void SubclassPanes()
 {
-    OldEntryProc = (WNDPROC)SetWindowLongPtrA(hEditEntry, GWLP_WNDPROC, (LONG_PTR)EntryProc);
-    OldEditProc = (WNDPROC)SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)EditProc);
+    frame.OldEntryProc = (WNDPROC)SetWindowLongPtrA(frame.hEditEntry, GWLP_WNDPROC, (LONG_PTR)EntryProc);
+    frame.OldEditProc = (WNDPROC)SetWindowLongPtrA(frame.hEdit, GWLP_WNDPROC, (LONG_PTR)EditProc);
 }
 
 void UnsubclassPanes()
 {
-    if (hEdit && OldEditProc && !SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)OldEditProc))
-        MessageBoxA(hMainWnd, "サブクラス化解除失敗(hEdit)", "失敗", MB_OK);
-    if (hEditEntry && OldEntryProc && !SetWindowLongPtrA(hEditEntry, GWLP_WNDPROC, (LONG_PTR)OldEntryProc))
-        MessageBoxA(hMainWnd, "サブクラス化解除失敗(hEditEntry)", "失敗", MB_OK);
-    OldEditProc = OldEntryProc = NULL;
+    if (frame.hEdit && frame.OldEditProc && !SetWindowLongPtrA(frame.hEdit, GWLP_WNDPROC, (LONG_PTR)frame.OldEditProc))
+        MessageBoxA(frame.hMainWnd, "サブクラス化解除失敗(hEdit)", "失敗", MB_OK);
+    if (frame.hEditEntry && frame.OldEntryProc && !SetWindowLongPtrA(frame.hEditEntry, GWLP_WNDPROC, (LONG_PTR)frame.OldEntryProc))
+        MessageBoxA(frame.hMainWnd, "サブクラス化解除失敗(hEditEntry)", "失敗", MB_OK);
+    frame.OldEditProc = frame.OldEntryProc = NULL;
 }

@@ -16,7 +16,7 @@ HMENU MakeMenuA()
     HMENU menu = CreatePopupMenu();
     if (!buffer)
         return menu;
-    int length = LoadStringA(hInst, IDS_SNIPPETLIST, buffer, LIST_BUFFER);
+    int length = LoadStringA(frame.hInst, IDS_SNIPPETLIST, buffer, LIST_BUFFER);
     SnippetList list = ParseSnippetList(buffer, length > 0 ? (size_t)length : 0);
     if (list.nDeclared >= SNIPPET_WARN_COUNT)
         MessageBoxA(NULL, "関数：MakeMenuA()を見直してください。", "開発中メッセージ", MB_OK | MB_ICONSTOP);

@@ -35,15 +35,15 @@ BOOL RegisterMainClass(HINSTANCE instance)
 /* OfferWorkDir: asks to create the working folder when it is missing. */
 static void OfferWorkDir()
 {
-    if (!startupPaths.szWorkDir[0] || GetFileAttributesA(startupPaths.szWorkDir) != INVALID_FILE_ATTRIBUTES)
+    if (!frame.startupPaths.szWorkDir[0] || GetFileAttributesA(frame.startupPaths.szWorkDir) != INVALID_FILE_ATTRIBUTES)
         return;
     char question[WORK_DIR_SIZE + 160];
     _snprintf(question, sizeof question - 1,
               "起動したアプリケーションのある場所に\r\n作業用ディレクトリを作成してよろしいですか？\r\n(%-s)を作成。",
-              startupPaths.szWorkDir);
+              frame.startupPaths.szWorkDir);
     question[sizeof question - 1] = '\0';
     if (MessageBoxA(NULL, question, "確認", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES)
-        CreateDirectoryA(startupPaths.szWorkDir, NULL);
+        CreateDirectoryA(frame.startupPaths.szWorkDir, NULL);
 }
 
 /*
@@ -54,16 +54,16 @@ static void OfferWorkDir()
 static void NumberInstance()
 {
     for (;;) {
-        HANDLE mutex = CreateMutexA(NULL, TRUE, InstanceMutexName(startupPaths.szModule, nInstanceNo).c_str());
+        HANDLE mutex = CreateMutexA(NULL, TRUE, InstanceMutexName(frame.startupPaths.szModule, frame.nInstanceNo).c_str());
         DWORD error = GetLastError();
-        nInstanceNo++;
+        frame.nInstanceNo++;
         if (error != ERROR_ALREADY_EXISTS)
             return;
         // Taken by a running copy: keeping this handle would hold the name
         // alive after that copy ends, so its number would never come free.
         if (mutex)
             CloseHandle(mutex);
-        if (nInstanceNo > 64 &&
+        if (frame.nInstanceNo > 64 &&
             MessageBoxA(NULL,
                         "Too Many Temporal Instances or SystemError Occured !\r\n"
                         "if you are using this application in normal way, maybe you can go on.\r\n"
@@ -90,8 +90,8 @@ BOOL InitWorkPaths(HINSTANCE instance)
     if (got == 0 || got >= sizeof windows)
         std::strcpy(windows, "C:\\");
 
-    BuildStartupPaths(current, module, windows, &startupPaths);
-    if (startupPaths.bCurDirTooLong)
+    BuildStartupPaths(current, module, windows, &frame.startupPaths);
+    if (frame.startupPaths.bCurDirTooLong)
         MessageBoxA(NULL, "起動したフォルダのパスが長すぎるため、作業用ディレクトリを使えません。\r\n設定は保存されません。",
                     "警告", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
 
@@ -106,7 +106,7 @@ BOOL InitWorkPaths(HINSTANCE instance)
  */
 BOOL CreateMainWindow(HINSTANCE instance, int showCode)
 {
-    hInst = instance;
+    frame.hInst = instance;
     InitWorkPaths(instance);
     // Every command finds its one handler from here on (also those that the
     // window's creation sends).

@@ -28,5 +28,5 @@ static INT_PTR CALLBACK VersionDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM
 
 void ShowVersionDialog(HWND owner)
 {
-    DialogBoxParamA(hInst, "VERSIONDIALOG", owner, VersionDlgProc, 0);
+    DialogBoxParamA(frame.hInst, "VERSIONDIALOG", owner, VersionDlgProc, 0);
 }

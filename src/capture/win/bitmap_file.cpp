@@ -22,12 +22,12 @@ static bool FolderExists(const char *szPath)
 
 int SaveBitmapFile(HBITMAP hBitmap, HDC hdc)
 {
-    BitmapNameInput input = {captureOptions.szFolder, szFullPath, startupPaths.szCurDir};
+    BitmapNameInput input = {captureOptions.szFolder, szFullPath, frame.startupPaths.szCurDir};
     char szPath[MAX_PATH];
     BitmapNameResult named = ChooseBitmapFileName(input, &captureOptions.btCounter, PathExists, FolderExists,
                                                   szPath, sizeof szPath);
     if (named != BMPNAME_OK) {
-        ShowCaptureMessage(hMainWnd, BitmapNameMessage(named));
+        ShowCaptureMessage(frame.hMainWnd, BitmapNameMessage(named));
         return 0;
     }
     BITMAP bm = {};
@@ -37,6 +37,6 @@ int SaveBitmapFile(HBITMAP hBitmap, HDC hdc)
     ChooseBitmapTargetSize(captureOptions.bFixedSize != FALSE, (int)captureOptions.nFixedWidth,
                            (int)captureOptions.nFixedHeight, bm.bmWidth, bm.bmHeight, &nWidth, &nHeight);
     CaptureMessageId result = WriteBitmapFile(hBitmap, hdc, szPath, nWidth, nHeight);
-    ShowCaptureMessage(hMainWnd, result);
+    ShowCaptureMessage(frame.hMainWnd, result);
     return result == CAPTURE_MSG_NONE || result == CAPTURE_MSG_FREE_FAILED;
 }

@@ -55,7 +55,7 @@ static void FreeScreenShot()
    took it (and owns it from then on). */
 static BOOL PutOnClipboard(HBITMAP hBitmap)
 {
-    if (!OpenClipboard(hMainWnd))
+    if (!OpenClipboard(frame.hMainWnd))
         return FALSE;
     BOOL taken = EmptyClipboard() && SetClipboardData(CF_BITMAP, hBitmap) != NULL;
     CloseClipboard();
@@ -84,11 +84,11 @@ static void CaptureRectangle(const CaptureArea &area)
     SelectObject(mem, old);
     DeleteDC(mem);
 
-    if (settingsRecord.bCaptureToBmp)
+    if (frame.settingsRecord.bCaptureToBmp)
         SaveBitmapFile(bitmap, screen);
-    OpenViewBoard(hMainWnd, bitmap, area.nWidth, area.nHeight);
+    OpenViewBoard(frame.hMainWnd, bitmap, area.nWidth, area.nHeight);
     // Last, because the clipboard owns the bitmap once it took it.
-    if (!(settingsRecord.bCaptureToClipboard && PutOnClipboard(bitmap)))
+    if (!(frame.settingsRecord.bCaptureToClipboard && PutOnClipboard(bitmap)))
         DeleteObject(bitmap);
     ReleaseDC(NULL, screen);
 }
@@ -108,7 +108,7 @@ static void OnCaptureButtonDown(HWND hwnd, POINT pt)
 /* OnCaptureMouseMove: the band follows the pointer. */
 static void OnCaptureMouseMove(HWND hwnd, POINT pt)
 {
-    if (pointerMode != POINTER_CAPTURE_DRAGGING)
+    if (frame.pointerMode != POINTER_CAPTURE_DRAGGING)
         return;
     DrawRubberBand(hwnd, ptStart, ptLast);
     DrawRubberBand(hwnd, ptStart, pt);
@@ -118,7 +118,7 @@ static void OnCaptureMouseMove(HWND hwnd, POINT pt)
 /* EndDrag: both flags off, the band removed, the mouse released. */
 static void EndDrag(HWND hwnd)
 {
-    if (pointerMode == POINTER_CAPTURE_DRAGGING)
+    if (frame.pointerMode == POINTER_CAPTURE_DRAGGING)
         DrawRubberBand(hwnd, ptStart, ptLast);
     if (IsArmed())
         SetPointerMode(POINTER_NONE);
@@ -130,7 +130,7 @@ static void EndDrag(HWND hwnd)
 /* OnCaptureButtonUp: the dragged rectangle is captured; the window goes. */
 static void OnCaptureButtonUp(HWND hwnd, POINT pt)
 {
-    if (pointerMode == POINTER_CAPTURE_DRAGGING) {
+    if (frame.pointerMode == POINTER_CAPTURE_DRAGGING) {
         EndDrag(hwnd);
         CaptureArea area;
         if (PlanCaptureArea(ptStart.x, ptStart.y, pt.x, pt.y, &area))
@@ -150,7 +150,7 @@ static void OnCapturePaint(HWND hwnd)
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
                ps.rcPaint.bottom - ps.rcPaint.top, hShotDC, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
     EndPaint(hwnd, &ps);
-    if (pointerMode == POINTER_CAPTURE_DRAGGING)
+    if (frame.pointerMode == POINTER_CAPTURE_DRAGGING)
         DrawRubberBand(hwnd, ptStart, ptLast);
 }
 
@@ -211,8 +211,8 @@ static LRESULT CALLBACK CaptureWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         if (IsArmed())
             SetPointerMode(POINTER_NONE);
         FreeScreenShot();
-        if (hCaptureWnd == hwnd)
-            hCaptureWnd = NULL;
+        if (frame.hCaptureWnd == hwnd)
+            frame.hCaptureWnd = NULL;
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -222,12 +222,12 @@ HWND CreateCaptureWindow(HWND owner)
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = CaptureWndProc;
-    wc.hInstance = hInst;
+    wc.hInstance = frame.hInst;
     wc.hbrBackground = (HBRUSH)GetStockObject(HOLLOW_BRUSH);
     wc.lpszClassName = szCaptureClass;
     RegisterClassA(&wc);  // fails harmlessly once the class exists
     HWND hwnd = CreateWindowExA(0, szCaptureClass, "", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                GetSystemMetrics(SM_CYSCREEN), owner, NULL, hInst, NULL);
+                                GetSystemMetrics(SM_CYSCREEN), owner, NULL, frame.hInst, NULL);
     if (!hwnd)
         ShowCaptureMessage(owner, CAPTURE_MSG_WINDOW_FAILED);
     return hwnd;
@@ -235,18 +235,18 @@ HWND CreateCaptureWindow(HWND owner)
 
 void StartCapture(HWND owner)
 {
-    if (hCaptureWnd && IsWindow(hCaptureWnd))
+    if (frame.hCaptureWnd && IsWindow(frame.hCaptureWnd))
         return;
-    if (pointerMode != POINTER_NONE) {
+    if (frame.pointerMode != POINTER_NONE) {
         MessageBeep(MB_OK);
         return;
     }
-    hCaptureWnd = CreateCaptureWindow(owner);
-    if (!hCaptureWnd)
+    frame.hCaptureWnd = CreateCaptureWindow(owner);
+    if (!frame.hCaptureWnd)
         return;
     SetPointerMode(POINTER_ARMED);
     // Shown a moment later, when the menu has gone and the windows beneath
     // have repainted; the message loop runs meanwhile.
-    if (!SetTimer(hCaptureWnd, SHOW_TIMER, SHOW_DELAY_MS, NULL))
-        OnCaptureTimer(hCaptureWnd);
+    if (!SetTimer(frame.hCaptureWnd, SHOW_TIMER, SHOW_DELAY_MS, NULL))
+        OnCaptureTimer(frame.hCaptureWnd);
 }

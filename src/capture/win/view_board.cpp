@@ -120,7 +120,7 @@ static INT_PTR CALLBACK ViewBoardProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 HWND OpenViewBoard(HWND owner, HBITMAP hBitmap, int nWidth, int nHeight)
 {
     ViewBoardSource source = {hBitmap, nWidth, nHeight};
-    HWND board = CreateDialogParamA(hInst, "SHOWBMPDIALOG", owner, ViewBoardProc, (LPARAM)&source);
+    HWND board = CreateDialogParamA(frame.hInst, "SHOWBMPDIALOG", owner, ViewBoardProc, (LPARAM)&source);
     if (board && !IsWindow(board))
         return NULL;
     if (board)

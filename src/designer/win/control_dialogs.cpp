@@ -47,25 +47,25 @@ static BOOL IsCommonControl(const char *cls)
 
 static void RefreshFlagChecks(HWND dlg)
 {
-    if (nFlagRecord < 0 || nFlagRecord >= Icount)
+    if (nFlagRecord < 0 || nFlagRecord >= designer.Icount)
         return;
     HWND list = GetDlgItem(dlg, IDC_FLG_LIST);
     bFillingFlags = TRUE;
     for (int i = 0, n = ListView_GetItemCount(list); i < n; i++) {
         int slot, group;
         FlagItemTag(list, i, &slot, &group);
-        ListView_SetCheckState(list, i, RecordChoices(Ctrls[nFlagRecord], group)[slot]);
+        ListView_SetCheckState(list, i, RecordChoices(designer.Ctrls[nFlagRecord], group)[slot]);
     }
     bFillingFlags = FALSE;
-    SetDlgItemTextA(dlg, IDC_FLG_IDENT, (std::string("ID name：") + Ctrls[nFlagRecord].szIdent).c_str());
+    SetDlgItemTextA(dlg, IDC_FLG_IDENT, (std::string("ID name：") + designer.Ctrls[nFlagRecord].szIdent).c_str());
 }
 
 /* A flag of the control checked or unchecked: the choice, then the live style. */
 static void OnControlFlagToggled(HWND dlg, int item)
 {
-    if (nFlagRecord < 0 || nFlagRecord >= Icount)
+    if (nFlagRecord < 0 || nFlagRecord >= designer.Icount)
         return;
-    Ctrldata &c = Ctrls[nFlagRecord];
+    Ctrldata &c = designer.Ctrls[nFlagRecord];
     HWND list = GetDlgItem(dlg, IDC_FLG_LIST);
     int slot, group;
     FlagItemTag(list, item, &slot, &group);
@@ -97,15 +97,15 @@ static void OnControlFlagToggled(HWND dlg, int item)
 
 static void SendDesign(UINT cmd)
 {
-    if (hDesignDlg)
-        SendMessageA(hDesignDlg, WM_DESIGN_SELECTDO, cmd, nFlagRecord);
+    if (designer.hDesignDlg)
+        SendMessageA(designer.hDesignDlg, WM_DESIGN_SELECTDO, cmd, nFlagRecord);
 }
 
 static INT_PTR CALLBACK FlagProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
     case WM_INITDIALOG: {
-        Ctrldata &c = Ctrls[nFlagRecord];
+        Ctrldata &c = designer.Ctrls[nFlagRecord];
         ClassInfo *row = FindClassInfo(c.szClass);
         SORA_ASSERT(row != NULL);
         SetDlgItemTextA(dlg, IDC_FLG_CLASS, (std::string("Control：") + c.szClass).c_str());
@@ -143,8 +143,8 @@ static INT_PTR CALLBACK FlagProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
             }
             break;
         case IDC_FLG_RESTORE:
-            if (nFlagRecord >= 0 && nFlagRecord < Icount) {
-                Ctrldata &c = Ctrls[nFlagRecord];
+            if (nFlagRecord >= 0 && nFlagRecord < designer.Icount) {
+                Ctrldata &c = designer.Ctrls[nFlagRecord];
                 if (strncmp(c.szIdent, kDeletedMark, 2) == 0)
                     memmove(c.szIdent, c.szIdent + 2, strlen(c.szIdent + 2) + 1);
                 ShowWindow((HWND)c.hwnd, SW_SHOW);
@@ -161,8 +161,8 @@ static INT_PTR CALLBACK FlagProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
         }
         return TRUE;
     case WM_DESTROY:
-        if (hFlagDlg == dlg)
-            hFlagDlg = NULL;
+        if (designer.hFlagDlg == dlg)
+            designer.hFlagDlg = NULL;
         return TRUE;
     }
     return FALSE;
@@ -171,13 +171,13 @@ static INT_PTR CALLBACK FlagProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
 /* CreateFlagDialog: the flags of one control, beside it. */
 HWND CreateFlagDialog(int index)
 {
-    if (index < 0 || index >= Icount || !FindClassInfo(Ctrls[index].szClass))
+    if (index < 0 || index >= designer.Icount || !FindClassInfo(designer.Ctrls[index].szClass))
         return NULL;
     nFlagRecord = index;
-    HWND dlg = CreateDialogParamA(hInst, "DECODETAILDLG", hDesignDlg, FlagProc, 0);
+    HWND dlg = CreateDialogParamA(frame.hInst, "DECODETAILDLG", designer.hDesignDlg, FlagProc, 0);
     if (!dlg)
         return NULL;
-    PlaceWindow(dlg, (HWND)Ctrls[index].hwnd, "right");
+    PlaceWindow(dlg, (HWND)designer.Ctrls[index].hwnd, "right");
     ShowWindow(dlg, SW_SHOWNOACTIVATE);
     return dlg;
 }
@@ -188,14 +188,14 @@ static INT_PTR CALLBACK EntryProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
     case WM_INITDIALOG:
         SetDlgItemTextA(dlg, IDC_ENTRY_TEXT, (const char *)lp);
         SendDlgItemMessageA(dlg, IDC_ENTRY_TEXT, EM_LIMITTEXT, 255, 0);
-        if (hDesignDlg)
-            PlaceWindow(dlg, hDesignDlg, "top");
+        if (designer.hDesignDlg)
+            PlaceWindow(dlg, designer.hDesignDlg, "top");
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wp) == IDOK) {
             char text[512];
             GetDlgItemTextA(dlg, IDC_ENTRY_TEXT, text, sizeof text);
-            CopyField(Ctrls[nSelected].szText, sizeof Ctrls[nSelected].szText, text, strlen(text));
+            CopyField(designer.Ctrls[designer.nSelected].szText, sizeof designer.Ctrls[designer.nSelected].szText, text, strlen(text));
             EndDialog(dlg, IDOK);
         } else if (LOWORD(wp) == IDCANCEL)
             EndDialog(dlg, IDCANCEL);
@@ -207,14 +207,14 @@ static INT_PTR CALLBACK EntryProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
 /* AskControlText: the control's text edited in DECOENTRYDLG; on OK into the record and the window. */
 BOOL AskControlText(int index)
 {
-    if (index < 0 || index >= Icount)
+    if (index < 0 || index >= designer.Icount)
         return FALSE;
-    Ctrldata &c = Ctrls[index];
+    Ctrldata &c = designer.Ctrls[index];
     char text[512] = "";
     GetWindowTextA((HWND)c.hwnd, text, sizeof text);
     CopyField(c.szText, sizeof c.szText, text, strlen(text));
-    nSelected = index;
-    if (DialogBoxParamA(hInst, "DECOENTRYDLG", hDesignDlg, EntryProc, (LPARAM)c.szText) != IDOK)
+    designer.nSelected = index;
+    if (DialogBoxParamA(frame.hInst, "DECOENTRYDLG", designer.hDesignDlg, EntryProc, (LPARAM)c.szText) != IDOK)
         return FALSE;
     SetWindowTextA((HWND)c.hwnd, c.szText);
     RefreshControlList();
@@ -224,9 +224,9 @@ BOOL AskControlText(int index)
 /* Moves or sizes the fine-adjust dialog's control by one pixel. */
 static void Nudge(HWND dlg, int dx, int dy, int dw, int dh)
 {
-    if (nFineRecord < 0 || nFineRecord >= Icount || !IsLiveRecord(Ctrls[nFineRecord]))
+    if (nFineRecord < 0 || nFineRecord >= designer.Icount || !IsLiveRecord(designer.Ctrls[nFineRecord]))
         return;
-    Ctrldata &c = Ctrls[nFineRecord];
+    Ctrldata &c = designer.Ctrls[nFineRecord];
     c.left += dx;
     c.right += dx + dw;
     c.top += dy;
@@ -234,7 +234,7 @@ static void Nudge(HWND dlg, int dx, int dy, int dw, int dh)
     if (c.right <= c.left) c.right = c.left + 1;
     if (c.bottom <= c.top) c.bottom = c.top + 1;
     SetWindowPos((HWND)c.hwnd, NULL, c.left, c.top, c.right - c.left, c.bottom - c.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hDesignDlg, NULL, TRUE);
+    InvalidateRect(designer.hDesignDlg, NULL, TRUE);
     if (IsDlgButtonChecked(dlg, IDC_FINE_FOLLOW) == BST_CHECKED)
         PlaceWindow(dlg, (HWND)c.hwnd, "right");
     RefreshControlList();
@@ -263,8 +263,8 @@ static INT_PTR CALLBACK FineProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
             DestroyWindow(dlg);
         return TRUE;
     case WM_DESTROY:
-        if (hFineDlg == dlg)
-            hFineDlg = NULL;
+        if (designer.hFineDlg == dlg)
+            designer.hFineDlg = NULL;
         return TRUE;
     }
     return FALSE;
@@ -273,14 +273,14 @@ static INT_PTR CALLBACK FineProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
 /* CreateFineDialog: pixel nudges of one control, beside it. */
 HWND CreateFineDialog(int index)
 {
-    if (index < 0 || index >= Icount)
+    if (index < 0 || index >= designer.Icount)
         return NULL;
     nFineRecord = index;
     RefreshRecordRect(index);
-    HWND dlg = CreateDialogParamA(hInst, "SIZEMOVEDIALOG", hDesignDlg, FineProc, 0);
+    HWND dlg = CreateDialogParamA(frame.hInst, "SIZEMOVEDIALOG", designer.hDesignDlg, FineProc, 0);
     if (!dlg)
         return NULL;
-    PlaceWindow(dlg, (HWND)Ctrls[index].hwnd, "right");
+    PlaceWindow(dlg, (HWND)designer.Ctrls[index].hwnd, "right");
     ShowWindow(dlg, SW_SHOWNOACTIVATE);
     return dlg;
 }

@@ -17,14 +17,14 @@ static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuv
 
 static void SetHandCursor()
 {
-    HCURSOR hand = LoadCursorA(hInst, "HANDCURSOR");
+    HCURSOR hand = LoadCursorA(frame.hInst, "HANDCURSOR");
     SetCursor(hand ? hand : LoadCursor(NULL, IDC_ARROW));
 }
 
 /* BeginLayoutCopy: the press on the copy area; without a design dialog only a hint. */
 void BeginLayoutCopy(HWND panel)
 {
-    if (!hDesignDlg) {
+    if (!designer.hDesignDlg) {
         SetDlgItemTextA(panel, IDC_DSG_COPYAREA, "「開始」ボタンを押してからもう一度試してください");
         return;
     }
@@ -89,7 +89,7 @@ static BOOL MeasureLetters(HDC dc, HFONT font, SIZE *size)
 /* The grid and point size from the source's font, scaled by the dialog font's proportions. */
 static void TakeFontGrid(HWND panel, HWND src)
 {
-    HDC dc = GetDC(hDesignDlg);
+    HDC dc = GetDC(designer.hDesignDlg);
     if (!dc)
         return;
     LOGFONTA lf;
@@ -97,15 +97,15 @@ static void TakeFontGrid(HWND panel, HWND src)
     SIZE s = {0, 0}, d = {0, 0};
     if (MeasureLetters(dc, srcFont, &s) && MeasureLetters(dc, DesignFont(), &d)) {
         int average = (d.cx / 26 + 1) / 2;
-        gridpixelY = s.cy;
-        gridpixelX = MulDiv(gridpixelY, average, d.cy);
-        if (gridpixelX <= 0)
-            gridpixelX = 1;
+        designer.gridpixelY = s.cy;
+        designer.gridpixelX = MulDiv(designer.gridpixelY, average, d.cy);
+        if (designer.gridpixelX <= 0)
+            designer.gridpixelX = 1;
         SetDlgItemInt(panel, IDC_DSG_POINT, MulDiv(s.cy, 72, GetDeviceCaps(dc, LOGPIXELSY)), FALSE);
     }
     if (srcFont)
         DeleteObject(srcFont);
-    ReleaseDC(hDesignDlg, dc);
+    ReleaseDC(designer.hDesignDlg, dc);
 }
 
 /* The catalogue row whose class name equals a window class ignoring case, or NULL. */
@@ -154,7 +154,7 @@ static BOOL CopyChild(HWND src, HWND child)
     MapWindowPoints(NULL, src, (POINT *)&r, 2);
     int id = FreeControlId();
     HWND w = CreateWindowExA(WS_EX_CLIENTEDGE, createClass, text.c_str(), style, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, hDesignDlg, (HMENU)(INT_PTR)id, hInst, NULL);
+                             r.bottom - r.top, designer.hDesignDlg, (HMENU)(INT_PTR)id, frame.hInst, NULL);
     if (!w)
         return FALSE;
     HFONT font = CopiedFont(child);
@@ -168,9 +168,9 @@ static BOOL CopyChild(HWND src, HWND child)
     CopyField(rec.szText, sizeof rec.szText, text.data(), text.size());
     rec.style = style;
     ChoicesFromStyle(style, recordClass, &rec);
-    Ctrls[Icount] = rec;
-    RefreshRecordRect(Icount);
-    Icount++;
+    designer.Ctrls[designer.Icount] = rec;
+    RefreshRecordRect(designer.Icount);
+    designer.Icount++;
     return TRUE;
 }
 
@@ -180,19 +180,19 @@ static void CopyLayoutOf(HWND panel, HWND src)
     TakeFontGrid(panel, src);
     RECT wr;
     if (GetWindowRect(src, &wr))
-        SetWindowPos(hDesignDlg, NULL, 0, 0, wr.right - wr.left, wr.bottom - wr.top,
+        SetWindowPos(designer.hDesignDlg, NULL, 0, 0, wr.right - wr.left, wr.bottom - wr.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     std::string title = WindowTextCp932(src);
-    SetWindowTextA(hDesignDlg, title.c_str());
+    SetWindowTextA(designer.hDesignDlg, title.c_str());
     SetDlgItemTextA(panel, IDC_DSG_CAPTION, title.c_str());
     for (HWND c = GetWindow(src, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (Icount >= kMaxControls) {
+        if (designer.Icount >= kMaxControls) {
             MessageBoxA(panel, "コントロールの数が許容最大数に達しています", "Controls too many", MB_OK | MB_ICONEXCLAMATION);
             break;
         }
         CopyChild(src, c);
     }
-    InvalidateRect(hDesignDlg, NULL, TRUE);
+    InvalidateRect(designer.hDesignDlg, NULL, TRUE);
     RefreshControlList();
 }
 
@@ -209,7 +209,7 @@ BOOL EndLayoutCopy(HWND panel, POINT ptPanel)
     HWND under = WindowFromPoint(pt);
     HWND root = under ? GetAncestor(under, GA_ROOT) : NULL;
     // Over no window at all the desktop answers: its children are every top-level window.
-    if (root && root != GetDesktopWindow() && hDesignDlg && !IsDesignerWindow(root, panel))
+    if (root && root != GetDesktopWindow() && designer.hDesignDlg && !IsDesignerWindow(root, panel))
         CopyLayoutOf(panel, root);
     return TRUE;
 }

@@ -12,15 +12,18 @@
 #include "resource_ids.h" // the control ids of the designer's dialogs
 
 // Design session
-extern Ctrldata *Ctrls;       // kMaxControls records in the shared section
-extern int Icount;            // records in use, kept at the front
-extern Dlgdata dlgData;       // the designed dialog
-extern Dlgdata dlgDataOrg;    // customise mode: as it was read
-extern std::vector<Ctrldata> savedCtrls; // customise mode: records as read
-extern HWND hDesignDlg, hOptDlg, hFlagDlg, hFineDlg, hSizeBox;
-extern int gridpixelX, gridpixelY;
-extern BOOL bCustomise, bGridOn;
-extern int nSelected;         // selected record, -1 none
+struct DesignerState {
+    Ctrldata *Ctrls;              // kMaxControls records in the shared section
+    int Icount;                   // records in use, kept at the front
+    Dlgdata dlgData;              // the designed dialog
+    Dlgdata dlgDataOrg;           // customise mode: as it was read
+    std::vector<Ctrldata> savedCtrls; // customise mode: records as read
+    HWND hDesignDlg, hOptDlg, hFlagDlg, hFineDlg, hSizeBox;
+    int gridpixelX = 8, gridpixelY = 16;
+    BOOL bCustomise, bGridOn;
+    int nSelected = -1;           // selected record, -1 none
+};
+extern DesignerState designer;
 
 // The control ids of the panel, the design dialog and the other designer
 // dialogs are in resources/ids_designer.h, shared with designer.rc.

@@ -34,14 +34,14 @@ static DialogList *ListOf(HWND dlg)
 
 static HWND ListedPane()
 {
-    return hCurEdit ? hCurEdit : hSubEdit1;
+    return frame.hCurEdit ? frame.hCurEdit : frame.hSubEdit1;
 }
 
 /* The folder of the pane's file: the resource script on show for the resource pane, else
    the file on show. Its quoted includes are looked up there, as the resource compiler's -I. */
 static std::string FolderOfPaneFile(HWND pane)
 {
-    std::string path = pane == hSubEdit1 && szRcPath[0] ? szRcPath : szFullPath;
+    std::string path = pane == frame.hSubEdit1 && szRcPath[0] ? szRcPath : szFullPath;
     size_t s = path.find_last_of("\\/");
     return s == std::string::npos ? std::string() : path.substr(0, s + 1);
 }
@@ -131,7 +131,7 @@ static void ShowPreview(HWND dlg, DialogList *l, int row)
         MessageBoxA(dlg, "CreateDialogIndirect() ダイアログ作成失敗", "", MB_OK);
         return;
     }
-    l->preview = CreateDialogIndirectParamA(hInst, (LPCDLGTEMPLATEA)bytes.data(), NULL, PreviewProc, 0);
+    l->preview = CreateDialogIndirectParamA(frame.hInst, (LPCDLGTEMPLATEA)bytes.data(), NULL, PreviewProc, 0);
     if (!l->preview) {
         MessageBoxA(dlg, "CreateDialogIndirect() ダイアログ作成失敗", "", MB_OK);
         return;
@@ -150,7 +150,7 @@ static void StartCustomising(HWND dlg, DialogList *l)
         MessageBoxA(dlg, "カスタマイズするダイアログボックスを選択してください", "ＯＫ", MB_OK);
         return;
     }
-    if (hMakeDlgD && IsWindow(hMakeDlgD)) {
+    if (frame.hMakeDlgD && IsWindow(frame.hMakeDlgD)) {
         MessageBoxA(dlg, "一度ダイアログ作成を終了してください。", "開始できません。", MB_OK);
         return;
     }
@@ -168,22 +168,22 @@ static void StartCustomising(HWND dlg, DialogList *l)
         DestroyWindow(l->preview);
     l->preview = NULL;
     OpenDesignerPanel(dlg);
-    if (!hMakeDlgD)
+    if (!frame.hMakeDlgD)
         return;
-    bCustomise = TRUE;
+    designer.bCustomise = TRUE;
     hCustomisingList = dlg;
     ShowWindow(dlg, SW_HIDE);
-    Icount = (int)p.controls.size();
-    for (int i = 0; i < Icount; i++)
-        Ctrls[i] = p.controls[i];
-    SendMessageA(hMakeDlgD, WM_COMMAND, IDC_DSG_WRITEFIELDS, (LPARAM)&p.dlg);
+    designer.Icount = (int)p.controls.size();
+    for (int i = 0; i < designer.Icount; i++)
+        designer.Ctrls[i] = p.controls[i];
+    SendMessageA(frame.hMakeDlgD, WM_COMMAND, IDC_DSG_WRITEFIELDS, (LPARAM)&p.dlg);
     std::string prefix = CommonIdentPrefix(p.controls);
-    SetDlgItemTextA(hMakeDlgD, IDC_DSG_PREFIX, prefix.c_str());
-    SendDlgItemMessageA(hMakeDlgD, IDC_DSG_PREFIX, EM_SETSEL, prefix.size(), prefix.size());
-    dlgData = p.dlg;
-    dlgDataOrg = p.dlg;
-    savedCtrls.clear();
-    SendMessageA(hMakeDlgD, WM_COMMAND, IDC_DSG_START, 0);
+    SetDlgItemTextA(frame.hMakeDlgD, IDC_DSG_PREFIX, prefix.c_str());
+    SendDlgItemMessageA(frame.hMakeDlgD, IDC_DSG_PREFIX, EM_SETSEL, prefix.size(), prefix.size());
+    designer.dlgData = p.dlg;
+    designer.dlgDataOrg = p.dlg;
+    designer.savedCtrls.clear();
+    SendMessageA(frame.hMakeDlgD, WM_COMMAND, IDC_DSG_START, 0);
     SelectTextInEdit(ListedPane(), FirstLineOf(l, l->selected), FALSE);
 }
 
@@ -291,8 +291,8 @@ static INT_PTR CALLBACK DialogListProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
             DestroyWindow(l->preview);
         delete l;
         SetWindowLongPtrA(dlg, DWLP_USER, 0);
-        if (hEnumResDlg == dlg)
-            hEnumResDlg = NULL;
+        if (frame.hEnumResDlg == dlg)
+            frame.hEnumResDlg = NULL;
         if (hCustomisingList == dlg)
             hCustomisingList = NULL;
         return TRUE;
@@ -303,12 +303,12 @@ static INT_PTR CALLBACK DialogListProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
 /* OpenDialogList: a new list window over the current pane's text. */
 void OpenDialogList(HWND owner)
 {
-    HWND dlg = CreateDialogParamA(hInst, "ENUMRESOURCEDIALOG", owner, DialogListProc, 0);
+    HWND dlg = CreateDialogParamA(frame.hInst, "ENUMRESOURCEDIALOG", owner, DialogListProc, 0);
     if (!dlg) {
         MessageBoxA(owner, "ダイアログの作成に失敗しました(ENUMRESOURCEDIALOG)", "エラー", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    hEnumResDlg = dlg;
+    frame.hEnumResDlg = dlg;
     ShowWindow(dlg, SW_SHOW);
 }
 

@@ -42,7 +42,7 @@ static void MakeEntryPopup(int k, const std::string &title)
 /* MenuDesignerEnter: the text typed into combo k goes into its list and the live menu. */
 BOOL MenuDesignerEnter(UINT comboId)
 {
-    HWND dlg = hMakeDlgM;
+    HWND dlg = frame.hMakeDlgM;
     if (!dlg || comboId < IDC_MENU_COMBO1 || comboId >= IDC_MENU_COMBO1 + kColumns)
         return FALSE;
     int k = comboId - IDC_MENU_COMBO1;
@@ -126,12 +126,12 @@ static void GenerateScript(HWND dlg)
     }
     std::string script = BuildMenuScript(columns, "USERSMENU");
     PressPaneToggleIfNeeded();
-    AppendToPane(hSubEdit1, script, IsDlgButtonChecked(dlg, IDC_MENU_ATSTART) == BST_CHECKED);
+    AppendToPane(frame.hSubEdit1, script, IsDlgButtonChecked(dlg, IDC_MENU_ATSTART) == BST_CHECKED);
 }
 
 static void OnInitMenuDesigner(HWND dlg)
 {
-    hMakeDlgM = dlg;
+    frame.hMakeDlgM = dlg;
     hMenuBar = CreateMenu();
     for (int k = 0; k < kColumns; k++)
         hPopups[k] = CreatePopupMenu();
@@ -161,7 +161,7 @@ static void OnDestroyMenuDesigner(HWND dlg)
     }
     DestroyMenu(hMenuBar);
     hMenuBar = NULL;
-    hMakeDlgM = NULL;
+    frame.hMakeDlgM = NULL;
 }
 
 static INT_PTR CALLBACK MenuDesignerProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
@@ -198,5 +198,5 @@ static INT_PTR CALLBACK MenuDesignerProc(HWND dlg, UINT msg, WPARAM wp, LPARAM l
 /* OpenMenuDesigner: the menu designer, unless it is open (then it comes to the front). */
 void OpenMenuDesigner(HWND owner)
 {
-    ShowModelessOnce(&hMakeDlgM, "MAKEDLGM", owner, MenuDesignerProc, "ダイアログの作成に失敗しました(MAKEDLGM)");
+    ShowModelessOnce(&frame.hMakeDlgM, "MAKEDLGM", owner, MenuDesignerProc, "ダイアログの作成に失敗しました(MAKEDLGM)");
 }

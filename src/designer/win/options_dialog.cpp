@@ -62,7 +62,7 @@ void FlagItemTag(HWND list, int item, int *pSlot, int *pGroup)
 /* Choice array of the options dialog's group. */
 static int32_t *DialogChoices(int group)
 {
-    return group == 0 ? dlgData.selDlg : group == 1 ? dlgData.selWnd : dlgData.selWndEx;
+    return group == 0 ? designer.dlgData.selDlg : group == 1 ? designer.dlgData.selWnd : designer.dlgData.selWndEx;
 }
 
 static void RefreshDialogChecks(HWND dlg)
@@ -86,7 +86,7 @@ static void RefreshToggles(HWND dlg)
 {
     for (const auto &t : kToggles) {
         int slot = FindFlagIndex("WNDCLASS", t.flag);
-        CheckDlgButton(dlg, t.id, slot >= 0 && dlgData.selWnd[slot] ? BST_UNCHECKED : BST_CHECKED);
+        CheckDlgButton(dlg, t.id, slot >= 0 && designer.dlgData.selWnd[slot] ? BST_UNCHECKED : BST_CHECKED);
     }
 }
 
@@ -94,11 +94,11 @@ static void RefreshToggles(HWND dlg)
 static void KeepClientArea(DWORD style, DWORD exStyle)
 {
     RECT client, win;
-    GetClientRect(hDesignDlg, &client);
-    GetWindowRect(hDesignDlg, &win);
+    GetClientRect(designer.hDesignDlg, &client);
+    GetWindowRect(designer.hDesignDlg, &win);
     RECT want = client;
     AdjustWindowRectEx(&want, style, FALSE, exStyle);
-    SetWindowPos(hDesignDlg, NULL, 0, 0, want.right - want.left, want.bottom - want.top,
+    SetWindowPos(designer.hDesignDlg, NULL, 0, 0, want.right - want.left, want.bottom - want.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
@@ -115,20 +115,20 @@ static void OnDialogFlagToggled(HWND dlg, int item)
     choices[slot] = checked;
     const FlagEntry &f = group == 0 ? g_classInfo[kRowDlgclass].style[slot]
                          : group == 1 ? g_classInfo[kRowWndclass].style[slot] : g_classInfo[kRowWndclass].exStyle[slot];
-    if (!hDesignDlg)
+    if (!designer.hDesignDlg)
         return;
-    DWORD style = (DWORD)GetWindowLongPtrA(hDesignDlg, GWL_STYLE);
-    DWORD exStyle = (DWORD)GetWindowLongPtrA(hDesignDlg, GWL_EXSTYLE);
+    DWORD style = (DWORD)GetWindowLongPtrA(designer.hDesignDlg, GWL_STYLE);
+    DWORD exStyle = (DWORD)GetWindowLongPtrA(designer.hDesignDlg, GWL_EXSTYLE);
     if (group == 2) {
         exStyle = checked ? exStyle | f.value : exStyle & ~f.value;
-        SetWindowLongPtrA(hDesignDlg, GWL_EXSTYLE, (LONG_PTR)exStyle);
-        dlgData.exStyle = exStyle;
+        SetWindowLongPtrA(designer.hDesignDlg, GWL_EXSTYLE, (LONG_PTR)exStyle);
+        designer.dlgData.exStyle = exStyle;
     } else {
         style = checked ? style | f.value : style & ~f.value;
-        SetWindowLongPtrA(hDesignDlg, GWL_STYLE, (LONG_PTR)style);
-        dlgData.style = style;
-        ClearUnsetChoices(style, "DLGCLASS", dlgData.selDlg);
-        ClearUnsetChoices(style, "WNDCLASS", dlgData.selWnd);
+        SetWindowLongPtrA(designer.hDesignDlg, GWL_STYLE, (LONG_PTR)style);
+        designer.dlgData.style = style;
+        ClearUnsetChoices(style, "DLGCLASS", designer.dlgData.selDlg);
+        ClearUnsetChoices(style, "WNDCLASS", designer.dlgData.selWnd);
     }
     RefreshDialogChecks(dlg);
     RefreshToggles(dlg);
@@ -144,23 +144,23 @@ static void OnToggle(HWND dlg, int id)
         int slot = FindFlagIndex("WNDCLASS", t.flag);
         BOOL off = IsDlgButtonChecked(dlg, id) == BST_CHECKED;
         DWORD value = g_classInfo[kRowWndclass].style[slot].value;
-        dlgData.selWnd[slot] = off ? 0 : 1;
-        if (!hDesignDlg)
+        designer.dlgData.selWnd[slot] = off ? 0 : 1;
+        if (!designer.hDesignDlg)
             break;
-        DWORD style = (DWORD)GetWindowLongPtrA(hDesignDlg, GWL_STYLE);
+        DWORD style = (DWORD)GetWindowLongPtrA(designer.hDesignDlg, GWL_STYLE);
         style = off ? style & ~value : style | value;
-        SetWindowLongPtrA(hDesignDlg, GWL_STYLE, (LONG_PTR)style);
-        dlgData.style = style;
+        SetWindowLongPtrA(designer.hDesignDlg, GWL_STYLE, (LONG_PTR)style);
+        designer.dlgData.style = style;
         if (id == IDC_OPT_CAPTION) { // the client area stays where it was
             int caption = GetSystemMetrics(SM_CYCAPTION);
             if (caption == 0) caption = 20;
             RECT r;
-            GetWindowRect(hDesignDlg, &r);
+            GetWindowRect(designer.hDesignDlg, &r);
             int dy = off ? caption : -caption;
-            SetWindowPos(hDesignDlg, NULL, r.left, r.top + dy, r.right - r.left, r.bottom - r.top - dy,
+            SetWindowPos(designer.hDesignDlg, NULL, r.left, r.top + dy, r.right - r.left, r.bottom - r.top - dy,
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         } else
-            SetWindowPos(hDesignDlg, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+            SetWindowPos(designer.hDesignDlg, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
     RefreshToggles(dlg);
     RefreshDialogChecks(dlg);
@@ -169,10 +169,10 @@ static void OnToggle(HWND dlg, int id)
 /* RefreshControlList: the virtual control list gets Icount rows and is redrawn. */
 void RefreshControlList()
 {
-    if (!hOptDlg || !IsWindow(hOptDlg))
+    if (!designer.hOptDlg || !IsWindow(designer.hOptDlg))
         return;
-    HWND list = GetDlgItem(hOptDlg, IDC_OPT_CONTROLS);
-    ListView_SetItemCountEx(list, Icount, LVSICF_NOSCROLL);
+    HWND list = GetDlgItem(designer.hOptDlg, IDC_OPT_CONTROLS);
+    ListView_SetItemCountEx(list, designer.Icount, LVSICF_NOSCROLL);
     InvalidateRect(list, NULL, TRUE);
 }
 
@@ -183,9 +183,9 @@ static void OnControlDispInfo(NMLVDISPINFOA *di)
     if (!(di->item.mask & LVIF_TEXT) || !di->item.pszText || di->item.cchTextMax <= 0)
         return;
     di->item.pszText[0] = 0;
-    if (row < 0 || row >= Icount)
+    if (row < 0 || row >= designer.Icount)
         return;
-    const Ctrldata &c = Ctrls[row];
+    const Ctrldata &c = designer.Ctrls[row];
     const int values[4] = {(int)c.left, (int)c.top, (int)(c.right - c.left), (int)(c.bottom - c.top)};
     switch (di->item.iSubItem) {
     case 0: lstrcpynA(di->item.pszText, c.szClass, di->item.cchTextMax); break;
@@ -216,14 +216,14 @@ static void FlagDialogForFocused(HWND dlg, BOOL onlyWhenNone)
 {
     HWND list = GetDlgItem(dlg, IDC_OPT_CONTROLS);
     int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
-    if (row < 0 || row >= Icount)
+    if (row < 0 || row >= designer.Icount)
         return;
-    if (hFlagDlg && IsWindow(hFlagDlg)) {
+    if (designer.hFlagDlg && IsWindow(designer.hFlagDlg)) {
         if (onlyWhenNone)
             return;
-        DestroyWindow(hFlagDlg);
+        DestroyWindow(designer.hFlagDlg);
     }
-    hFlagDlg = CreateFlagDialog(row);
+    designer.hFlagDlg = CreateFlagDialog(row);
     SetFocus(list);
 }
 
@@ -238,9 +238,9 @@ static void OnOptNotify(HWND dlg, NMHDR *nm)
             OnControlDispInfo((NMLVDISPINFOA *)nm);
         else if (nm->code == LVN_ITEMCHANGED) {
             NMLISTVIEW *lv = (NMLISTVIEW *)nm;
-            if ((lv->uNewState & LVIS_FOCUSED) && !(lv->uOldState & LVIS_FOCUSED) && lv->iItem < Icount) {
+            if ((lv->uNewState & LVIS_FOCUSED) && !(lv->uOldState & LVIS_FOCUSED) && lv->iItem < designer.Icount) {
                 SelectStatementOfRecord(lv->iItem);
-                if (hFlagDlg && IsWindow(hFlagDlg))
+                if (designer.hFlagDlg && IsWindow(designer.hFlagDlg))
                     FlagDialogForFocused(dlg, FALSE);
             }
         } else if (nm->code == NM_DBLCLK)
@@ -255,10 +255,10 @@ static void OnFrameToggle(HWND dlg)
 {
     BOOL pressed = IsDlgButtonChecked(dlg, IDC_OPT_FRAME) == BST_CHECKED;
     SetDlgItemTextA(dlg, IDC_OPT_FRAMELABEL, pressed ? "実際" : "作業");
-    bGridOn = FALSE;
+    designer.bGridOn = FALSE;
     ReturnSizeBox();
-    for (int i = 0; i < Icount; i++) {
-        const Ctrldata &c = Ctrls[i];
+    for (int i = 0; i < designer.Icount; i++) {
+        const Ctrldata &c = designer.Ctrls[i];
         if (!IsLiveRecord(c) || !strcmp(c.szClass, "EDIT") || !strcmp(c.szClass, "COMBOBOX") ||
             !strcmp(c.szClass, "LISTBOX"))
             continue;
@@ -269,8 +269,8 @@ static void OnFrameToggle(HWND dlg)
         SetWindowLongPtrA(w, GWL_EXSTYLE, pressed ? ex & ~(LONG_PTR)WS_EX_CLIENTEDGE : ex | WS_EX_CLIENTEDGE);
         SetWindowPos(w, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
-    if (hDesignDlg)
-        InvalidateRect(hDesignDlg, NULL, TRUE);
+    if (designer.hDesignDlg)
+        InvalidateRect(designer.hDesignDlg, NULL, TRUE);
 }
 
 static INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
@@ -287,7 +287,7 @@ static INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
         RefreshDialogChecks(dlg);
         RefreshToggles(dlg);
         InitControlList(GetDlgItem(dlg, IDC_OPT_CONTROLS));
-        hOptDlg = dlg;
+        designer.hOptDlg = dlg;
         RefreshControlList();
         return TRUE;
     }
@@ -311,21 +311,21 @@ static INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
         case IDC_OPT_SIZEBOX: OnToggle(dlg, LOWORD(wp)); break;
         case IDC_OPT_FRAME: OnFrameToggle(dlg); break;
         case IDC_OPT_FRAMESIZE:
-            if (hSizeBox && hDesignDlg) {
-                if (IsWindowVisible(hSizeBox))
+            if (designer.hSizeBox && designer.hDesignDlg) {
+                if (IsWindowVisible(designer.hSizeBox))
                     ReturnSizeBox();
                 else
-                    ShowSizeBoxOn(hDesignDlg);
+                    ShowSizeBoxOn(designer.hDesignDlg);
             }
             break;
         case IDC_OPT_PANEL:
-            if (hMakeDlgD) ShowWindow(hMakeDlgD, IsWindowVisible(hMakeDlgD) ? SW_HIDE : SW_SHOW);
+            if (frame.hMakeDlgD) ShowWindow(frame.hMakeDlgD, IsWindowVisible(frame.hMakeDlgD) ? SW_HIDE : SW_SHOW);
             break;
         case IDCANCEL: DestroyWindow(dlg); break;
         }
         return TRUE;
     case WM_DESTROY:
-        hOptDlg = NULL;
+        designer.hOptDlg = NULL;
         return TRUE;
     }
     return FALSE;
@@ -334,11 +334,11 @@ static INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
 /* CreateOptionsDialog: the options dialog above the design dialog. */
 HWND CreateOptionsDialog(HWND panel)
 {
-    HWND dlg = CreateDialogParamA(hInst, "DECORATEOPTDLG", panel, OptionsProc, 0);
+    HWND dlg = CreateDialogParamA(frame.hInst, "DECORATEOPTDLG", panel, OptionsProc, 0);
     if (!dlg)
         return NULL;
-    if (hDesignDlg)
-        PlaceWindow(dlg, hDesignDlg, "top");
+    if (designer.hDesignDlg)
+        PlaceWindow(dlg, designer.hDesignDlg, "top");
     ShowWindow(dlg, SW_SHOWNOACTIVATE);
     return dlg;
 }

@@ -18,11 +18,11 @@
 static std::vector<Ctrldata> RecordsInDlu()
 {
     std::vector<Ctrldata> out;
-    for (int i = 0; i < Icount; i++) {
-        if (!IsLiveRecord(Ctrls[i]))
+    for (int i = 0; i < designer.Icount; i++) {
+        if (!IsLiveRecord(designer.Ctrls[i]))
             continue;
         RefreshRecordRect(i);
-        Ctrldata c = Ctrls[i];
+        Ctrldata c = designer.Ctrls[i];
         RECT r = RecordRectInDlu(c);
         c.left = r.left;
         c.top = r.top;
@@ -53,7 +53,7 @@ static void WriteCallingSource(const std::vector<Ctrldata> &recs, const std::str
     std::string src = LoadResString(IDS_DLG_SOURCE);
     size_t ph = src.find("INSERTION");
     if (ph != std::string::npos)
-        src.replace(ph, 9, dlgData.szName);
+        src.replace(ph, 9, designer.dlgData.szName);
     for (const Ctrldata &c : recs)
         InsertAfter(src, "switch(LOWORD(wp)){", std::string("\r\n           case ") + c.szIdent + ":");
     BOOL snippets = FALSE;
@@ -75,8 +75,8 @@ static void WriteCallingSource(const std::vector<Ctrldata> &recs, const std::str
         snippets = TRUE;
     }
     if (snippets)
-        AppendToPane(hEdit, LoadResString(IDS_DLG_COMMONCONTROLS), FALSE);
-    AppendToPane(hEdit, src, FALSE);
+        AppendToPane(frame.hEdit, LoadResString(IDS_DLG_COMMONCONTROLS), FALSE);
+    AppendToPane(frame.hEdit, src, FALSE);
 }
 
 /* WriteDialogScript: a new dialog and its definitions at the end of the resource pane. */
@@ -84,7 +84,7 @@ void WriteDialogScript(HWND panel)
 {
     if (MessageBoxA(panel, "スクリプトを出力します。よろしいですか？", "確認", MB_YESNO | MB_ICONQUESTION) == IDNO)
         return;
-    SendMessageA(panel, WM_COMMAND, IDC_DSG_READFIELDS, (LPARAM)&dlgData);
+    SendMessageA(panel, WM_COMMAND, IDC_DSG_READFIELDS, (LPARAM)&designer.dlgData);
     std::string prefix = GetItemText(panel, IDC_DSG_PREFIX);
     int startId = (int)GetDlgItemInt(panel, IDC_DSG_STARTID, NULL, TRUE);
     CompactRecords();
@@ -93,16 +93,16 @@ void WriteDialogScript(HWND panel)
         c.style = 0;
         c.exStyle = 0;
     }
-    std::string style = hOptDlg ? DlgFlagsToStyleText(dlgData, false) : "DS_MODALFRAME | WS_VISIBLE | WS_POPUP";
+    std::string style = designer.hOptDlg ? DlgFlagsToStyleText(designer.dlgData, false) : "DS_MODALFRAME | WS_VISIBLE | WS_POPUP";
     std::string defs;
-    std::string dialog = WriteNewDialog(dlgData, recs, prefix.c_str(), startId, style, defs);
-    for (size_t i = 0; i < recs.size() && (int)i < Icount; i++)
-        strcpy(Ctrls[i].szIdent, recs[i].szIdent);
+    std::string dialog = WriteNewDialog(designer.dlgData, recs, prefix.c_str(), startId, style, defs);
+    for (size_t i = 0; i < recs.size() && (int)i < designer.Icount; i++)
+        strcpy(designer.Ctrls[i].szIdent, recs[i].szIdent);
     PressPaneToggleIfNeeded();
-    AppendToPane(hSubEdit1, defs, FALSE);
-    AppendToPane(hSubEdit1, dialog, FALSE);
+    AppendToPane(frame.hSubEdit1, defs, FALSE);
+    AppendToPane(frame.hSubEdit1, dialog, FALSE);
     if (IsDlgButtonChecked(panel, IDC_DSG_ICONS) == BST_CHECKED)
-        AppendToPane(hSubEdit1, LoadResString(IDS_DLG_RESOURCEFILES), FALSE);
+        AppendToPane(frame.hSubEdit1, LoadResString(IDS_DLG_RESOURCEFILES), FALSE);
     if (IsDlgButtonChecked(panel, IDC_DSG_SOURCE) == BST_CHECKED)
         WriteCallingSource(recs, prefix);
     RefreshControlList();
@@ -111,10 +111,10 @@ void WriteDialogScript(HWND panel)
 /* Appends the old texts of a dialog to "backup.rc"; false when that fails. */
 static BOOL AppendBackup(const std::string &header, const std::string &body)
 {
-    std::string path = BackupFileName(startupPaths.szWorkDir);
+    std::string path = BackupFileName(frame.startupPaths.szWorkDir);
     time_t now = time(NULL);
     const char *stamp = asctime(localtime(&now));
-    std::string entry = BackupEntry(dlgData.szName, stamp ? stamp : "\n", header, body);
+    std::string entry = BackupEntry(designer.dlgData.szName, stamp ? stamp : "\n", header, body);
     FILE *f = fopen(path.c_str(), "ab"); // appended as the bytes stand: the texts already end lines with CR LF
     if (!f)
         return FALSE;
@@ -126,7 +126,7 @@ static BOOL AppendBackup(const std::string &header, const std::string &body)
 /* UpdateCustomisedScript: rewrites the header and the changed statements after confirmation. */
 void UpdateCustomisedScript(HWND panel)
 {
-    SendMessageA(panel, WM_COMMAND, IDC_DSG_READFIELDS, (LPARAM)&dlgData);
+    SendMessageA(panel, WM_COMMAND, IDC_DSG_READFIELDS, (LPARAM)&designer.dlgData);
     std::string header = DialogListHeader(), body = DialogListBody();
     if (header.empty() || body.empty()) {
         MessageBoxA(panel, "変更するダイアログのスクリプトが見つかりません", "エラー", MB_OK | MB_ICONEXCLAMATION);
@@ -136,23 +136,23 @@ void UpdateCustomisedScript(HWND panel)
         MessageBoxA(panel, "backup.rcに書き込めませんでした。変更を中止します。", "エラー", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    std::string newHeader = WriteDialogHeader(header, dlgData, dlgDataOrg);
+    std::string newHeader = WriteDialogHeader(header, designer.dlgData, designer.dlgDataOrg);
     std::string prefix = GetItemText(panel, IDC_DSG_PREFIX);
     int startId = (int)GetDlgItemInt(panel, IDC_DSG_STARTID, NULL, TRUE);
     std::vector<Ctrldata> recs;
-    for (int i = 0; i < Icount; i++) {
+    for (int i = 0; i < designer.Icount; i++) {
         RefreshRecordRect(i);
-        Ctrldata c = Ctrls[i];
+        Ctrldata c = designer.Ctrls[i];
         RECT r = RecordRectInDlu(c);
         c.left = r.left; c.top = r.top; c.right = r.right; c.bottom = r.bottom;
         recs.push_back(c);
     }
-    UpdateResult res = UpdateDialogScript(body, recs, savedCtrls, prefix.c_str(), startId);
-    for (int i = 0; i < Icount; i++)
-        strcpy(Ctrls[i].szIdent, recs[i].szIdent);
+    UpdateResult res = UpdateDialogScript(body, recs, designer.savedCtrls, prefix.c_str(), startId);
+    for (int i = 0; i < designer.Icount; i++)
+        strcpy(designer.Ctrls[i].szIdent, recs[i].szIdent);
     SetDlgItemInt(panel, IDC_DSG_STARTID, res.nextId, TRUE);
 
-    HWND edit = hCurEdit ? hCurEdit : hSubEdit1;
+    HWND edit = frame.hCurEdit ? frame.hCurEdit : frame.hSubEdit1;
     if (!SelectTextInEdit(edit, header, FALSE))
         return;
     int answer = MessageBoxA(panel, "この部分が書き換わります。宜しいですか？", "確認", MB_YESNOCANCEL | MB_ICONQUESTION);
@@ -170,15 +170,15 @@ void UpdateCustomisedScript(HWND panel)
         return;
     ReplacePaneSelection(edit, res.body.data(), res.body.size(), TRUE);
     DialogListSetTexts(header, res.body);
-    savedCtrls = recs; // later rewrites compare with what the script now holds
-    dlgDataOrg = dlgData;
+    designer.savedCtrls = recs; // later rewrites compare with what the script now holds
+    designer.dlgDataOrg = designer.dlgData;
 }
 
 /* ControlScriptOfRecord: one control's statement in dialog units, with a temporary identifier. */
 std::string ControlScriptOfRecord(int index)
 {
     RefreshRecordRect(index);
-    const Ctrldata &c = Ctrls[index];
+    const Ctrldata &c = designer.Ctrls[index];
     RECT r = RecordRectInDlu(c);
     ClassInfo *row = FindClassInfo(c.szClass);
     const char *word = row ? row->identWord : "CTRL";

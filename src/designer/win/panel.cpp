@@ -46,7 +46,7 @@ static void WriteFields(HWND panel, const Dlgdata *d)
     SetDlgItemTextA(panel, IDC_DSG_CAPTION, d->szCaption);
     SetDlgItemInt(panel, IDC_DSG_POINT, d->pointSize, FALSE);
     SetDlgItemTextA(panel, IDC_DSG_FONTLABEL, (std::string(kFontLabel) + d->szFace).c_str());
-    SetDlgItemInt(panel, IDC_DSG_STARTID, Icount + 101, FALSE);
+    SetDlgItemInt(panel, IDC_DSG_STARTID, designer.Icount + 101, FALSE);
 }
 
 /* CheckNumberFields: every typed number within its range, or a message naming the field. */
@@ -106,16 +106,16 @@ static void ChooseDialogFont(HWND panel)
 /* StartDesigning: the design dialog from the fields (customise: from the record read). */
 void StartDesigning(HWND panel)
 {
-    if (bCustomise)
+    if (designer.bCustomise)
         SetDlgItemTextA(panel, IDC_DSG_OUTPUT, "【変更を反映する】");
-    if (!hDesignDlg) {
+    if (!designer.hDesignDlg) {
         Dlgdata d;
-        if (bCustomise)
-            d = dlgData;
+        if (designer.bCustomise)
+            d = designer.dlgData;
         else
             memset(&d, 0, sizeof d);
         ReadFields(panel, &d);
-        if (!bCustomise) {
+        if (!designer.bCustomise) {
             strcpy(d.szType, "DIALOGEX");
             strcpy(d.szMemOpt, "DISCARDABLE | MOVABLE ");
             d.style = 0x90C802C0;
@@ -125,18 +125,18 @@ void StartDesigning(HWND panel)
             const char *wndFlags[] = {"WS_POPUP", "WS_CAPTION", "WS_SYSMENU", "WS_VISIBLE"};
             for (const char *f : wndFlags)
                 d.selWnd[FindFlagIndex("WNDCLASS", f)] = 1;
-            SORA_ASSERT(Icount == 0);
+            SORA_ASSERT(designer.Icount == 0);
         }
-        dlgData = d;
+        designer.dlgData = d;
         if (!CreateDesignDialog(panel))
             return;
-        if (bCustomise) {
-            if (savedCtrls.empty() && Icount > 0)
-                savedCtrls.assign(Ctrls, Ctrls + Icount);
-            for (int i = 0; i < Icount; i++) {
-                Ctrldata &c = Ctrls[i];
-                HWND w = GetDlgItem(hDesignDlg, c.id);
-                SORA_ASSERT(w != NULL && c.id <= kIdFreeBegin + Icount);
+        if (designer.bCustomise) {
+            if (designer.savedCtrls.empty() && designer.Icount > 0)
+                designer.savedCtrls.assign(designer.Ctrls, designer.Ctrls + designer.Icount);
+            for (int i = 0; i < designer.Icount; i++) {
+                Ctrldata &c = designer.Ctrls[i];
+                HWND w = GetDlgItem(designer.hDesignDlg, c.id);
+                SORA_ASSERT(w != NULL && c.id <= kIdFreeBegin + designer.Icount);
                 c.hwnd = w;
                 if (!w)
                     continue;
@@ -148,42 +148,42 @@ void StartDesigning(HWND panel)
                 RefreshRecordRect(i);
             }
         }
-        ShowWindow(hDesignDlg, SW_SHOW);
+        ShowWindow(designer.hDesignDlg, SW_SHOW);
     }
     SetFieldsReadOnly(panel, TRUE);
-    if (!hOptDlg || !IsWindow(hOptDlg))
-        hOptDlg = CreateOptionsDialog(panel);
+    if (!designer.hOptDlg || !IsWindow(designer.hOptDlg))
+        designer.hOptDlg = CreateOptionsDialog(panel);
 }
 
 /* StopDesigning: closes the design and options dialogs; the records go unless customising. */
 void StopDesigning(HWND panel, BOOL ask)
 {
-    if (ask && !bCustomise &&
+    if (ask && !designer.bCustomise &&
         MessageBoxA(panel, "作成作業を中止します。よろしいですか？", "確認", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     ReturnSizeBox();
     ReleaseSizeBox();
-    if (hFlagDlg && IsWindow(hFlagDlg)) DestroyWindow(hFlagDlg);
-    if (hFineDlg && IsWindow(hFineDlg)) DestroyWindow(hFineDlg);
-    if (hOptDlg && IsWindow(hOptDlg)) DestroyWindow(hOptDlg);
-    hFlagDlg = hFineDlg = hOptDlg = NULL;
-    if (bCustomise) {
-        for (int i = 0; i < Icount; i++) {
-            RECT r = RecordRectInDlu(Ctrls[i]);
-            Ctrls[i].left = r.left;
-            Ctrls[i].top = r.top;
-            Ctrls[i].right = r.right;
-            Ctrls[i].bottom = r.bottom;
-            Ctrls[i].hwnd = NULL;
+    if (designer.hFlagDlg && IsWindow(designer.hFlagDlg)) DestroyWindow(designer.hFlagDlg);
+    if (designer.hFineDlg && IsWindow(designer.hFineDlg)) DestroyWindow(designer.hFineDlg);
+    if (designer.hOptDlg && IsWindow(designer.hOptDlg)) DestroyWindow(designer.hOptDlg);
+    designer.hFlagDlg = designer.hFineDlg = designer.hOptDlg = NULL;
+    if (designer.bCustomise) {
+        for (int i = 0; i < designer.Icount; i++) {
+            RECT r = RecordRectInDlu(designer.Ctrls[i]);
+            designer.Ctrls[i].left = r.left;
+            designer.Ctrls[i].top = r.top;
+            designer.Ctrls[i].right = r.right;
+            designer.Ctrls[i].bottom = r.bottom;
+            designer.Ctrls[i].hwnd = NULL;
         }
     }
-    if (hDesignDlg && IsWindow(hDesignDlg))
-        DestroyWindow(hDesignDlg);
-    hDesignDlg = NULL;
+    if (designer.hDesignDlg && IsWindow(designer.hDesignDlg))
+        DestroyWindow(designer.hDesignDlg);
+    designer.hDesignDlg = NULL;
     SetFieldsReadOnly(panel, FALSE);
-    if (!bCustomise) {
-        memset(Ctrls, 0, sizeof(Ctrldata) * kMaxControls);
-        Icount = 0;
+    if (!designer.bCustomise) {
+        memset(designer.Ctrls, 0, sizeof(Ctrldata) * kMaxControls);
+        designer.Icount = 0;
         ResetRowCounters();
     }
 }
@@ -222,18 +222,18 @@ static void OnInitPanel(HWND panel)
 
 static void OnPanelDestroy()
 {
-    if (hDesignDlg)
-        StopDesigning(hMakeDlgD, FALSE);
+    if (designer.hDesignDlg)
+        StopDesigning(frame.hMakeDlgD, FALSE);
     FreeCtrlArray();
     ResetRowCounters();
     if (hCopyAreaFont)
         DeleteObject(hCopyAreaFont);
     hCopyAreaFont = NULL;
-    BOOL wasCustomising = bCustomise;
-    bCustomise = FALSE;
-    savedCtrls.clear();
-    bGridOn = FALSE;
-    hMakeDlgD = NULL;
+    BOOL wasCustomising = designer.bCustomise;
+    designer.bCustomise = FALSE;
+    designer.savedCtrls.clear();
+    designer.bGridOn = FALSE;
+    frame.hMakeDlgD = NULL;
     if (wasCustomising)
         ShowDialogListAgain();
 }
@@ -248,25 +248,25 @@ static void OnPanelCommand(HWND panel, UINT id, LPARAM lp)
         break;
     case IDC_DSG_STOP: StopDesigning(panel, TRUE); break;
     case IDC_DSG_OUTPUT:
-        if (!hDesignDlg) {
+        if (!designer.hDesignDlg) {
             MessageBoxA(panel, "ダイアログボックスを作成してください", "ＯＫ", MB_OK);
             break;
         }
         if (!CheckNumberFields(panel))
             break;
-        if (bCustomise)
+        if (designer.bCustomise)
             UpdateCustomisedScript(panel);
         else
             WriteDialogScript(panel);
         break;
     case IDC_DSG_GRID:
-        bGridOn = !bGridOn;
-        if (hDesignDlg) InvalidateRect(hDesignDlg, NULL, TRUE);
+        designer.bGridOn = !designer.bGridOn;
+        if (designer.hDesignDlg) InvalidateRect(designer.hDesignDlg, NULL, TRUE);
         break;
-    case IDC_DSG_QWIDTH: if (hDesignDlg) QuantiseControls(TRUE); break;
-    case IDC_DSG_QHEIGHT: if (hDesignDlg) QuantiseControls(FALSE); break;
-    case IDC_DSG_ALIGNX: if (hDesignDlg) AlignControls(TRUE); break;
-    case IDC_DSG_ALIGNY: if (hDesignDlg) AlignControls(FALSE); break;
+    case IDC_DSG_QWIDTH: if (designer.hDesignDlg) QuantiseControls(TRUE); break;
+    case IDC_DSG_QHEIGHT: if (designer.hDesignDlg) QuantiseControls(FALSE); break;
+    case IDC_DSG_ALIGNX: if (designer.hDesignDlg) AlignControls(TRUE); break;
+    case IDC_DSG_ALIGNY: if (designer.hDesignDlg) AlignControls(FALSE); break;
     case IDC_DSG_SIZETOGGLE:
         bCompact = !bCompact;
         SetWindowPos(panel, NULL, 0, 0, bCompact ? nCompactWidth : rcPanelFull.right - rcPanelFull.left,
@@ -283,7 +283,7 @@ static INT_PTR CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
     case WM_INITDIALOG:
-        hMakeDlgD = hwnd;
+        frame.hMakeDlgD = hwnd;
         OnInitPanel(hwnd);
         return TRUE;
     case WM_COMMAND:
@@ -313,13 +313,13 @@ static INT_PTR CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 /* OpenDesignerPanel: the panel, unless open; without shared memory it does not open. */
 void OpenDesignerPanel(HWND owner)
 {
-    if (hMakeDlgD && IsWindow(hMakeDlgD)) {
-        SetForegroundWindow(hMakeDlgD);
+    if (frame.hMakeDlgD && IsWindow(frame.hMakeDlgD)) {
+        SetForegroundWindow(frame.hMakeDlgD);
         return;
     }
     if (!CreateCtrlArray())
         return;
-    HWND panel = CreateDialogParamA(hInst, "MAKEDLGD", owner, PanelProc, 0);
+    HWND panel = CreateDialogParamA(frame.hInst, "MAKEDLGD", owner, PanelProc, 0);
     if (!panel) {
         FreeCtrlArray();
         MessageBoxA(NULL, "ダイアログの作成に失敗しました(MAKEDLGD)", "エラー", MB_OK | MB_ICONEXCLAMATION);

@@ -8,26 +8,18 @@
 #include "designer/class_table.h"
 #include "designer/surface_ops.h"
 
-Ctrldata *Ctrls;
-int Icount;
-Dlgdata dlgData;
-Dlgdata dlgDataOrg;
-std::vector<Ctrldata> savedCtrls;
-HWND hDesignDlg, hOptDlg, hFlagDlg, hFineDlg, hSizeBox;
-int gridpixelX = 8, gridpixelY = 16;
-BOOL bCustomise, bGridOn;
-int nSelected = -1;
+DesignerState designer;
 
 static HANDLE hCtrlSection;
 
 /* CreateCtrlArray: the zeroed array of kMaxControls records, named per running copy. */
 BOOL CreateCtrlArray()
 {
-    if (Ctrls)
+    if (designer.Ctrls)
         return TRUE;
     char name[64];
     // The process id keeps two copies apart even when their instance numbers collide.
-    snprintf(name, sizeof name, "CTRLS%s%u_%lu", "Sora_Editor", nInstanceNo, GetCurrentProcessId());
+    snprintf(name, sizeof name, "CTRLS%s%u_%lu", "Sora_Editor", frame.nInstanceNo, GetCurrentProcessId());
     DWORD size = (DWORD)(sizeof(Ctrldata) * kMaxControls);
     hCtrlSection = CreateFileMappingA(INVALID_HANDLE_VALUE, NULL, PAGE_READWRITE, 0, size, name);
     if (!hCtrlSection) {
@@ -40,28 +32,28 @@ BOOL CreateCtrlArray()
         MessageBoxA(NULL, "共有メモリが既に使われています", "エラー", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
-    Ctrls = (Ctrldata *)MapViewOfFile(hCtrlSection, FILE_MAP_ALL_ACCESS, 0, 0, size);
-    if (!Ctrls) {
+    designer.Ctrls = (Ctrldata *)MapViewOfFile(hCtrlSection, FILE_MAP_ALL_ACCESS, 0, 0, size);
+    if (!designer.Ctrls) {
         CloseHandle(hCtrlSection);
         hCtrlSection = NULL;
         MessageBoxA(NULL, "共有メモリの割り当てに失敗しました(MapViewOfFile)", "エラー", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
-    memset(Ctrls, 0, size);
-    Icount = 0;
+    memset(designer.Ctrls, 0, size);
+    designer.Icount = 0;
     return TRUE;
 }
 
 /* FreeCtrlArray: unmaps the array and closes its section. */
 void FreeCtrlArray()
 {
-    if (Ctrls)
-        UnmapViewOfFile(Ctrls);
+    if (designer.Ctrls)
+        UnmapViewOfFile(designer.Ctrls);
     if (hCtrlSection)
         CloseHandle(hCtrlSection);
-    Ctrls = NULL;
+    designer.Ctrls = NULL;
     hCtrlSection = NULL;
-    Icount = 0;
+    designer.Icount = 0;
 }
 
 BOOL IsLiveRecord(const Ctrldata &c)
@@ -77,10 +69,10 @@ static bool LiveForCompact(const Ctrldata &c)
 /* CompactRecords: live records to the front ordered by top edge; the count follows. */
 void CompactRecords()
 {
-    if (!Ctrls)
+    if (!designer.Ctrls)
         return;
-    Icount = CompactControls(Ctrls, Icount, LiveForCompact);
-    nSelected = -1;
+    designer.Icount = CompactControls(designer.Ctrls, designer.Icount, LiveForCompact);
+    designer.nSelected = -1;
 }
 
 void ResetRowCounters()

@@ -25,8 +25,8 @@ static LRESULT CALLBACK SizedControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
     LRESULT r = CallWindowProcA(pfnSizedProc, hwnd, msg, wp, lp);
     if (msg == WM_GETMINMAXINFO) {
         MINMAXINFO *mm = (MINMAXINFO *)lp;
-        mm->ptMinTrackSize.x = gridpixelX > 0 ? gridpixelX : 4;
-        mm->ptMinTrackSize.y = gridpixelY > 0 ? gridpixelY / 2 : 4;
+        mm->ptMinTrackSize.x = designer.gridpixelX > 0 ? designer.gridpixelX : 4;
+        mm->ptMinTrackSize.y = designer.gridpixelY > 0 ? designer.gridpixelY / 2 : 4;
     }
     return r;
 }
@@ -53,7 +53,7 @@ static void StartSizing(HWND box, LPARAM lp)
     ShowWindow(box, SW_HIDE);
     if (!target)
         return;
-    if (target != hDesignDlg && RecordOfWindow(target) >= 0) {
+    if (target != designer.hDesignDlg && RecordOfWindow(target) >= 0) {
         UnhookSized();
         pfnSizedProc = (WNDPROC)SetWindowLongPtrA(target, GWLP_WNDPROC, (LONG_PTR)SizedControlProc);
         if (pfnSizedProc)
@@ -66,7 +66,7 @@ static void StartSizing(HWND box, LPARAM lp)
     // message (WM_EXITSIZEMOVE), so the rectangle is read when the call returns.
     SendMessageA(target, WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, MAKELPARAM(pt.x, pt.y));
     UnhookSized();
-    if (target != hDesignDlg)
+    if (target != designer.hDesignDlg)
         TakeNewSize(target);
     ReturnSizeBox();
 }
@@ -84,7 +84,7 @@ static LRESULT CALLBACK SizeBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 HWND CreateSizeBox(HWND design)
 {
     HWND box = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_SIZEBOX, 0, 0, 16, 16, design,
-                               (HMENU)(INT_PTR)IDC_DSG_SIZEBOX, hInst, NULL);
+                               (HMENU)(INT_PTR)IDC_DSG_SIZEBOX, frame.hInst, NULL);
     if (!box)
         return NULL;
     pfnSizeBoxProc = (WNDPROC)SetWindowLongPtrA(box, GWLP_WNDPROC, (LONG_PTR)SizeBoxProc);
@@ -95,10 +95,10 @@ HWND CreateSizeBox(HWND design)
 BOOL ReleaseSizeBox()
 {
     UnhookSized();
-    if (!hSizeBox || !IsWindow(hSizeBox) || !pfnSizeBoxProc)
+    if (!designer.hSizeBox || !IsWindow(designer.hSizeBox) || !pfnSizeBoxProc)
         return TRUE;
-    if (!SetWindowLongPtrA(hSizeBox, GWLP_WNDPROC, (LONG_PTR)pfnSizeBoxProc)) {
-        MessageBoxA(hMakeDlgD, "サイズボックス、サブクラス化解除失敗", "Error", MB_OK | MB_ICONEXCLAMATION);
+    if (!SetWindowLongPtrA(designer.hSizeBox, GWLP_WNDPROC, (LONG_PTR)pfnSizeBoxProc)) {
+        MessageBoxA(frame.hMakeDlgD, "サイズボックス、サブクラス化解除失敗", "Error", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     pfnSizeBoxProc = NULL;
@@ -108,34 +108,34 @@ BOOL ReleaseSizeBox()
 /* ShowSizeBoxOn: over the whole of a control, or in the design dialog's bottom-right corner. */
 void ShowSizeBoxOn(HWND target)
 {
-    if (!hSizeBox || !target)
+    if (!designer.hSizeBox || !target)
         return;
     RECT r;
     GetClientRect(target, &r);
-    SetParent(hSizeBox, target);
-    if (target == hDesignDlg)
-        SetWindowPos(hSizeBox, HWND_TOP, r.right - 16, r.bottom - 16, 16, 16, SWP_SHOWWINDOW);
+    SetParent(designer.hSizeBox, target);
+    if (target == designer.hDesignDlg)
+        SetWindowPos(designer.hSizeBox, HWND_TOP, r.right - 16, r.bottom - 16, 16, 16, SWP_SHOWWINDOW);
     else
-        SetWindowPos(hSizeBox, HWND_TOP, 0, 0, r.right, r.bottom, SWP_SHOWWINDOW);
+        SetWindowPos(designer.hSizeBox, HWND_TOP, 0, 0, r.right, r.bottom, SWP_SHOWWINDOW);
 }
 
 /* ReturnSizeBox: hidden and back on the design dialog (before its control goes). */
 void ReturnSizeBox()
 {
-    if (!hSizeBox || !IsWindow(hSizeBox))
+    if (!designer.hSizeBox || !IsWindow(designer.hSizeBox))
         return;
-    ShowWindow(hSizeBox, SW_HIDE);
-    if (hDesignDlg && GetParent(hSizeBox) != hDesignDlg)
-        SetParent(hSizeBox, hDesignDlg);
+    ShowWindow(designer.hSizeBox, SW_HIDE);
+    if (designer.hDesignDlg && GetParent(designer.hSizeBox) != designer.hDesignDlg)
+        SetParent(designer.hSizeBox, designer.hDesignDlg);
 }
 
 /* SizeBoxIsUnder: whether the visible size box covers a point of the design dialog. */
 BOOL SizeBoxIsUnder(POINT ptDesign)
 {
-    if (!hSizeBox || !IsWindowVisible(hSizeBox))
+    if (!designer.hSizeBox || !IsWindowVisible(designer.hSizeBox))
         return FALSE;
     RECT r;
-    GetWindowRect(hSizeBox, &r);
-    MapWindowPoints(NULL, hDesignDlg, (POINT *)&r, 2);
+    GetWindowRect(designer.hSizeBox, &r);
+    MapWindowPoints(NULL, designer.hDesignDlg, (POINT *)&r, 2);
     return PtInRect(&r, ptDesign);
 }

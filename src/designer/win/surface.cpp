@@ -26,13 +26,13 @@ static HFONT hDesignFont;
 /* BuildDesignTemplate: the dialog header, and in customise mode one item per record. */
 static std::vector<uint8_t> BuildDesignTemplate(const Dlgdata &d, BOOL customise)
 {
-    size_t need = 4096 + (customise ? (size_t)Icount * (40 + 2 * (32 + 256)) : 0);
+    size_t need = 4096 + (customise ? (size_t)designer.Icount * (40 + 2 * (32 + 256)) : 0);
     std::vector<uint8_t> bytes(need, 0);
     TemplateBuffer buf = {bytes.data(), bytes.size(), 0, false};
-    WriteTemplateHeader(buf, d, d.style | kWsVisible, (uint16_t)(customise ? Icount : 0), true, Cp932ToUtf16Win);
+    WriteTemplateHeader(buf, d, d.style | kWsVisible, (uint16_t)(customise ? designer.Icount : 0), true, Cp932ToUtf16Win);
     if (customise)
-        for (int i = 0; i < Icount; i++)
-            AppendItem(buf, Ctrls[i], Cp932ToUtf16Win);
+        for (int i = 0; i < designer.Icount; i++)
+            AppendItem(buf, designer.Ctrls[i], Cp932ToUtf16Win);
     SORA_ASSERT(!buf.overflow);
     bytes.resize(buf.size);
     return bytes;
@@ -41,8 +41,8 @@ static std::vector<uint8_t> BuildDesignTemplate(const Dlgdata &d, BOOL customise
 /* RecordOfWindow: the record index of a window on the design dialog, or -1. */
 int RecordOfWindow(HWND hwnd)
 {
-    for (int i = 0; i < Icount; i++)
-        if ((HWND)Ctrls[i].hwnd == hwnd)
+    for (int i = 0; i < designer.Icount; i++)
+        if ((HWND)designer.Ctrls[i].hwnd == hwnd)
             return i;
     return -1;
 }
@@ -50,10 +50,10 @@ int RecordOfWindow(HWND hwnd)
 /* The design dialog's direct child under a client point, or NULL (the size box is ignored). */
 static HWND ChildAt(POINT pt)
 {
-    HWND child = ChildWindowFromPointEx(hDesignDlg, pt, CWP_SKIPINVISIBLE);
-    if (!child || child == hDesignDlg || GetDlgCtrlID(child) == IDC_DSG_SIZEBOX)
+    HWND child = ChildWindowFromPointEx(designer.hDesignDlg, pt, CWP_SKIPINVISIBLE);
+    if (!child || child == designer.hDesignDlg || GetDlgCtrlID(child) == IDC_DSG_SIZEBOX)
         return NULL;
-    while (child && GetParent(child) != hDesignDlg)
+    while (child && GetParent(child) != designer.hDesignDlg)
         child = GetParent(child);
     return child;
 }
@@ -61,15 +61,15 @@ static HWND ChildAt(POINT pt)
 /* RefreshRecordRect: the record's rectangle from its window, in design-dialog pixels. */
 BOOL RefreshRecordRect(int index)
 {
-    HWND w = (HWND)Ctrls[index].hwnd;
+    HWND w = (HWND)designer.Ctrls[index].hwnd;
     RECT r;
     if (!w || !GetWindowRect(w, &r))
         return FALSE;
-    MapWindowPoints(NULL, hDesignDlg, (POINT *)&r, 2);
-    Ctrls[index].left = r.left;
-    Ctrls[index].top = r.top;
-    Ctrls[index].right = r.right;
-    Ctrls[index].bottom = r.bottom;
+    MapWindowPoints(NULL, designer.hDesignDlg, (POINT *)&r, 2);
+    designer.Ctrls[index].left = r.left;
+    designer.Ctrls[index].top = r.top;
+    designer.Ctrls[index].right = r.right;
+    designer.Ctrls[index].bottom = r.bottom;
     return TRUE;
 }
 
@@ -77,10 +77,10 @@ BOOL RefreshRecordRect(int index)
 RECT RecordRectInDlu(const Ctrldata &c)
 {
     RECT r;
-    r.left = PixelsToDluX(c.left, gridpixelX);
-    r.top = PixelsToDluY(c.top, gridpixelY);
-    r.right = PixelsToDluX(c.right - c.left, gridpixelX);
-    r.bottom = PixelsToDluY(c.bottom - c.top, gridpixelY);
+    r.left = PixelsToDluX(c.left, designer.gridpixelX);
+    r.top = PixelsToDluY(c.top, designer.gridpixelY);
+    r.right = PixelsToDluX(c.right - c.left, designer.gridpixelX);
+    r.bottom = PixelsToDluY(c.bottom - c.top, designer.gridpixelY);
     return r;
 }
 
@@ -91,11 +91,11 @@ static void PaintGrid(HWND hwnd, HDC dc)
     GetClientRect(hwnd, &rc);
     HPEN pen = CreatePen(PS_SOLID, 1, 0xF0A000);
     HGDIOBJ old = SelectObject(dc, pen);
-    for (int x = 1; gridpixelX > 0 && x < rc.right; x += gridpixelX) {
+    for (int x = 1; designer.gridpixelX > 0 && x < rc.right; x += designer.gridpixelX) {
         MoveToEx(dc, x, 0, NULL);
         LineTo(dc, x, rc.bottom);
     }
-    for (int y = 1; gridpixelY > 0 && y < rc.bottom; y += gridpixelY) {
+    for (int y = 1; designer.gridpixelY > 0 && y < rc.bottom; y += designer.gridpixelY) {
         MoveToEx(dc, 0, y, NULL);
         LineTo(dc, rc.right, y);
     }
@@ -106,23 +106,23 @@ static void PaintGrid(HWND hwnd, HDC dc)
 /* SelectStatementOfRecord: selects the dialog's first line, then the control's statement. */
 void SelectStatementOfRecord(int index)
 {
-    if (!hCurEdit || index < 0 || index >= Icount || !bCustomise)
+    if (!frame.hCurEdit || index < 0 || index >= designer.Icount || !designer.bCustomise)
         return;
     std::string header = DialogListHeader();
-    std::string first = header.empty() ? std::string(dlgDataOrg.szName) + " " + dlgDataOrg.szType
+    std::string first = header.empty() ? std::string(designer.dlgDataOrg.szName) + " " + designer.dlgDataOrg.szType
                                        : header.substr(0, header.find_first_of("\r\n"));
-    BOOL found = SelectTextInEdit(hCurEdit, first, FALSE);
+    BOOL found = SelectTextInEdit(frame.hCurEdit, first, FALSE);
     (void)found;
     std::string body = DialogListBody();
     if (body.empty())
         return;
-    Ctrldata plain = Ctrls[index];
+    Ctrldata plain = designer.Ctrls[index];
     const char *id = plain.szIdent;
     if (strncmp(id, kDeletedMark, 2) == 0)
         memmove(plain.szIdent, id + 2, strlen(id + 2) + 1);
     TextSpan t = FindControlStatement(body, plain);
     if (t.found)
-        SelectTextInEdit(hCurEdit, body.substr(t.start, t.length), TRUE);
+        SelectTextInEdit(frame.hCurEdit, body.substr(t.start, t.length), TRUE);
 }
 
 /* Starts moving a control: pointer offset kept, control disabled, mouse captured. */
@@ -131,7 +131,7 @@ static void BeginMove(HWND hwnd, HWND child, POINT pt)
     int index = RecordOfWindow(child);
     if (index < 0)
         return;
-    nSelected = index;
+    designer.nSelected = index;
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(NULL, hwnd, (POINT *)&r, 2);
@@ -139,10 +139,10 @@ static void BeginMove(HWND hwnd, HWND child, POINT pt)
     ptOffset.y = r.top - pt.y;
     SelectStatementOfRecord(index);
     EnableWindow(child, FALSE);
-    ClassInfo *row = FindClassInfo(Ctrls[index].szClass);
+    ClassInfo *row = FindClassInfo(designer.Ctrls[index].szClass);
     if (row && strcmp(row->className, "BUTTON") == 0) {
         int slot = FindFlagIndex("BUTTON", "BS_AUTORADIOBUTTON");
-        if (slot >= 0 && Ctrls[index].selClass[slot]) {
+        if (slot >= 0 && designer.Ctrls[index].selClass[slot]) {
             LONG_PTR st = GetWindowLongPtrA(child, GWL_STYLE);
             SetWindowLongPtrA(child, GWL_STYLE, (st & ~(LONG_PTR)0xF) | BS_RADIOBUTTON);
         }
@@ -168,15 +168,15 @@ static void EndMove()
 /* The control menu of a record at a screen point. */
 static void ShowControlMenu(HWND hwnd, int index, POINT screen)
 {
-    HMENU bar = LoadMenuA(hInst, "MYPOPUP3");
+    HMENU bar = LoadMenuA(frame.hInst, "MYPOPUP3");
     if (!bar)
         return;
     HMENU menu = GetSubMenu(bar, 0);
-    nSelected = index;
-    std::string flags = std::string(Ctrls[index].szClass) + "のフラグ";
+    designer.nSelected = index;
+    std::string flags = std::string(designer.Ctrls[index].szClass) + "のフラグ";
     ModifyMenuA(menu, IDM_CTL_FLAGS, MF_BYCOMMAND | MF_STRING, IDM_CTL_FLAGS, flags.c_str());
     SelectStatementOfRecord(index);
-    if (strncmp(Ctrls[index].szClass, "BUTTON", 6) != 0 && strncmp(Ctrls[index].szClass, "STATIC", 6) != 0)
+    if (strncmp(designer.Ctrls[index].szClass, "BUTTON", 6) != 0 && strncmp(designer.Ctrls[index].szClass, "STATIC", 6) != 0)
         EnableMenuItem(menu, IDM_CTL_TEXT, MF_BYCOMMAND | MF_GRAYED);
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, screen.x, screen.y, 0, hwnd, NULL);
     DestroyMenu(bar);
@@ -252,7 +252,7 @@ static void OnLButtonUp(HWND hwnd, LPARAM lp)
     rcDrawn.bottom = ptStart.y < pt.y ? pt.y : ptStart.y;
     if (rcDrawn.right - rcDrawn.left < 2 || rcDrawn.bottom - rcDrawn.top < 2)
         return;
-    HMENU bar = LoadMenuA(hInst, "MYPOPUP2");
+    HMENU bar = LoadMenuA(frame.hInst, "MYPOPUP2");
     if (!bar)
         return;
     POINT screen = pt;
@@ -266,43 +266,43 @@ static void OnSize(HWND hwnd)
 {
     RECT rc;
     GetClientRect(hwnd, &rc);
-    HWND panel = GetParent(hwnd) ? GetParent(hwnd) : hMakeDlgD;
-    if (panel && gridpixelX && gridpixelY) {
-        SetDlgItemInt(hMakeDlgD, IDC_DSG_WIDTH, rc.right * 4 / gridpixelX, FALSE);
-        SetDlgItemInt(hMakeDlgD, IDC_DSG_HEIGHT, rc.bottom * 8 / gridpixelY, FALSE);
+    HWND panel = GetParent(hwnd) ? GetParent(hwnd) : frame.hMakeDlgD;
+    if (panel && designer.gridpixelX && designer.gridpixelY) {
+        SetDlgItemInt(frame.hMakeDlgD, IDC_DSG_WIDTH, rc.right * 4 / designer.gridpixelX, FALSE);
+        SetDlgItemInt(frame.hMakeDlgD, IDC_DSG_HEIGHT, rc.bottom * 8 / designer.gridpixelY, FALSE);
     }
-    if (hOptDlg)
-        PlaceWindow(hOptDlg, hwnd, "top");
+    if (designer.hOptDlg)
+        PlaceWindow(designer.hOptDlg, hwnd, "top");
     ReturnSizeBox();
 }
 
 /* Set-up: font, grid, size for the record's client area, place beside the panel, size box. */
 static void OnInitDesign(HWND hwnd)
 {
-    hDesignDlg = hwnd;
+    designer.hDesignDlg = hwnd;
     HDC dc = GetDC(hwnd);
     int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
     if (dc)
         ReleaseDC(hwnd, dc);
-    hDesignFont = CreateFontA(-MulDiv(dlgData.pointSize, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0,
-                              0, 0, 0, dlgData.szFace);
+    hDesignFont = CreateFontA(-MulDiv(designer.dlgData.pointSize, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0,
+                              0, 0, 0, designer.dlgData.szFace);
     // The dialog manager's own base units of this dialog, so that dialog units read from a
     // script come back unchanged after the round trip through pixels.
     RECT units = {0, 0, 4, 8};
     if (MapDialogRect(hwnd, &units) && units.right > 0 && units.bottom > 0) {
-        gridpixelX = units.right;
-        gridpixelY = units.bottom;
-    } else if (!MeasureDialogUnits(hwnd, dlgData.pointSize, dlgData.szFace, &gridpixelX, &gridpixelY)) {
-        gridpixelX = 8;
-        gridpixelY = 16;
+        designer.gridpixelX = units.right;
+        designer.gridpixelY = units.bottom;
+    } else if (!MeasureDialogUnits(hwnd, designer.dlgData.pointSize, designer.dlgData.szFace, &designer.gridpixelX, &designer.gridpixelY)) {
+        designer.gridpixelX = 8;
+        designer.gridpixelY = 16;
     }
-    RECT rc = {0, 0, DluToPixelsX(dlgData.cx, gridpixelX), DluToPixelsY(dlgData.cy, gridpixelY)};
+    RECT rc = {0, 0, DluToPixelsX(designer.dlgData.cx, designer.gridpixelX), DluToPixelsY(designer.dlgData.cy, designer.gridpixelY)};
     AdjustWindowRectEx(&rc, 0x90C80080, FALSE, 0);
     RECT panel;
-    GetWindowRect(hMakeDlgD, &panel);
-    SetWindowPos(hwnd, NULL, panel.right + dlgData.x, panel.top + dlgData.y, rc.right - rc.left, rc.bottom - rc.top,
+    GetWindowRect(frame.hMakeDlgD, &panel);
+    SetWindowPos(hwnd, NULL, panel.right + designer.dlgData.x, panel.top + designer.dlgData.y, rc.right - rc.left, rc.bottom - rc.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    hSizeBox = CreateSizeBox(hwnd);
+    designer.hSizeBox = CreateSizeBox(hwnd);
 }
 
 /* Commands of the design dialog and of its control menus. */
@@ -318,27 +318,27 @@ static void OnDesignCommand(HWND hwnd, UINT id)
         MessageBoxA(hwnd, "「中止」ボタンで終了してください。", "OK", MB_OK);
         break;
     case IDM_CTL_FLAGS:
-        if (nSelected >= 0) {
-            if (hFlagDlg && IsWindow(hFlagDlg))
-                DestroyWindow(hFlagDlg);
-            hFlagDlg = CreateFlagDialog(nSelected);
+        if (designer.nSelected >= 0) {
+            if (designer.hFlagDlg && IsWindow(designer.hFlagDlg))
+                DestroyWindow(designer.hFlagDlg);
+            designer.hFlagDlg = CreateFlagDialog(designer.nSelected);
         }
         break;
     case IDM_CTL_TEXT:
-        if (nSelected >= 0)
-            AskControlText(nSelected);
+        if (designer.nSelected >= 0)
+            AskControlText(designer.nSelected);
         break;
     case IDM_CTL_SIZE:
-        if (nSelected >= 0 && op == OP_NONE)
-            ShowSizeBoxOn((HWND)Ctrls[nSelected].hwnd);
+        if (designer.nSelected >= 0 && op == OP_NONE)
+            ShowSizeBoxOn((HWND)designer.Ctrls[designer.nSelected].hwnd);
         break;
     case IDM_CTL_FINE:
-        if (nSelected >= 0 && !(hFineDlg && IsWindow(hFineDlg)))
-            hFineDlg = CreateFineDialog(nSelected);
+        if (designer.nSelected >= 0 && !(designer.hFineDlg && IsWindow(designer.hFineDlg)))
+            designer.hFineDlg = CreateFineDialog(designer.nSelected);
         break;
     case IDM_CTL_MOVE:
-        if (nSelected >= 0 && op == OP_NONE) {
-            HWND w = (HWND)Ctrls[nSelected].hwnd;
+        if (designer.nSelected >= 0 && op == OP_NONE) {
+            HWND w = (HWND)designer.Ctrls[designer.nSelected].hwnd;
             RECT r;
             GetWindowRect(w, &r);
             MapWindowPoints(NULL, hwnd, (POINT *)&r, 2);
@@ -350,15 +350,15 @@ static void OnDesignCommand(HWND hwnd, UINT id)
         }
         break;
     case IDM_CTL_DELETE:
-        if (nSelected >= 0)
-            DeleteRecord(nSelected);
+        if (designer.nSelected >= 0)
+            DeleteRecord(designer.nSelected);
         break;
     case IDM_CTL_SCRIPT:
-        if (nSelected >= 0) {
+        if (designer.nSelected >= 0) {
             std::string caption = std::string("#define IDC_TEMP_") +
-                                  (FindClassInfo(Ctrls[nSelected].szClass)
-                                       ? FindClassInfo(Ctrls[nSelected].szClass)->identWord : "CTRL") + "  1";
-            MessageBoxA(hwnd, ControlScriptOfRecord(nSelected).c_str(), caption.c_str(), MB_OK);
+                                  (FindClassInfo(designer.Ctrls[designer.nSelected].szClass)
+                                       ? FindClassInfo(designer.Ctrls[designer.nSelected].szClass)->identWord : "CTRL") + "  1";
+            MessageBoxA(hwnd, ControlScriptOfRecord(designer.nSelected).c_str(), caption.c_str(), MB_OK);
         }
         break;
     }
@@ -388,7 +388,7 @@ static INT_PTR CALLBACK DesignDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
-        if (bGridOn)
+        if (designer.bGridOn)
             PaintGrid(hwnd, dc);
         EndPaint(hwnd, &ps);
         return TRUE;
@@ -398,8 +398,8 @@ static INT_PTR CALLBACK DesignDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             OnDesignCommand(hwnd, LOWORD(wp));
         return TRUE;
     case WM_DESIGN_SELECTDO:
-        if ((int)lp >= 0 && (int)lp < Icount) {
-            nSelected = (int)lp;
+        if ((int)lp >= 0 && (int)lp < designer.Icount) {
+            designer.nSelected = (int)lp;
             if (wp)
                 OnDesignCommand(hwnd, (UINT)wp);
         }
@@ -408,8 +408,8 @@ static INT_PTR CALLBACK DesignDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         if (hDesignFont)
             DeleteObject(hDesignFont);
         hDesignFont = NULL;
-        hDesignDlg = NULL;
-        hSizeBox = NULL;
+        designer.hDesignDlg = NULL;
+        designer.hSizeBox = NULL;
         op = OP_NONE;
         return TRUE;
     case WM_NCDESTROY: // the children are gone: their copied fonts can go
@@ -422,8 +422,8 @@ static INT_PTR CALLBACK DesignDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 /* CreateDesignDialog: the live design dialog from the in-memory template. */
 HWND CreateDesignDialog(HWND panel)
 {
-    std::vector<uint8_t> bytes = BuildDesignTemplate(dlgData, bCustomise);
-    HWND hwnd = CreateDialogIndirectParamA(hInst, (LPCDLGTEMPLATEA)bytes.data(), panel, DesignDlgProc, 0);
+    std::vector<uint8_t> bytes = BuildDesignTemplate(designer.dlgData, designer.bCustomise);
+    HWND hwnd = CreateDialogIndirectParamA(frame.hInst, (LPCDLGTEMPLATEA)bytes.data(), panel, DesignDlgProc, 0);
     SORA_ASSERT(hwnd != NULL);
     return hwnd;
 }

@@ -16,8 +16,8 @@ int FreeControlId()
 {
     for (int id = kIdFreeBegin;; id++) {
         bool used = false;
-        for (int i = 0; i < Icount && !used; i++)
-            used = Ctrls[i].id == id && IsLiveRecord(Ctrls[i]);
+        for (int i = 0; i < designer.Icount && !used; i++)
+            used = designer.Ctrls[i].id == id && IsLiveRecord(designer.Ctrls[i]);
         if (!used)
             return id;
     }
@@ -83,8 +83,8 @@ static void SetUpKind(UINT cmd, HWND w, const RECT &rc)
 /* CreateDesignControl: a control of the chosen kind in the drawn rectangle; returns its record or -1. */
 int CreateDesignControl(UINT cmd, const RECT &rc)
 {
-    if (Icount >= kMaxControls) {
-        MessageBoxA(hDesignDlg, "これ以上作れません", "too many controls", MB_OK | MB_ICONEXCLAMATION);
+    if (designer.Icount >= kMaxControls) {
+        MessageBoxA(designer.hDesignDlg, "これ以上作れません", "too many controls", MB_OK | MB_ICONEXCLAMATION);
         return -1;
     }
     static const DWORD kButtonStyles[8] = {0x50002000, 0x50002003, 0x50002009, 0x50002007,
@@ -117,9 +117,9 @@ int CreateDesignControl(UINT cmd, const RECT &rc)
     }
     rec.id = FreeControlId();
     HWND w = CreateWindowExA(WS_EX_CLIENTEDGE, rec.szClass, "", style, rc.left, rc.top, rc.right - rc.left,
-                             rc.bottom - rc.top, hDesignDlg, (HMENU)(INT_PTR)rec.id, hInst, NULL);
+                             rc.bottom - rc.top, designer.hDesignDlg, (HMENU)(INT_PTR)rec.id, frame.hInst, NULL);
     if (!w) {
-        MessageBoxA(hDesignDlg, "作成されませんでした", "失敗", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(designer.hDesignDlg, "作成されませんでした", "失敗", MB_OK | MB_ICONEXCLAMATION);
         return -1;
     }
     if (DesignFont())
@@ -133,8 +133,8 @@ int CreateDesignControl(UINT cmd, const RECT &rc)
     rec.hwnd = w;
     strcpy(rec.szIdent, kUnnamedMark);
     rec.style = style;
-    Ctrls[Icount] = rec;
-    int index = Icount++;
+    designer.Ctrls[designer.Icount] = rec;
+    int index = designer.Icount++;
     RefreshRecordRect(index);
     return index;
 }
@@ -142,11 +142,11 @@ int CreateDesignControl(UINT cmd, const RECT &rc)
 /* DeleteRecord: hides a control read from the script, removes a drawn one, compacts. */
 void DeleteRecord(int index)
 {
-    if (index < 0 || index >= Icount)
+    if (index < 0 || index >= designer.Icount)
         return;
     ReturnSizeBox();
-    Ctrldata &c = Ctrls[index];
-    if (bCustomise && strncmp(c.szIdent, kUnnamedMark, 2) != 0) {
+    Ctrldata &c = designer.Ctrls[index];
+    if (designer.bCustomise && strncmp(c.szIdent, kUnnamedMark, 2) != 0) {
         if (strncmp(c.szIdent, kDeletedMark, 2) != 0) {
             std::string marked = std::string(kDeletedMark) + c.szIdent;
             CopyField(c.szIdent, sizeof c.szIdent, marked.data(), marked.size());
@@ -164,16 +164,16 @@ void DeleteRecord(int index)
 /* QuantiseControls: widths to multiples of 2 * gridpixelX, or heights to gridpixelY. */
 void QuantiseControls(BOOL widths)
 {
-    for (int i = 0; i < Icount; i++) {
-        if (!IsLiveRecord(Ctrls[i]))
+    for (int i = 0; i < designer.Icount; i++) {
+        if (!IsLiveRecord(designer.Ctrls[i]))
             continue;
         RefreshRecordRect(i);
-        Ctrldata &c = Ctrls[i];
+        Ctrldata &c = designer.Ctrls[i];
         int cx = c.right - c.left, cy = c.bottom - c.top;
         if (widths)
-            cx = QuantiseExtent(cx, 2 * gridpixelX);
+            cx = QuantiseExtent(cx, 2 * designer.gridpixelX);
         else
-            cy = QuantiseExtent(cy, gridpixelY);
+            cy = QuantiseExtent(cy, designer.gridpixelY);
         SetWindowPos((HWND)c.hwnd, NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         RefreshRecordRect(i);
         char text[256];
@@ -187,33 +187,33 @@ void QuantiseControls(BOOL widths)
 void AlignControls(BOOL lefts)
 {
     std::vector<int> index, edges;
-    for (int i = 0; i < Icount; i++)
-        if (IsLiveRecord(Ctrls[i]) && RefreshRecordRect(i)) {
+    for (int i = 0; i < designer.Icount; i++)
+        if (IsLiveRecord(designer.Ctrls[i]) && RefreshRecordRect(i)) {
             index.push_back(i);
-            edges.push_back(lefts ? Ctrls[i].left : Ctrls[i].top);
+            edges.push_back(lefts ? designer.Ctrls[i].left : designer.Ctrls[i].top);
         }
-    AlignEdges(edges, lefts ? 2 * gridpixelX - 2 : gridpixelY - 2);
+    AlignEdges(edges, lefts ? 2 * designer.gridpixelX - 2 : designer.gridpixelY - 2);
     for (size_t k = 0; k < index.size(); k++) {
-        Ctrldata &c = Ctrls[index[k]];
+        Ctrldata &c = designer.Ctrls[index[k]];
         int x = lefts ? edges[k] : c.left, y = lefts ? c.top : edges[k];
         SetWindowPos((HWND)c.hwnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         RefreshRecordRect(index[k]);
     }
-    InvalidateRect(hDesignDlg, NULL, TRUE);
+    InvalidateRect(designer.hDesignDlg, NULL, TRUE);
     RefreshControlList();
 }
 
 /* RestyleControl: a new live style; scroll bars and combo boxes are re-created for it. */
 void RestyleControl(int index, DWORD style)
 {
-    Ctrldata &c = Ctrls[index];
+    Ctrldata &c = designer.Ctrls[index];
     HWND w = (HWND)c.hwnd;
     if (strcmp(c.szClass, "SCROLLBAR") == 0 || strcmp(c.szClass, "COMBOBOX") == 0) {
         RECT r = {c.left, c.top, c.right, c.bottom};
         HWND n = CreateWindowExA(WS_EX_CLIENTEDGE, c.szClass, "", style, r.left, r.top, r.right - r.left,
-                                 r.bottom - r.top, hDesignDlg, (HMENU)(INT_PTR)c.id, hInst, NULL);
+                                 r.bottom - r.top, designer.hDesignDlg, (HMENU)(INT_PTR)c.id, frame.hInst, NULL);
         if (!n) {
-            MessageBoxA(hDesignDlg, "作成されませんでした", "失敗", MB_OK | MB_ICONEXCLAMATION);
+            MessageBoxA(designer.hDesignDlg, "作成されませんでした", "失敗", MB_OK | MB_ICONEXCLAMATION);
             return;
         }
         if (DesignFont())

@@ -26,7 +26,7 @@ int Cp932ToUtf16Win(const char *src, size_t len, uint16_t *dst, size_t cap)
 std::string LoadResString(UINT id)
 {
     std::vector<char> buf(8192);
-    int n = LoadStringA(hInst, id, buf.data(), (int)buf.size());
+    int n = LoadStringA(frame.hInst, id, buf.data(), (int)buf.size());
     return std::string(buf.data(), n > 0 ? n : 0);
 }
 
@@ -97,10 +97,10 @@ void PlaceWindow(HWND hwnd, HWND ref, const char *where)
 /* PressPaneToggleIfNeeded: shows the resource pane through its toolbar toggle. */
 void PressPaneToggleIfNeeded()
 {
-    if (hToolbar && !SendMessageA(hToolbar, TB_ISBUTTONCHECKED, IDM_PANESWITCH, 0) && hMainWnd) {
+    if (frame.hToolbar && !SendMessageA(frame.hToolbar, TB_ISBUTTONCHECKED, IDM_PANESWITCH, 0) && frame.hMainWnd) {
         // the switch reads the button's state, as after a click on it
-        SendMessageA(hToolbar, TB_CHECKBUTTON, IDM_PANESWITCH, MAKELONG(TRUE, 0));
-        SendMessageA(hMainWnd, WM_COMMAND, IDM_PANESWITCH, 0);
+        SendMessageA(frame.hToolbar, TB_CHECKBUTTON, IDM_PANESWITCH, MAKELONG(TRUE, 0));
+        SendMessageA(frame.hMainWnd, WM_COMMAND, IDM_PANESWITCH, 0);
     }
 }
 

@@ -172,7 +172,7 @@ static BOOL OnViewerCreate(HWND hwnd)
                                 WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_READONLY |
                                     ES_NOHIDESEL | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_MULTILINE,
                                 0, 0, rc.right, rc.bottom - 10 > 0 ? rc.bottom - 10 : 0, hwnd,
-                                (HMENU)(INT_PTR)IDC_DUMPPANE, hInst, NULL);
+                                (HMENU)(INT_PTR)IDC_DUMPPANE, frame.hInst, NULL);
     if (!pane)
         return FALSE;
     ViewerWindowMade(hwnd);
@@ -186,7 +186,7 @@ static BOOL OnViewerCreate(HWND hwnd)
     ReadAsBinary(pane, szDumpedPath);
 
     HWND bar = CreateWindowExA(0, "SCROLLBAR", NULL, WS_CHILD | WS_VISIBLE | SBS_HORZ, 0, rc.bottom - 10,
-                               rc.right, 9, hwnd, (HMENU)(INT_PTR)IDC_ZOOMBAR, hInst, NULL);
+                               rc.right, 9, hwnd, (HMENU)(INT_PTR)IDC_ZOOMBAR, frame.hInst, NULL);
     if (bar) {
         SCROLLINFO si = {};
         si.cbSize = sizeof si;
@@ -277,7 +277,7 @@ LRESULT CALLBACK BinaryViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         DestroyChild(hwnd, IDC_DUMPPANE);
         DestroyChild(hwnd, IDC_ZOOMBAR);
         // The main window reads the handle on its own thread.
-        InterlockedCompareExchangePointer((void *volatile *)&hBinViewer, NULL, hwnd);
+        InterlockedCompareExchangePointer((void *volatile *)&frame.hBinViewer, NULL, hwnd);
         PostQuitMessage(0);  // ends the viewer's thread
         return 0;
     }
@@ -290,13 +290,13 @@ HWND CreateViewerWindow()
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = BinaryViewerProc;
-    wc.hInstance = hInst;
+    wc.hInstance = frame.hInst;
     wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
     wc.lpszClassName = szViewerClass;
     RegisterClassA(&wc);
     return CreateWindowExA(0, szViewerClass, "BINARY VIEWER",
                            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_VISIBLE,
-                           ptViewer.x, ptViewer.y, 200, 300, NULL, NULL, hInst, NULL);
+                           ptViewer.x, ptViewer.y, 200, 300, NULL, NULL, frame.hInst, NULL);
 }
 
 int OpenBinaryViewer(HWND owner)
@@ -312,8 +312,8 @@ int OpenBinaryViewer(HWND owner)
         return -1;
     }
     lstrcpynA(szDumpedPath, szFullPath, sizeof szDumpedPath);
-    hBinViewer = StartViewerThread();
-    if (!hBinViewer) {
+    frame.hBinViewer = StartViewerThread();
+    if (!frame.hBinViewer) {
         ShowDocMessage(owner, DOC_MSG_VIEWER_CREATE_FAILED);
         return -1;
     }
@@ -323,7 +323,7 @@ int OpenBinaryViewer(HWND owner)
 bool CloseBinaryViewer(DWORD nMaxMs)
 {
     bool ended = EndViewerThread(nMaxMs);
-    hBinViewer = NULL;
+    frame.hBinViewer = NULL;
     return ended;
 }
 

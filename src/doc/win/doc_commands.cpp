@@ -15,15 +15,15 @@
 static void SaveAsCommand(HWND hwnd)
 {
     std::strcpy(szPrevFileTitle, szFileTitle);
-    int written = WriteMyFile(hwnd, hEdit, szFullPath);
-    if ((written > 0 || std::strcmp(szPrevFileTitle, szFileTitle) != 0) && settingsRecord.bMultiFile) {
+    int written = WriteMyFile(hwnd, frame.hEdit, szFullPath);
+    if ((written > 0 || std::strcmp(szPrevFileTitle, szFileTitle) != 0) && frame.settingsRecord.bMultiFile) {
         char szRc[FULL_PATH_SIZE];
         if (ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc)) {
             RecordRcAssociation(szFullPath, szRc);
             FileListAddFileChecked(szFullPath, szRc, szFileTitle, -1);
         }
     }
-    SetFocus(hEdit);
+    SetFocus(frame.hEdit);
 }
 
 /* StatusWithPath: a status message with a path in its placeholder. */
@@ -39,14 +39,14 @@ static void StatusWithPath(const char *format, const char *szPath, UINT ms)
 static void SaveResourcePane(HWND hwnd)
 {
     if (szRcPath[0] == '\0' || std::strcmp(szRcPath, szFullPath) == 0) {
-        SORA_ASSERT(hCurEdit == hSubEdit1);
+        SORA_ASSERT(frame.hCurEdit == frame.hSubEdit1);
         char szRc[FULL_PATH_SIZE] = "";
         ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc);
         std::strcpy(szRcPath, szRc);
-        WriteMyFile(hwnd, hSubEdit1, szRcPath);
+        WriteMyFile(hwnd, frame.hSubEdit1, szRcPath);
         return;
     }
-    if (OverWrite(hwnd, hSubEdit1, szRcPath) == 0)
+    if (OverWrite(hwnd, frame.hSubEdit1, szRcPath) == 0)
         StatusWithPath("ファイルを上書きしました %s", szRcPath, 3000);
     else
         StatusWithPath("書き込みは行われませんでした。ファイル %s", szRcPath, 3000);
@@ -56,31 +56,31 @@ static void SaveResourcePane(HWND hwnd)
 static void OverWriteCommand(HWND hwnd)
 {
     WriteData("config.cfg");
-    if (hCurEdit == hEdit) {
-        if (OverWrite(hwnd, hEdit, szFullPath) == 0)
+    if (frame.hCurEdit == frame.hEdit) {
+        if (OverWrite(hwnd, frame.hEdit, szFullPath) == 0)
             StatusWithPath("ファイルを上書きしました %s", szFullPath, 10000);
-    } else if (hCurEdit == hSubEdit1) {
+    } else if (frame.hCurEdit == frame.hSubEdit1) {
         SaveResourcePane(hwnd);
     }
-    SetFocus(hCurEdit);
+    SetFocus(frame.hCurEdit);
 }
 
 /* DocCommand: open, save under a new name, overwrite, the binary viewer. The overwrite key
    (Ctrl+S) on a main file with no name yet saves it under a new name. */
 static BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    if (id == IDM_OVERWRITE && IsKeyCommand(code, lParam) && hCurEdit == hEdit && szFullPath[0] == '\0')
+    if (id == IDM_OVERWRITE && IsKeyCommand(code, lParam) && frame.hCurEdit == frame.hEdit && szFullPath[0] == '\0')
         id = IDM_SAVEAS;
     switch (id) {
     case IDM_OPEN:
-        OpenFileCommand(hwnd, hEdit);
-        SetFocus(hEdit);
+        OpenFileCommand(hwnd, frame.hEdit);
+        SetFocus(frame.hEdit);
         return TRUE;
     case IDM_SAVEAS:    SaveAsCommand(hwnd); return TRUE;
     case IDM_OVERWRITE: OverWriteCommand(hwnd); return TRUE;
     case IDM_SAVERC:    SaveResourcePane(hwnd); return TRUE;
     case IDM_BINVIEWER:
-        if (!hBinViewer || !IsWindow(hBinViewer))
+        if (!frame.hBinViewer || !IsWindow(frame.hBinViewer))
             OpenBinaryViewer(hwnd);
         return TRUE;
     }

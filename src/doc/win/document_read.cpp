@@ -57,7 +57,7 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
     bool bSizeKnown = GetFileSizeEx(file, &size) != 0;
     check = CheckReadSize(bSizeKnown, bSizeKnown ? (uint64_t)size.QuadPart : 0);
     if (check != DOC_OK) {
-        ShowDocMessage(check == DOC_TOO_BIG ? hMainWnd : owner, ReadCheckMessage(check));
+        ShowDocMessage(check == DOC_TOO_BIG ? frame.hMainWnd : owner, ReadCheckMessage(check));
         CloseHandle(file);
         return 0;
     }
@@ -81,10 +81,10 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
     ReadAnalysis read = AnalyseReadBuffer(buf.data(), nRead, nFileSize);
     size_t nShown = read.nTextLen;
 
-    BOOL isMain = pane == hEdit;
+    BOOL isMain = pane == frame.hEdit;
     if (isMain) {
         pane = PaneWithFontForNewText(pane);
-        EnableMenuItem(GetMenu(hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | (read.bOverwriteAllowed ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(GetMenu(frame.hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | (read.bOverwriteAllowed ? MF_ENABLED : MF_GRAYED));
         if (read.bHasZeroBytes && ShowDocMessage(owner, DOC_MSG_NOT_PURE_TEXT) == IDYES) {
             ReplaceZeroBytes(buf.data(), read.nTextLen, nRead);
             nShown = nRead;
@@ -92,7 +92,7 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
     }
     GetNameOfPath(szPath, szFileTitle, sizeof szFileTitle);
     std::string title = FormatDocumentTitle(szFileTitle, nFileSize, read.nTextLen, false);
-    SetWindowTextA(hMainWnd, title.c_str());
+    SetWindowTextA(frame.hMainWnd, title.c_str());
 
     pane = SetPaneText(pane, buf.data(), nShown);
     SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
@@ -117,19 +117,19 @@ static void SetFullPath(const char *szPath)
 /* OpenIntoPane: opens a chosen or dropped file, through the file list in multi-file mode. */
 int OpenIntoPane(HWND pane, const char *szPath)
 {
-    if (!settingsRecord.bMultiFile) {
-        if (MySetFileOn(hMainWnd, pane, szPath))
+    if (!frame.settingsRecord.bMultiFile) {
+        if (MySetFileOn(frame.hMainWnd, pane, szPath))
             SetFullPath(szPath);
         return 1;
     }
     if (std::strcmp(szPath, szFullPath) == 0) {
-        MySetFileOn(hMainWnd, pane, szPath);
+        MySetFileOn(frame.hMainWnd, pane, szPath);
         return 1;
     }
     if (!FileListPageHasPath(szPath)) {
         char szRc[FULL_PATH_SIZE], szLabel[FILE_TITLE_SIZE];
         if (!ReplaceExtension(szPath, ".rc", szRc, sizeof szRc)) {
-            ShowDocMessage(hMainWnd, DOC_MSG_PATH_TOO_LONG);
+            ShowDocMessage(frame.hMainWnd, DOC_MSG_PATH_TOO_LONG);
             return 1;
         }
         GetNameOfPath(szPath, szLabel, sizeof szLabel);
@@ -137,11 +137,11 @@ int OpenIntoPane(HWND pane, const char *szPath)
         // The file on show is parked first; when that fails its text stays.
         if (!FileListAddFileChecked(szPath, szRc, szLabel, -1))
             return 1;
-        if (MySetFileOn(hMainWnd, pane, szPath))
+        if (MySetFileOn(frame.hMainWnd, pane, szPath))
             SetFullPath(szPath);
         return 1;
     }
-    ShowDocMessage(hMainWnd, DOC_MSG_ALREADY_LISTED);
+    ShowDocMessage(frame.hMainWnd, DOC_MSG_ALREADY_LISTED);
     return 1;
 }
 

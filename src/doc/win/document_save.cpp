@@ -100,7 +100,7 @@ int WriteMyFile(HWND owner, HWND pane, char *szPath)
     SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, &nFileSize, &nTextLen);
     if (check == SAVE_OK) {
         std::string title = FormatDocumentTitle(szFileTitle, nFileSize, nTextLen, false);
-        SetWindowTextA(hMainWnd, title.c_str());
+        SetWindowTextA(frame.hMainWnd, title.c_str());
     }
     return SaveReturnValue(SAVE_AS, check, nFileSize);
 }
@@ -133,7 +133,7 @@ int OverWrite(HWND owner, HWND pane, const char *szPath)
 {
     DocCheck refusal = CheckOverWritePath(szPath, FolderExists);
     if (refusal != DOC_OK) {
-        ShowDocMessage(refusal == DOC_NO_FILE_NAME ? hMainWnd : owner, OverWriteCheckMessage(refusal));
+        ShowDocMessage(refusal == DOC_NO_FILE_NAME ? frame.hMainWnd : owner, OverWriteCheckMessage(refusal));
         return -1;
     }
     uint64_t nFileSize, nTextLen;
@@ -141,7 +141,7 @@ int OverWrite(HWND owner, HWND pane, const char *szPath)
     if (check == SAVE_OK) {
         GetNameOfPath(szPath, szFileTitle, sizeof szFileTitle);
         std::string title = FormatDocumentTitle(szFileTitle, nFileSize, nTextLen, true);
-        SetWindowTextA(hMainWnd, title.c_str());
+        SetWindowTextA(frame.hMainWnd, title.c_str());
     }
     return SaveReturnValue(SAVE_OVERWRITE, check, nFileSize);
 }

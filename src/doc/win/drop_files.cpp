@@ -40,6 +40,6 @@ void OnDropFiles(HWND pane, HDROP drop)
         return;
     }
     OpenIntoPane(pane, szPath);
-    SetFocus(hEdit);  // the pane may have been rebuilt by the load
+    SetFocus(frame.hEdit);  // the pane may have been rebuilt by the load
     DragFinish(drop);
 }

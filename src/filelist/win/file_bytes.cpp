@@ -32,7 +32,7 @@ BOOL WriteFileReplacing(const char *szPath, const void *pBytes, size_t n)
 {
     char szTmp[MAX_PATH + 8];
     // Each running copy writes beside the file under its own name.
-    int len = _snprintf(szTmp, sizeof szTmp - 1, "%s.tmp%u", szPath, nInstanceNo);
+    int len = _snprintf(szTmp, sizeof szTmp - 1, "%s.tmp%u", szPath, frame.nInstanceNo);
     if (len < 0 || len >= (int)sizeof szTmp - 1)
         return FALSE;
     szTmp[sizeof szTmp - 1] = '\0';

@@ -28,7 +28,7 @@ struct BusyScope {
 
 BOOL FileListBusy() { return nBusy > 0; }
 
-BOOL IsMultiFileMode() { return settingsRecord.bMultiFile != 0; }
+BOOL IsMultiFileMode() { return frame.settingsRecord.bMultiFile != 0; }
 
 BOOL CheckMultiFileMode(HWND owner)
 {
@@ -41,18 +41,18 @@ BOOL CheckMultiFileMode(HWND owner)
 /* Notify: one of the list's commands 260-264 to the main window. */
 static void Notify(UINT id, FileEntry *entry)
 {
-    SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM(id, 0), (LPARAM)entry);
+    SendMessageA(frame.hMainWnd, WM_COMMAND, MAKEWPARAM(id, 0), (LPARAM)entry);
 }
 
 static void OnShown(FileEntry &e)
 {
-    AddFileBandButton(hFileRebar, e.szLabel.c_str(), e.id);
+    AddFileBandButton(frame.hFileRebar, e.szLabel.c_str(), e.id);
     Notify(IDM_FILEADD, &e);
 }
 
 static void SetButtonCheck(FileEntry &e, BOOL bCheck, UINT nCommand)
 {
-    HWND button = BandButtonWindow(hFileRebar, e.id);
+    HWND button = BandButtonWindow(frame.hFileRebar, e.id);
     if (!button)
         return;
     SendMessageA(button, BM_SETCHECK, bCheck ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -64,20 +64,20 @@ static void OnUnchecked(FileEntry &e) { SetButtonCheck(e, FALSE, IDM_FILEEXPAND)
 
 static void OnRemoved(FileEntry &e)
 {
-    DeleteBandButton(hFileRebar, e.id);
+    DeleteBandButton(frame.hFileRebar, e.id);
     Notify(IDM_FILEDROP, &e);
 }
 
 /* OnPageCleared: every band and button of the old page goes. */
 static void OnPageCleared()
 {
-    LRESULT n = SendMessageA(hFileRebar, RB_GETBANDCOUNT, 0, 0);
+    LRESULT n = SendMessageA(frame.hFileRebar, RB_GETBANDCOUNT, 0, 0);
     for (LRESULT i = n - 1; i >= 0; --i) {
         REBARBANDINFOA band = {};
         band.cbSize = REBARBANDINFOA_V6_SIZE;
         band.fMask = RBBIM_CHILD;
-        SendMessageA(hFileRebar, RB_GETBANDINFOA, (WPARAM)i, (LPARAM)&band);
-        SendMessageA(hFileRebar, RB_DELETEBAND, (WPARAM)i, 0);
+        SendMessageA(frame.hFileRebar, RB_GETBANDINFOA, (WPARAM)i, (LPARAM)&band);
+        SendMessageA(frame.hFileRebar, RB_DELETEBAND, (WPARAM)i, 0);
         if (band.hwndChild)
             DestroyWindow(band.hwndChild);
     }
@@ -108,14 +108,14 @@ static bool Park(FileEntry &e)
 {
     CharRange crMain, crRc;
     int32_t nMainTop = 0, nRcTop = 0;
-    RememberView(hEdit, crMain, nMainTop);
-    RememberView(hSubEdit1, crRc, nRcTop);
+    RememberView(frame.hEdit, crMain, nMainTop);
+    RememberView(frame.hSubEdit1, crRc, nRcTop);
     std::string mainText, rcText;
-    if (!ParkMain(e, hEdit, &mainText))
+    if (!ParkMain(e, frame.hEdit, &mainText))
         return false;
-    if (!ParkRc(e, hSubEdit1, &rcText)) {
+    if (!ParkRc(e, frame.hSubEdit1, &rcText)) {
         // The main text is in its file already; the pane keeps its flag.
-        SendMessageA(hEdit, EM_SETMODIFY, e.nMainModified, 0);
+        SendMessageA(frame.hEdit, EM_SETMODIFY, e.nMainModified, 0);
         e.bMainTmp = 0;
         return false;
     }
@@ -131,21 +131,21 @@ static bool Park(FileEntry &e)
 static void BringUp(FileEntry &e)
 {
     if (e.bRcTmp) {
-        restoreTmp(hMainWnd, hSubEdit1, e);
-        RestoreView(hSubEdit1, e.crRc, e.nRcTopLine);
+        restoreTmp(frame.hMainWnd, frame.hSubEdit1, e);
+        RestoreView(frame.hSubEdit1, e.crRc, e.nRcTopLine);
     }
     if (e.bMainTmp) {
-        restoreTmp(hMainWnd, hEdit, e);
-        RestoreView(hEdit, e.crMain, e.nMainTopLine);
+        restoreTmp(frame.hMainWnd, frame.hEdit, e);
+        RestoreView(frame.hEdit, e.crMain, e.nMainTopLine);
     } else if (!FileExists(e.szFull.c_str())) {
         szFullPath[0] = '\0';
-        HWND pane = SetPaneText(hEdit, "", 0);
+        HWND pane = SetPaneText(frame.hEdit, "", 0);
         SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
-    } else if (MySetFileOn(hMainWnd, hEdit, e.szFull.c_str())) {
+    } else if (MySetFileOn(frame.hMainWnd, frame.hEdit, e.szFull.c_str())) {
         lstrcpynA(szFullPath, e.szFull.c_str(), sizeof szFullPath);
     }
-    ShowWindow(hEdit, SW_SHOW);
-    SetFocus(hEdit);
+    ShowWindow(frame.hEdit, SW_SHOW);
+    SetFocus(frame.hEdit);
     RecoveryBroughtUp(e);
 }
 
@@ -163,7 +163,7 @@ void CreateFileList(HWND mainWnd)
     h.onRemoved = OnRemoved;
     h.park = Park;
     h.bringUp = BringUp;
-    AttachFileTree(hFileTree);
+    AttachFileTree(frame.hFileTree);
 }
 
 void FreeFileList()
@@ -205,14 +205,14 @@ BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char
     BusyScope busy;
     int r = pFileList->Add(szPath, szRcPath ? szRcPath : "", szLabel ? szLabel : "", nMode);
     if (r == 0 && nMode != ADD_RECORD_ONLY) {
-        MessageBoxA(hMainWnd, "arere?", NULL, MB_OK | MB_TASKMODAL);
+        MessageBoxA(frame.hMainWnd, "arere?", NULL, MB_OK | MB_TASKMODAL);
         FileEntry *e = pFileList->FindByPath(szPath);
         if (e && lstrcmpA(szFullPath, szPath) != 0) {
             char szMsg[3 * MAX_PATH + 64];
             _snprintf(szMsg, sizeof szMsg - 1, "エラーが発生しました。\r\n%s %s %s", szFullPath, szPath,
                       e->szFull.c_str());
             szMsg[sizeof szMsg - 1] = '\0';
-            MessageBoxA(hMainWnd, szMsg, "申し訳ありません。", MB_OK);
+            MessageBoxA(frame.hMainWnd, szMsg, "申し訳ありません。", MB_OK);
         }
     }
     return r >= 0;
@@ -226,13 +226,13 @@ int SelectFileEntry(UINT id)
     FileEntry *e = pFileList->FindById(id);
     if (!e || e->szFull == szFullPath)
         return 0;
-    ShowWindow(hEdit, SW_HIDE);
+    ShowWindow(frame.hEdit, SW_HIDE);
     int r = pFileList->Select(id, szFullPath);
-    ShowWindow(hEdit, SW_SHOW);
+    ShowWindow(frame.hEdit, SW_SHOW);
     if (r < 0 && pFileList->pCurchk) {
         // Nothing switched: the button of the file on show stays checked.
-        HWND button = BandButtonWindow(hFileRebar, pFileList->pCurchk->id);
-        HWND clicked = BandButtonWindow(hFileRebar, id);
+        HWND button = BandButtonWindow(frame.hFileRebar, pFileList->pCurchk->id);
+        HWND clicked = BandButtonWindow(frame.hFileRebar, id);
         if (clicked)
             SendMessageA(clicked, BM_SETCHECK, BST_UNCHECKED, 0);
         if (button)
@@ -251,11 +251,11 @@ int ParkCurrentFileEntry()
 
 void UpdateFilesButtonText()
 {
-    if (!pFileList || !hFilesButton)
+    if (!pFileList || !frame.hFilesButton)
         return;
     char szText[32];
     wsprintfA(szText, "Files%d", pFileList->PageNumber());
-    SetWindowTextA(hFilesButton, szText);
+    SetWindowTextA(frame.hFilesButton, szText);
 }
 
 void NextFilePage()
@@ -266,9 +266,9 @@ void NextFilePage()
         BusyScope busy;
         pFileList->NextPage();
     }
-    if (!pFileList->top && IsWindowVisible(hFileRebar)) {
-        ShowWindow(hFileRebar, SW_HIDE);
-        ShowWindow(hFileRebar, SW_SHOW);
+    if (!pFileList->top && IsWindowVisible(frame.hFileRebar)) {
+        ShowWindow(frame.hFileRebar, SW_HIDE);
+        ShowWindow(frame.hFileRebar, SW_SHOW);
     }
     UpdateFilesButtonText();
 }

@@ -50,7 +50,7 @@ void FileTree::Attach(HWND tree)
 HWND FileTree::Create(HWND parent, DWORD style, const RECT &rc)
 {
     HWND tree = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, NULL, style, rc.left, rc.top, rc.right - rc.left,
-                                rc.bottom - rc.top, parent, (HMENU)(INT_PTR)IDC_FILETREE, hInst, NULL);
+                                rc.bottom - rc.top, parent, (HMENU)(INT_PTR)IDC_FILETREE, frame.hInst, NULL);
     Attach(tree);
     return tree;
 }
@@ -179,7 +179,7 @@ void FileTree::OnRightClick()
     item.pszText = szText;
     item.cchTextMax = sizeof szText;
     SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item);
-    SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM(IDM_TREETARGET, 0), item.lParam);
+    SendMessageA(frame.hMainWnd, WM_COMMAND, MAKEWPARAM(IDM_TREETARGET, 0), item.lParam);
     TrackFilePopup(szText, pt);
 }
 
@@ -196,7 +196,7 @@ BOOL FileTree::OnNotify(NMHDR *hdr)
             item.hItem = node;
             SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item);
             if (item.lParam)
-                PostMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM(IDM_TREEOPEN, 0), item.lParam);
+                PostMessageA(frame.hMainWnd, WM_COMMAND, MAKEWPARAM(IDM_TREEOPEN, 0), item.lParam);
         }
         return TRUE;
     }
@@ -230,11 +230,11 @@ BOOL FileTreeOnNotify(HWND mainWnd, LPARAM lParam)
 /* TrackFilePopup: MYPOPUP6 with the title as a disabled first item. */
 void TrackFilePopup(const char *szTitle, POINT screen)
 {
-    HMENU menu = LoadMenuA(hInst, "MYPOPUP6");
+    HMENU menu = LoadMenuA(frame.hInst, "MYPOPUP6");
     if (!menu)
         return;
     HMENU sub = GetSubMenu(menu, 0);
     InsertMenuA(sub, 0, MF_BYPOSITION | MF_STRING | MF_GRAYED, IDM_FILEMENUTITLE, szTitle);
-    TrackPopupMenu(sub, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hMainWnd, NULL);
+    TrackPopupMenu(sub, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, frame.hMainWnd, NULL);
     DestroyMenu(menu);
 }

@@ -19,7 +19,7 @@ static FileEntry *TargetEntry()
 /* ShellOpen: the shell's "open" of a file, folder or program; FALSE when it failed. */
 static BOOL ShellOpen(const char *szWhat, const char *szFolder, int nShow)
 {
-    return (INT_PTR)ShellExecuteA(hMainWnd, "open", szWhat, NULL, szFolder, nShow) > 32;
+    return (INT_PTR)ShellExecuteA(frame.hMainWnd, "open", szWhat, NULL, szFolder, nShow) > 32;
 }
 
 /* OpenDosWindow: "COMMAND.COM" in the folder, else the system's interpreter (COMSPEC). */
@@ -54,7 +54,7 @@ static void OpenForEntry(UINT id)
         return;
     char szMessage[MAX_PATH + 64];
     wsprintfA(szMessage, "開けませんでした。\r\n%s", szWhat);
-    MessageBoxA(hMainWnd, szMessage, "エラー", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(frame.hMainWnd, szMessage, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
 /* OnTreeCommand: the tree's side of commands 260-266. */
@@ -73,7 +73,7 @@ static void OnTreeCommand(UINT id, LPARAM lParam)
         break;
     case IDM_FILESELECT:
         if (pFileTree)
-            pFileTree->SetEntryState(e, IsWindowVisible(hEdit) ? TVIS_EXPANDED | TVIS_BOLD | TVIS_SELECTED
+            pFileTree->SetEntryState(e, IsWindowVisible(frame.hEdit) ? TVIS_EXPANDED | TVIS_BOLD | TVIS_SELECTED
                                                                : TVIS_EXPANDED | TVIS_BOLD);
         break;
     case IDM_FILEDROP:
@@ -82,7 +82,7 @@ static void OnTreeCommand(UINT id, LPARAM lParam)
     case IDM_TREEOPEN:
         // A click on a tree node counts as a click on the entry's button.
         if (e && pFileList && !FileListBusy() && pFileList->FindById(e->id) == e)
-            SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM(e->id, 2), 0);
+            SendMessageA(frame.hMainWnd, WM_COMMAND, MAKEWPARAM(e->id, 2), 0);
         break;
     case IDM_TREETARGET:
         if (e)
@@ -103,7 +103,7 @@ static void ShowNeighbourFile(int step)
     UINT id = pFileList ? pFileList->NeighbourId(step) : 0;
     if (id)
         SelectFileEntry(id);
-    SetFocus(hEdit);
+    SetFocus(frame.hEdit);
 }
 
 /* FileListCommand: the main window's commands served by this subsystem. */

@@ -66,8 +66,8 @@ static INT_PTR CALLBACK PageExchangeDlgProc(HWND dlg, UINT msg, WPARAM wParam, L
         SetWindowLongPtrA(dlg, DWLP_USER, (LONG_PTR)st);
         HWND page = GetDlgItem(dlg, IDC_PGX_PAGE);
         st->hOldFont = (HFONT)SendMessageA(page, WM_GETFONT, 0, 0);
-        if (hSmallFont)
-            SendMessageA(page, WM_SETFONT, (WPARAM)hSmallFont, TRUE);
+        if (frame.hSmallFont)
+            SendMessageA(page, WM_SETFONT, (WPARAM)frame.hSmallFont, TRUE);
         st->nShownCount = -1;
         Refresh(dlg, *st);
         return TRUE;
@@ -77,7 +77,7 @@ static INT_PTR CALLBACK PageExchangeDlgProc(HWND dlg, UINT msg, WPARAM wParam, L
             return FALSE;
         switch (LOWORD(wParam)) {
         case IDC_PGX_PAGE:
-            SendMessageA(hMainWnd, WM_COMMAND, st->source->nNextCommand, 0);
+            SendMessageA(frame.hMainWnd, WM_COMMAND, st->source->nNextCommand, 0);
             Refresh(dlg, *st);
             return TRUE;
         case IDC_PGX_PREV:
@@ -113,7 +113,7 @@ static INT_PTR CALLBACK PageExchangeDlgProc(HWND dlg, UINT msg, WPARAM wParam, L
 void ShowPageExchange(HWND owner, const PageExchangeSource &source)
 {
     PageExchangeState st = {&source, -1, NULL};
-    DialogBoxParamA(hInst, "PGEXCHGENTRYDLG", owner, PageExchangeDlgProc, (LPARAM)&st);
+    DialogBoxParamA(frame.hInst, "PGEXCHGENTRYDLG", owner, PageExchangeDlgProc, (LPARAM)&st);
 }
 
 static int FileCountPages() { return pFileList ? pFileList->CountPages() : 0; }

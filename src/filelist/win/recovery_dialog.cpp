@@ -80,7 +80,7 @@ void AddRow(HWND list, int index, const FoundRecoveryCopy &f)
         SizeText(f.header.nTextSize, szSize, sizeof szSize);
     } else {
         lstrcpynA(szName, f.szFile.c_str(), sizeof szName);
-        lstrcpynA(szFolder, startupPaths.szWorkDir, sizeof szFolder);
+        lstrcpynA(szFolder, frame.startupPaths.szWorkDir, sizeof szFolder);
         TimeText((uint64_t)f.ftWritten.dwHighDateTime << 32 | f.ftWritten.dwLowDateTime, szTime, sizeof szTime);
         SizeText(f.nFileSize, szSize, sizeof szSize);
     }
@@ -203,7 +203,7 @@ RecoveryChoice AskAboutRecoveryCopies(HWND owner, const std::vector<FoundRecover
 {
     DialogState s = {&found, &chosen};
     chosen.assign(found.size(), false);
-    INT_PTR r = DialogBoxParamA(hInst, "RECOVERYDLG", owner, RecoveryDlgProc, (LPARAM)&s);
+    INT_PTR r = DialogBoxParamA(frame.hInst, "RECOVERYDLG", owner, RecoveryDlgProc, (LPARAM)&s);
     if (r != RECOVERY_CHOICE_RESTORE && r != RECOVERY_CHOICE_DELETE) {
         chosen.assign(found.size(), false);
         return RECOVERY_CHOICE_LATER;

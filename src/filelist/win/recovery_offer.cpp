@@ -23,7 +23,7 @@ void DeleteChosen(const std::vector<FoundRecoveryCopy> &found, const std::vector
         char szMsg[160];
         _snprintf(szMsg, sizeof szMsg - 1, "%d件の回復用コピーを削除できませんでした。", nFailed);
         szMsg[sizeof szMsg - 1] = '\0';
-        MessageBoxA(hMainWnd, szMsg, "エラー", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(frame.hMainWnd, szMsg, "エラー", MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
@@ -47,7 +47,7 @@ void Restore(const std::vector<FoundRecoveryCopy> &found, const std::vector<bool
         _snprintf(szMsg, sizeof szMsg - 1,
                   "%d件のテキストは、いま開ける場所がないため残しました。\r\n次の起動時にもう一度表示します。", nKept);
         szMsg[sizeof szMsg - 1] = '\0';
-        MessageBoxA(hMainWnd, szMsg, "注意", MB_OK | MB_ICONINFORMATION);
+        MessageBoxA(frame.hMainWnd, szMsg, "注意", MB_OK | MB_ICONINFORMATION);
     }
 }
 
@@ -58,7 +58,7 @@ void OfferRecoveryCopies()
     if (found.empty())
         return;
     std::vector<bool> chosen;
-    switch (AskAboutRecoveryCopies(hMainWnd, found, chosen)) {
+    switch (AskAboutRecoveryCopies(frame.hMainWnd, found, chosen)) {
     case RECOVERY_CHOICE_RESTORE: Restore(found, chosen); break;
     case RECOVERY_CHOICE_DELETE:  DeleteChosen(found, chosen); break;
     case RECOVERY_CHOICE_LATER:   break;

@@ -43,7 +43,7 @@ void RestoredTitle(const std::string &path, size_t nText, char *szTitle, size_t 
 /* PutText: the text into the pane, marked modified, with its path. */
 void PutText(RecoveryPane pane, const std::string &text, const std::string &path)
 {
-    HWND p = SetPaneText(PaneWithFontForNewText(pane == RECOVERY_PANE_RC ? hSubEdit1 : hEdit), text);
+    HWND p = SetPaneText(PaneWithFontForNewText(pane == RECOVERY_PANE_RC ? frame.hSubEdit1 : frame.hEdit), text);
     SendMessageA(p, EM_SETMODIFY, TRUE, 0);
     char szTitle[WINDOW_TITLE_SIZE];
     RestoredTitle(path, text.size(), szTitle, sizeof szTitle);
@@ -53,19 +53,19 @@ void PutText(RecoveryPane pane, const std::string &text, const std::string &path
         return;
     }
     lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
-    SetWindowTextA(hMainWnd, szTitle);
-    EnableMenuItem(GetMenu(hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | MF_ENABLED);
+    SetWindowTextA(frame.hMainWnd, szTitle);
+    EnableMenuItem(GetMenu(frame.hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | MF_ENABLED);
     ShowWindow(p, SW_SHOW);
 }
 
 /* LoadSourceFromDisk: the source of a group that has no main text, as it is on disk. */
 void LoadSourceFromDisk(const std::string &path)
 {
-    if (!path.empty() && FileExists(path.c_str()) && MySetFileOn(hMainWnd, hEdit, path.c_str())) {
+    if (!path.empty() && FileExists(path.c_str()) && MySetFileOn(frame.hMainWnd, frame.hEdit, path.c_str())) {
         lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
         return;
     }
-    HWND p = SetPaneText(hEdit, "", 0);
+    HWND p = SetPaneText(frame.hEdit, "", 0);
     SendMessageA(p, EM_SETMODIFY, FALSE, 0);
     lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
 }
@@ -73,8 +73,8 @@ void LoadSourceFromDisk(const std::string &path)
 /* PanesHoldChanges: a pane the group's texts would replace holds changes nobody saved. */
 BOOL PanesHoldChanges(const RecoveryGroup &g)
 {
-    return (SendMessageA(hEdit, EM_GETMODIFY, 0, 0) && (g.nMain >= 0 || !g.szPath.empty())) ||
-           (SendMessageA(hSubEdit1, EM_GETMODIFY, 0, 0) && g.nRc >= 0);
+    return (SendMessageA(frame.hEdit, EM_GETMODIFY, 0, 0) && (g.nMain >= 0 || !g.szPath.empty())) ||
+           (SendMessageA(frame.hSubEdit1, EM_GETMODIFY, 0, 0) && g.nRc >= 0);
 }
 
 /* ShowListed: the group's source becomes the current entry of the file list, as if opened;

@@ -32,7 +32,7 @@ uint64_t Now()
 template <typename F> void ForEachFile(const std::string &szPattern, F f)
 {
     WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((std::string(startupPaths.szWorkDir) + szPattern).c_str(), &fd);
+    HANDLE h = FindFirstFileA((std::string(frame.startupPaths.szWorkDir) + szPattern).c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE)
         return;
     do {
@@ -74,12 +74,12 @@ BOOL OpenRecoverySession()
 {
     if (hSessionMutex)
         return TRUE;
-    if (!startupPaths.szWorkDir[0] || !FolderExists(startupPaths.szWorkDir))
+    if (!frame.startupPaths.szWorkDir[0] || !FolderExists(frame.startupPaths.szWorkDir))
         return FALSE;
     uint64_t nTry = Now();
     // Two copies started in the same instant: the second takes the next number.
     for (int i = 0; i < 64; ++i, ++nTry) {
-        HANDLE h = CreateMutexA(NULL, TRUE, MutexName(nInstanceNo, nTry).c_str());
+        HANDLE h = CreateMutexA(NULL, TRUE, MutexName(frame.nInstanceNo, nTry).c_str());
         if (h && GetLastError() != ERROR_ALREADY_EXISTS) {
             hSessionMutex = h;
             nSession = nTry;
@@ -104,7 +104,7 @@ RecoveryHeader OwnRecoveryHeader(uint32_t id, RecoveryPane pane, const char *szP
                                  uint32_t flags)
 {
     RecoveryHeader h;
-    h.nInstanceNo = nInstanceNo;
+    h.nInstanceNo = frame.nInstanceNo;
     h.nSession = nSession;
     h.id = id;
     h.pane = pane;
@@ -118,31 +118,31 @@ RecoveryHeader OwnRecoveryHeader(uint32_t id, RecoveryPane pane, const char *szP
 std::string OwnRecoveryCopyPath(uint32_t id, RecoveryPane pane)
 {
     RecoveryName name;
-    name.nInstanceNo = nInstanceNo;
+    name.nInstanceNo = frame.nInstanceNo;
     name.nSession = nSession;
     name.id = id;
     name.pane = pane;
     char szName[MAX_PATH];
     if (!MakeRecoveryName(name, szName, sizeof szName))
         return std::string();
-    return std::string(startupPaths.szWorkDir) + szName;
+    return std::string(frame.startupPaths.szWorkDir) + szName;
 }
 
 void RemoveOwnRecoveryCopies()
 {
     char szPrefix[64];
-    if (!hSessionMutex || !MakeRecoverySessionPrefix(nInstanceNo, nSession, szPrefix, sizeof szPrefix))
+    if (!hSessionMutex || !MakeRecoverySessionPrefix(frame.nInstanceNo, nSession, szPrefix, sizeof szPrefix))
         return;
     ForEachFile(std::string(szPrefix) + "*", [](const WIN32_FIND_DATAA &fd) {
         RecoveryName name;
         if (ParseRecoveryName(fd.cFileName, name))
-            DeleteFileA((std::string(startupPaths.szWorkDir) + fd.cFileName).c_str());
+            DeleteFileA((std::string(frame.startupPaths.szWorkDir) + fd.cFileName).c_str());
     });
 }
 
 BOOL IsRecoverySessionRunning(uint32_t nOfInstance, uint64_t nOfSession)
 {
-    if (hSessionMutex && nOfInstance == nInstanceNo && nOfSession == nSession)
+    if (hSessionMutex && nOfInstance == frame.nInstanceNo && nOfSession == nSession)
         return TRUE;
     HANDLE h = OpenMutexA(SYNCHRONIZE, FALSE, MutexName(nOfInstance, nOfSession).c_str());
     if (!h)
@@ -154,12 +154,12 @@ BOOL IsRecoverySessionRunning(uint32_t nOfInstance, uint64_t nOfSession)
 std::vector<FoundRecoveryCopy> ScanRecoveryCopies()
 {
     std::vector<FoundRecoveryCopy> list;
-    if (!startupPaths.szWorkDir[0])
+    if (!frame.startupPaths.szWorkDir[0])
         return list;
     ForEachFile("sora*.recover*", [&](const WIN32_FIND_DATAA &fd) {
         FoundRecoveryCopy found;
         found.szFile = fd.cFileName;
-        found.szFullPath = std::string(startupPaths.szWorkDir) + fd.cFileName;
+        found.szFullPath = std::string(frame.startupPaths.szWorkDir) + fd.cFileName;
         found.ftWritten = fd.ftLastWriteTime;
         found.nFileSize = (uint64_t)fd.nFileSizeHigh << 32 | fd.nFileSizeLow;
         RecoveryName name;

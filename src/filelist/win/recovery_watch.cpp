@@ -46,7 +46,7 @@ Taking taking;
 std::set<std::string> parkedCopies;  // copies of parked texts this session keeps
 LONG nFailuresShown = 0;
 
-HWND PaneOf(int pane) { return pane == RECOVERY_PANE_RC ? hSubEdit1 : hEdit; }
+HWND PaneOf(int pane) { return pane == RECOVERY_PANE_RC ? frame.hSubEdit1 : frame.hEdit; }
 
 /* Forget: the copy is no longer wanted; it goes after the jobs before it. */
 void Forget(std::string &szCopy)
@@ -61,9 +61,9 @@ void Forget(std::string &szCopy)
 /* NoteTakeTime: the longest step of a take so far, for the tests. */
 void NoteTakeTime(DWORD nMs)
 {
-    DWORD_PTR nLongest = (DWORD_PTR)GetPropA(hMainWnd, RECOVERY_TAKE_MS_PROP);
+    DWORD_PTR nLongest = (DWORD_PTR)GetPropA(frame.hMainWnd, RECOVERY_TAKE_MS_PROP);
     if (nMs + 1 > nLongest)
-        SetPropA(hMainWnd, RECOVERY_TAKE_MS_PROP, (HANDLE)(DWORD_PTR)(nMs + 1));
+        SetPropA(frame.hMainWnd, RECOVERY_TAKE_MS_PROP, (HANDLE)(DWORD_PTR)(nMs + 1));
 }
 
 /* QueueOnShowCopy: a taken text on show goes to the writer as the pane's copy. */
@@ -86,7 +86,7 @@ void QueueOnShowCopy(int pane, std::string &text, LONG nCopiedAt)
 /* CanTake: no switch, dialog or colouring is under way. */
 BOOL CanTake()
 {
-    return hEdit && hSubEdit1 && IsWindowEnabled(hMainWnd) && !FileListBusy() && !IsBusy();
+    return frame.hEdit && frame.hSubEdit1 && IsWindowEnabled(frame.hMainWnd) && !FileListBusy() && !IsBusy();
 }
 
 /* DropTake: ends a take before it is whole. */
@@ -94,7 +94,7 @@ void DropTake()
 {
     if (!taking.bActive)
         return;
-    KillTimer(hMainWnd, RECOVERY_SLICE_TIMER);
+    KillTimer(frame.hMainWnd, RECOVERY_SLICE_TIMER);
     taking.bActive = false;
     taking.take = PaneTake();
 }
@@ -138,7 +138,7 @@ void StartTake(int pane)
     BeginPaneTake(taking.take, PaneOf(pane));
     TakeSlice();
     if (taking.bActive)
-        SetTimer(hMainWnd, RECOVERY_SLICE_TIMER, RECOVERY_SLICE_MS, SliceTick);
+        SetTimer(frame.hMainWnd, RECOVERY_SLICE_TIMER, RECOVERY_SLICE_MS, SliceTick);
 }
 
 /* TickPane: starts taking a changed text on show when its copy is due (TRUE),
@@ -213,10 +213,10 @@ void EndRecovery()
 {
     if (!RecoverySessionOpen())
         return;
-    KillTimer(hMainWnd, RECOVERY_TIMER);
+    KillTimer(frame.hMainWnd, RECOVERY_TIMER);
     DropTake();
-    CancelRecoveryOffer(hMainWnd);
-    RemovePropA(hMainWnd, RECOVERY_TAKE_MS_PROP);
+    CancelRecoveryOffer(frame.hMainWnd);
+    RemovePropA(frame.hMainWnd, RECOVERY_TAKE_MS_PROP);
     StopRecoveryWriter(10000);
     RemoveOwnRecoveryCopies();
     CloseRecoverySession();
@@ -224,9 +224,9 @@ void EndRecovery()
 
 void NoteRecoveryPaneChange(HWND pane)
 {
-    if (pane && pane == hEdit)
+    if (pane && pane == frame.hEdit)
         ++nChanges[RECOVERY_PANE_MAIN];
-    else if (pane && pane == hSubEdit1)
+    else if (pane && pane == frame.hSubEdit1)
         ++nChanges[RECOVERY_PANE_RC];
 }
 

@@ -17,7 +17,7 @@
 /* TempName: the temporary file name of the entry for one pane. */
 static BOOL TempName(const FileEntry &entry, TempPane which, char *szName, size_t nSize)
 {
-    return MakeTempBackupName(startupPaths.szWorkDir, entry.id, (int)nInstanceNo, which, szName, nSize);
+    return MakeTempBackupName(frame.startupPaths.szWorkDir, entry.id, (int)frame.nInstanceNo, which, szName, nSize);
 }
 
 /* WritePaneAside: the pane's whole text into the temporary file; the text into *pText. */
@@ -36,9 +36,9 @@ static BOOL WritePaneAside(const FileEntry &entry, HWND pane, TempPane which, st
     _snprintf(szMsg, sizeof szMsg - 1,
               "退避用のtmpファイルを書き込めませんでした。\r\n%s\r\n\r\n"
               "編集中のテキストはそのまま残し、ファイルは切り替えません。",
-              szName[0] ? szName : startupPaths.szWorkDir);
+              szName[0] ? szName : frame.startupPaths.szWorkDir);
     szMsg[sizeof szMsg - 1] = '\0';
-    MessageBoxA(hMainWnd, szMsg, "エラー", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(frame.hMainWnd, szMsg, "エラー", MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
 }
 
@@ -96,7 +96,7 @@ static void ForgetParked(FileEntry &entry, BOOL bMain)
 /* restoreTmp: fills the pane from the entry's temporary file. */
 int restoreTmp(HWND mainWnd, HWND pane, FileEntry &entry)
 {
-    BOOL bMain = pane != hSubEdit1;
+    BOOL bMain = pane != frame.hSubEdit1;
     char szName[MAX_PATH] = "";
     TempName(entry, bMain ? TEMP_PANE_MAIN : TEMP_PANE_RC, szName, sizeof szName);
     if (!szName[0] || !FileExists(szName)) {

@@ -51,7 +51,7 @@ static void CloseAddDialog(HWND dlg)
 static void FillSnippetNames(HWND combo)
 {
     char buffer[1024] = "";
-    int n = LoadStringA(hInst, IDS_SNIPPETLIST, buffer, sizeof buffer);
+    int n = LoadStringA(frame.hInst, IDS_SNIPPETLIST, buffer, sizeof buffer);
     SnippetList list = ParseSnippetList(buffer, n > 0 ? (size_t)n : 0);
     for (const std::string &name : list.items)
         SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)name.c_str());
@@ -73,7 +73,7 @@ static INT_PTR CALLBACK InsertDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
             if (HIWORD(wParam) == CBN_SELENDOK) {
                 LRESULT i = SendDlgItemMessageA(dlg, IDC_INS_SNIPPETS, CB_GETCURSEL, 0, 0);
                 char text[2049] = "";
-                if (i >= 0 && LoadStringA(hInst, IDS_SNIPPET_FIRST + (UINT)i, text, sizeof text) > 0)
+                if (i >= 0 && LoadStringA(frame.hInst, IDS_SNIPPET_FIRST + (UINT)i, text, sizeof text) > 0)
                     SetDlgItemTextA(dlg, IDC_INS_TEXT, text);
             }
             return TRUE;
@@ -249,7 +249,7 @@ static DLGPROC ProcOfTemplate(const char *szTemplate)
 
 void ShowAddButtonDialog(HWND owner, const char *szTemplate)
 {
-    DialogBoxParamA(hInst, szTemplate, owner, ProcOfTemplate(szTemplate), 0);
+    DialogBoxParamA(frame.hInst, szTemplate, owner, ProcOfTemplate(szTemplate), 0);
 }
 
 // The tab box: its four pages in tab order.
@@ -264,7 +264,7 @@ struct TabBoxState {
 /* MakeTabPage: an add dialog as a child page below the tab control's top. */
 static HWND MakeTabPage(HWND box, HWND tab, int k)
 {
-    HWND page = CreateDialogParamA(hInst, tabTemplates[k], box, ProcOfTemplate(tabTemplates[k]), 1);
+    HWND page = CreateDialogParamA(frame.hInst, tabTemplates[k], box, ProcOfTemplate(tabTemplates[k]), 1);
     if (!page)
         return NULL;
     LONG_PTR style = GetWindowLongPtrA(page, GWL_STYLE);
@@ -336,7 +336,7 @@ static INT_PTR CALLBACK TabBoxDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
 void ShowAddButtonTabBox(HWND owner)
 {
     TabBoxState st = {};
-    DialogBoxParamA(hInst, "ADDBUTTONDLGTABBOX", owner, TabBoxDlgProc, (LPARAM)&st);
+    DialogBoxParamA(frame.hInst, "ADDBUTTONDLGTABBOX", owner, TabBoxDlgProc, (LPARAM)&st);
 }
 
 /* ShowKindInCombo: the kind's name as the combo's only selection. */
@@ -429,7 +429,7 @@ void ShowButtonProperties(HWND owner, UINT id)
 {
     PROPSHEETPAGEA page = {};
     page.dwSize = sizeof page;
-    page.hInstance = hInst;
+    page.hInstance = frame.hInst;
     page.pszTemplate = "PROPDIALOG";
     page.pfnDlgProc = PropDlgProc;
     page.lParam = id;
@@ -437,7 +437,7 @@ void ShowButtonProperties(HWND owner, UINT id)
     head.dwSize = sizeof head;
     head.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
     head.hwndParent = owner;
-    head.hInstance = hInst;
+    head.hInstance = frame.hInst;
     head.pszCaption = "ボタンのプロパーティ";
     head.nPages = 1;
     head.ppsp = &page;

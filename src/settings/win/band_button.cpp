@@ -24,18 +24,18 @@ static int LabelWidth(HWND button, const char *szLabel)
 static HWND MakeBandButton(HWND bar, const char *szLabel, UINT id, BOOL bFileButton)
 {
     if (userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
-        MessageBoxA(hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
+        MessageBoxA(frame.hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
         return NULL;
     }
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_LEFT;
     if (bFileButton)
         style |= BS_PUSHLIKE | BS_AUTORADIOBUTTON;
     HWND button = CreateWindowExA(0, "BUTTON", szLabel, style, 0, 0, 50, 20, GetParent(bar),
-                                  (HMENU)(INT_PTR)id, hInst, NULL);
+                                  (HMENU)(INT_PTR)id, frame.hInst, NULL);
     if (!button)
         return NULL;
-    if (hUiGothicFont)
-        SendMessageA(button, WM_SETFONT, (WPARAM)hUiGothicFont, FALSE);
+    if (frame.hUiGothicFont)
+        SendMessageA(button, WM_SETFONT, (WPARAM)frame.hUiGothicFont, FALSE);
     int w = LabelWidth(button, szLabel);
 
     REBARBANDINFOA band = {};

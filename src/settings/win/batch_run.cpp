@@ -37,7 +37,7 @@ static void SetBatchFolder(const std::string &s)
 /* Ask: a request to the main window's thread, answered there. */
 static LRESULT Ask(BatchRequest request, const void *p)
 {
-    return SendMessageA(hMainWnd, WM_BATCH_REQUEST, (WPARAM)request, (LPARAM)p);
+    return SendMessageA(frame.hMainWnd, WM_BATCH_REQUEST, (WPARAM)request, (LPARAM)p);
 }
 
 /* ChangeFolder: a "cd" line; a folder that does not exist changes nothing. */
@@ -133,13 +133,13 @@ void StartBatchRun(const std::string &szBatch)
     if (!bBatchFolderReady) {
         InitializeCriticalSection(&csBatchFolder);
         bBatchFolderReady = TRUE;
-        SetBatchFolder(startupPaths.szSysDriveNoSlash);
+        SetBatchFolder(frame.startupPaths.szSysDriveNoSlash);
     }
     std::string *copy = new std::string(szBatch);
     uintptr_t h = _beginthreadex(NULL, 0, BatchThread, copy, 0, NULL);
     if (!h) {
         delete copy;
-        MessageBoxA(hMainWnd, "バッチを実行するスレッドを作れませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(frame.hMainWnd, "バッチを実行するスレッドを作れませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     CloseHandle((HANDLE)h);
@@ -148,16 +148,16 @@ void StartBatchRun(const std::string &szBatch)
 /* ReadIntoMainPane: a batch's ReadFile line, on the main window's thread. */
 static void ReadIntoMainPane(const char *szName)
 {
-    if (SendMessageA(hEdit, EM_GETMODIFY, 0, 0) &&
-        MessageBoxA(hMainWnd, "文章が変更されています。このままファイルを開いてもよろしいですか？", "確認",
+    if (SendMessageA(frame.hEdit, EM_GETMODIFY, 0, 0) &&
+        MessageBoxA(frame.hMainWnd, "文章が変更されています。このままファイルを開いてもよろしいですか？", "確認",
                     MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND) == IDNO)
         return;
-    OpenIntoPane(hEdit, szName);
+    OpenIntoPane(frame.hEdit, szName);
     GETTEXTLENGTHEX gtl = {GTL_DEFAULT, CP_ACP};
-    LONG end = (LONG)SendMessageA(hEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+    LONG end = (LONG)SendMessageA(frame.hEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
     CHARRANGE cr = {end, end};
-    SendMessageA(hEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
-    SendMessageA(hEdit, EM_SCROLLCARET, 0, 0);
+    SendMessageA(frame.hEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
+    SendMessageA(frame.hEdit, EM_SCROLLCARET, 0, 0);
 }
 
 LRESULT OnBatchRequest(WPARAM request, LPARAM lParam)
@@ -168,21 +168,21 @@ LRESULT OnBatchRequest(WPARAM request, LPARAM lParam)
         ReadIntoMainPane(text);
         break;
     case BATCH_WRITEFILE: {
-        std::string bytes = GetPaneText(hEdit);
+        std::string bytes = GetPaneText(frame.hEdit);
         if (!WriteFileBytes(text, bytes.data(), bytes.size()))
-            MessageBoxA(hMainWnd, "ファイルに書き込めませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
+            MessageBoxA(frame.hMainWnd, "ファイルに書き込めませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
         break;
     }
     case BATCH_STATUS:
-        KillTimer(hMainWnd, 150);
-        if (hStatus)
-            SendMessageA(hStatus, SB_SETTEXTA, 0, (LPARAM)text);
+        KillTimer(frame.hMainWnd, 150);
+        if (frame.hStatus)
+            SendMessageA(frame.hStatus, SB_SETTEXTA, 0, (LPARAM)text);
         break;
     case BATCH_STATUSDONE:
         ShowStatusMessage(text, 3000);
         break;
     case BATCH_MESSAGE:
-        MessageBoxA(hMainWnd, text, "注意", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+        MessageBoxA(frame.hMainWnd, text, "注意", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
         break;
     }
     return 0;

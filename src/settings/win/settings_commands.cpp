@@ -15,11 +15,11 @@ static void InsertSnippet(UINT id)
 {
     enum { SNIPPET_MAX = 2048 };
     std::string text(SNIPPET_MAX + 1, '\0');
-    int n = LoadStringA(hInst, IDS_SNIPPET_BASE + id, &text[0], SNIPPET_MAX + 1);
+    int n = LoadStringA(frame.hInst, IDS_SNIPPET_BASE + id, &text[0], SNIPPET_MAX + 1);
     if (n <= 0)
         return;
     text.resize((size_t)n);
-    HWND pane = GetCurrentEdit(hMainWnd);
+    HWND pane = GetCurrentEdit(frame.hMainWnd);
     ReplacePaneSelection(pane, text.data(), text.size(), TRUE);
 }
 
@@ -42,7 +42,7 @@ static BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_BTNPAGEXCHG: ShowUserPageExchange(hwnd); return TRUE;
     case IDM_BTNCHANGEPOS:
         if (FindUserButton(userButtons, nUserPopupTarget) && SetPointerMode(POINTER_POS_CHANGE))
-            SetCursor(LoadCursorA(hInst, "JUMPCURSOR"));
+            SetCursor(LoadCursorA(frame.hInst, "JUMPCURSOR"));
         return TRUE;
     case IDM_BTNPROPERTY:
         if (FindUserButton(userButtons, nUserPopupTarget))

@@ -18,7 +18,7 @@
 /* WorkPath: a file name in the working folder. */
 static BOOL WorkPath(const char *szName, char *szPath, size_t nSize)
 {
-    int n = _snprintf(szPath, nSize - 1, "%s%s", startupPaths.szWorkDir, szName);
+    int n = _snprintf(szPath, nSize - 1, "%s%s", frame.startupPaths.szWorkDir, szName);
     szPath[nSize - 1] = '\0';
     return n >= 0 && n < (int)nSize - 1;
 }
@@ -26,16 +26,16 @@ static BOOL WorkPath(const char *szName, char *szPath, size_t nSize)
 /* EnsureWorkDir: the working folder, created after asking; FALSE on No. */
 static BOOL EnsureWorkDir()
 {
-    if (FolderExists(startupPaths.szWorkDir))
+    if (FolderExists(frame.startupPaths.szWorkDir))
         return TRUE;
     char szMsg[WORK_DIR_SIZE + 128];
     _snprintf(szMsg, sizeof szMsg - 1, "作業用ディレクトリがありません。\r\n新規に作成してもよろしいですか？\r\n（%-s）",
-              startupPaths.szWorkDir);
+              frame.startupPaths.szWorkDir);
     szMsg[sizeof szMsg - 1] = '\0';
-    if (MessageBoxA(hMainWnd, szMsg, "設定ファイル作成", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (MessageBoxA(frame.hMainWnd, szMsg, "設定ファイル作成", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return FALSE;
-    if (!CreateDirectoryA(startupPaths.szWorkDir, NULL) && !FolderExists(startupPaths.szWorkDir)) {
-        MessageBoxA(hMainWnd, "作業用ディレクトリを作成できませんでした。", "Error", MB_OK | MB_ICONEXCLAMATION);
+    if (!CreateDirectoryA(frame.startupPaths.szWorkDir, NULL) && !FolderExists(frame.startupPaths.szWorkDir)) {
+        MessageBoxA(frame.hMainWnd, "作業用ディレクトリを作成できませんでした。", "Error", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     return TRUE;
@@ -64,35 +64,35 @@ static void PaneSelection(HWND pane, int32_t (&sel)[2])
 /* CollectConfig: the live settings and session. */
 static void CollectConfig(ConfigFile &cfg)
 {
-    cfg.settings = settingsRecord;
+    cfg.settings = frame.settingsRecord;
     lstrcpynA(cfg.session.szFullPath, szFullPath, sizeof cfg.session.szFullPath);
-    PaneFormat(hEdit, cfg.session.cfMain);
-    PaneFormat(hSubEdit1, cfg.session.cfRc);
-    cfg.session.crBackMain = crMainPane;
-    cfg.session.crBackRc = crRcPane;
+    PaneFormat(frame.hEdit, cfg.session.cfMain);
+    PaneFormat(frame.hSubEdit1, cfg.session.cfRc);
+    cfg.session.crBackMain = frame.crMainPane;
+    cfg.session.crBackRc = frame.crRcPane;
     RECT rc = {0, 0, 0, 0};
     WINDOWPLACEMENT wp = {};
     wp.length = sizeof wp;
-    if (IsIconic(hMainWnd) || IsZoomed(hMainWnd)) {
-        if (GetWindowPlacement(hMainWnd, &wp))
+    if (IsIconic(frame.hMainWnd) || IsZoomed(frame.hMainWnd)) {
+        if (GetWindowPlacement(frame.hMainWnd, &wp))
             rc = wp.rcNormalPosition;
     } else {
-        GetWindowRect(hMainWnd, &rc);
+        GetWindowRect(frame.hMainWnd, &rc);
     }
     cfg.session.rcWindow[0] = rc.left;
     cfg.session.rcWindow[1] = rc.top;
     cfg.session.rcWindow[2] = rc.right;
     cfg.session.rcWindow[3] = rc.bottom;
-    PaneSelection(hEdit, cfg.session.selMain);
-    PaneSelection(hSubEdit1, cfg.session.selRc);
-    if (hCmdCombo) {
-        LRESULT n = SendMessageA(hCmdCombo, CB_GETCOUNT, 0, 0);
+    PaneSelection(frame.hEdit, cfg.session.selMain);
+    PaneSelection(frame.hSubEdit1, cfg.session.selRc);
+    if (frame.hCmdCombo) {
+        LRESULT n = SendMessageA(frame.hCmdCombo, CB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < n; ++i) {
-            LRESULT len = SendMessageA(hCmdCombo, CB_GETLBTEXTLEN, (WPARAM)i, 0);
+            LRESULT len = SendMessageA(frame.hCmdCombo, CB_GETLBTEXTLEN, (WPARAM)i, 0);
             if (len < 0)
                 continue;
             std::string item((size_t)len * 2 + 2, '\0');
-            LRESULT got = SendMessageA(hCmdCombo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)&item[0]);
+            LRESULT got = SendMessageA(frame.hCmdCombo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)&item[0]);
             item.resize(got > 0 ? std::strlen(item.c_str()) : 0);
             AddCommandItem(cfg.session.cmdItems, item);
         }
@@ -112,7 +112,7 @@ int WriteData(const char *szName)
     std::string bytes = EncodeConfigFile(cfg);
     char szPath[MAX_PATH];
     if (!WorkPath(szName, szPath, sizeof szPath) || !WriteFileReplacing(szPath, bytes.data(), bytes.size()))
-        MessageBoxA(hMainWnd, "設定ファイルを書き込めませんでした(WriteData)\r\n前の設定ファイルはそのまま残っています。",
+        MessageBoxA(frame.hMainWnd, "設定ファイルを書き込めませんでした(WriteData)\r\n前の設定ファイルはそのまま残っています。",
                     "Error", MB_OK | MB_ICONEXCLAMATION);
     return 1;
 }
@@ -128,7 +128,7 @@ static void SetAsideDamaged(const char *szName, const std::string &bytes, char *
             lstrcpyA(szSuffix, ".bad");
         else
             wsprintfA(szSuffix, ".bad%d", k);
-        if (!MakeSettingsSideName(startupPaths.szWorkDir, szName, szSuffix, szBad, sizeof szBad))
+        if (!MakeSettingsSideName(frame.startupPaths.szWorkDir, szName, szSuffix, szBad, sizeof szBad))
             return;
         if (FileExists(szBad))
             continue;
@@ -150,7 +150,7 @@ static void ReportDamage(const char *szName, const BlockDamage &damage, const ch
               szKept[0] ? "壊れたファイルは次の名前で残しました：\r\n" : "壊れたファイルの写しを残せませんでした。",
               szKept);
     szMsg[sizeof szMsg - 1] = '\0';
-    MessageBoxA(hMainWnd, szMsg, "警告", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(frame.hMainWnd, szMsg, "警告", MB_OK | MB_ICONEXCLAMATION);
 }
 
 /* ApplyFormat: a stored character format to the whole text of the pane. */
@@ -213,7 +213,7 @@ static void LoadButtons(const ConfigFile &cfg, const BlockDamage &damage)
 {
     char szPath[MAX_PATH];
     BOOL bUserFile = WorkPath("ubuttons.cfg", szPath, sizeof szPath) && FileExists(szPath);
-    switch (ChooseButtonSource(settingsRecord.btButtonLayout, bUserFile != FALSE)) {
+    switch (ChooseButtonSource(frame.settingsRecord.btButtonLayout, bUserFile != FALSE)) {
     case BUTTONS_FROM_CONFIG:
         if (ConfigFieldRead(damage, 14) || damage.nField == 14)
             LoadUserButtonPages(cfg.session.buttons);
@@ -235,12 +235,12 @@ static void LoadButtons(const ConfigFile &cfg, const BlockDamage &damage)
 /* ApplyMultiFileMode: the file buttons and the tree follow the mode. */
 static void ApplyMultiFileMode()
 {
-    ApplyLoadRules(settingsRecord, FolderExists(startupPaths.szWorkDir) != FALSE);
-    if (!settingsRecord.bMultiFile) {
-        if (hFileRebar)
-            ShowWindow(hFileRebar, SW_HIDE);
-        if (hFileTree)
-            ShowWindow(hFileTree, SW_HIDE);
+    ApplyLoadRules(frame.settingsRecord, FolderExists(frame.startupPaths.szWorkDir) != FALSE);
+    if (!frame.settingsRecord.bMultiFile) {
+        if (frame.hFileRebar)
+            ShowWindow(frame.hFileRebar, SW_HIDE);
+        if (frame.hFileTree)
+            ShowWindow(frame.hFileTree, SW_HIDE);
     }
 }
 
@@ -249,14 +249,14 @@ static void LoadDefaults()
 {
     // Only a note: nobody has to answer it before the editor can be used.
     ShowStatusMessage("設定ファイルはありません。", 5000);
-    settingsRecord = MakeNoFileSettings();
+    frame.settingsRecord = MakeNoFileSettings();
     ClearUserButtons();
     MakeDefaultUserButtons();
     ApplyMultiFileMode();
-    ApplyBarStates(hMainWnd);
+    ApplyBarStates(frame.hMainWnd);
     RECT rc;
-    GetWindowRect(hMainWnd, &rc);
-    SetWindowPos(hMainWnd, NULL, 0, 0, rc.right - rc.left + 1, rc.bottom - rc.top + 1,
+    GetWindowRect(frame.hMainWnd, &rc);
+    SetWindowPos(frame.hMainWnd, NULL, 0, 0, rc.right - rc.left + 1, rc.bottom - rc.top + 1,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -266,13 +266,13 @@ static void OpenLastFile()
     char szPath[FULL_PATH_SIZE];
     lstrcpynA(szPath, szFullPath, sizeof szPath);
     szFullPath[0] = '\0';
-    if (!settingsRecord.bOpenLastFile || !szPath[0] || !FileExists(szPath))
+    if (!frame.settingsRecord.bOpenLastFile || !szPath[0] || !FileExists(szPath))
         return;
-    FileEntry *e = pFileList && settingsRecord.bMultiFile ? pFileList->FindByPath(szPath) : NULL;
+    FileEntry *e = pFileList && frame.settingsRecord.bMultiFile ? pFileList->FindByPath(szPath) : NULL;
     if (e)
         SelectFileEntry(e->id);
     else
-        OpenIntoPane(hEdit, szPath);
+        OpenIntoPane(frame.hEdit, szPath);
 }
 
 int LoadData(const char *szName)
@@ -285,7 +285,7 @@ int LoadData(const char *szName)
     }
     std::string bytes;
     if (!ReadFileBytes(szPath, bytes)) {
-        MessageBoxA(hMainWnd, "設定ファイルがありません。", "FileNotFound", MB_YESNO);
+        MessageBoxA(frame.hMainWnd, "設定ファイルがありません。", "FileNotFound", MB_YESNO);
         LoadDefaults();
         return 0;
     }
@@ -297,52 +297,52 @@ int LoadData(const char *szName)
         SetAsideDamaged(szName, bytes, szKept, sizeof szKept);
         ReportDamage(szName, damage, szKept);
     }
-    settingsRecord = cfg.settings;
+    frame.settingsRecord = cfg.settings;
     lstrcpynA(szFullPath, cfg.session.szFullPath, sizeof szFullPath);
-    if (settingsRecord.bRestoreLook) {
+    if (frame.settingsRecord.bRestoreLook) {
         if (ConfigFieldRead(damage, 3))
-            ApplyFormat(hEdit, cfg.session.cfMain);
+            ApplyFormat(frame.hEdit, cfg.session.cfMain);
         if (ConfigFieldRead(damage, 4))
-            ApplyFormat(hSubEdit1, cfg.session.cfRc);
+            ApplyFormat(frame.hSubEdit1, cfg.session.cfRc);
     }
-    crMainPane = cfg.session.crBackMain;
-    crRcPane = cfg.session.crBackRc;
-    if (settingsRecord.bRestoreLook) {
-        SendMessageA(hEdit, EM_SETBKGNDCOLOR, 0, crMainPane);
-        SendMessageA(hSubEdit1, EM_SETBKGNDCOLOR, 0, crRcPane);
-        ApplySelection(hEdit, cfg.session.selMain);
-        ApplySelection(hSubEdit1, cfg.session.selRc);
+    frame.crMainPane = cfg.session.crBackMain;
+    frame.crRcPane = cfg.session.crBackRc;
+    if (frame.settingsRecord.bRestoreLook) {
+        SendMessageA(frame.hEdit, EM_SETBKGNDCOLOR, 0, frame.crMainPane);
+        SendMessageA(frame.hSubEdit1, EM_SETBKGNDCOLOR, 0, frame.crRcPane);
+        ApplySelection(frame.hEdit, cfg.session.selMain);
+        ApplySelection(frame.hSubEdit1, cfg.session.selRc);
     }
     for (const std::string &item : cfg.session.cmdItems)
-        if (hCmdCombo && SendMessageA(hCmdCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)item.c_str()) == CB_ERR)
-            SendMessageA(hCmdCombo, CB_ADDSTRING, 0, (LPARAM)item.c_str());
+        if (frame.hCmdCombo && SendMessageA(frame.hCmdCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)item.c_str()) == CB_ERR)
+            SendMessageA(frame.hCmdCombo, CB_ADDSTRING, 0, (LPARAM)item.c_str());
     rcAssociation = cfg.session.rcAssoc;
     LoadFileListPages(cfg.session.pages);
     LoadButtons(cfg, damage);
     ApplyMultiFileMode();
-    ApplyBarStates(hMainWnd);
+    ApplyBarStates(frame.hMainWnd);
 
-    SendMessageA(hEdit, EM_SCROLLCARET, 0, 0);
-    SendMessageA(hEdit, EM_SETMODIFY, FALSE, 0);
-    SendMessageA(hSubEdit1, EM_SETMODIFY, FALSE, 0);
+    SendMessageA(frame.hEdit, EM_SCROLLCARET, 0, 0);
+    SendMessageA(frame.hEdit, EM_SETMODIFY, FALSE, 0);
+    SendMessageA(frame.hSubEdit1, EM_SETMODIFY, FALSE, 0);
     if (ConfigFieldRead(damage, 7) && UsableRect(cfg.session.rcWindow)) {
         const int32_t *r = cfg.session.rcWindow;
-        MoveWindow(hMainWnd, r[0], r[1], r[2] - r[0], r[3] - r[1], TRUE);
+        MoveWindow(frame.hMainWnd, r[0], r[1], r[2] - r[0], r[3] - r[1], TRUE);
     }
     RelayoutMain();
     OpenLastFile();
-    SetFocus(hEdit);
+    SetFocus(frame.hEdit);
     return 1;
 }
 
 void LoadSettingsAtStart(HWND mainWnd)
 {
     CreateFileList(mainWnd);
-    LoadData(startupPaths.CfgFiles[0][0] ? startupPaths.CfgFiles[0] : "config.cfg");
+    LoadData(frame.startupPaths.CfgFiles[0][0] ? frame.startupPaths.CfgFiles[0] : "config.cfg");
 }
 
 void SaveSettingsAtClose(HWND mainWnd)
 {
     (void)mainWnd;
-    WriteData(startupPaths.CfgFiles[0][0] ? startupPaths.CfgFiles[0] : "config.cfg");
+    WriteData(frame.startupPaths.CfgFiles[0][0] ? frame.startupPaths.CfgFiles[0] : "config.cfg");
 }

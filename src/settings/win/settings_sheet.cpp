@@ -78,17 +78,17 @@ static INT_PTR CALLBACK StartPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
 {
     switch (msg) {
     case WM_INITDIALOG:
-        if (settingsRecord.btButtonLayout >= 3) {
-            settingsRecord.btButtonLayout = 2;
+        if (frame.settingsRecord.btButtonLayout >= 3) {
+            frame.settingsRecord.btButtonLayout = 2;
             MessageBoxA(dlg, "初期化データが不正です。", "Error", MB_OK);
         }
-        Check(dlg, IDC_PS1_OPENLAST, settingsRecord.bOpenLastFile);
-        Check(dlg, IDC_PS1_RESTORELOOK, settingsRecord.bRestoreLook);
-        CheckRadioButton(dlg, IDC_PS1_LAYOUTUSER, IDC_PS1_LAYOUTDEF, IDC_PS1_LAYOUTUSER + settingsRecord.btButtonLayout);
+        Check(dlg, IDC_PS1_OPENLAST, frame.settingsRecord.bOpenLastFile);
+        Check(dlg, IDC_PS1_RESTORELOOK, frame.settingsRecord.bRestoreLook);
+        CheckRadioButton(dlg, IDC_PS1_LAYOUTUSER, IDC_PS1_LAYOUTDEF, IDC_PS1_LAYOUTUSER + frame.settingsRecord.btButtonLayout);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_PS1_SAVELAYOUT) {
-            if (FolderExists(startupPaths.szWorkDir) && WriteUserButtonFile(dlg))
+            if (FolderExists(frame.startupPaths.szWorkDir) && WriteUserButtonFile(dlg))
                 MessageBoxA(dlg, "現在のボタン配置を \"ubuttons.cfg\" に保存しました。", "OK", MB_OK);
             return TRUE;
         }
@@ -96,12 +96,12 @@ static INT_PTR CALLBACK StartPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
     case WM_NOTIFY:
         if (!IsApply(lParam))
             return FALSE;
-        settingsRecord.bOpenLastFile = Checked(dlg, IDC_PS1_OPENLAST) ? 1 : 0;
-        settingsRecord.bRestoreLook = Checked(dlg, IDC_PS1_RESTORELOOK) ? 1 : 0;
-        settingsRecord.btButtonLayout = 3;
+        frame.settingsRecord.bOpenLastFile = Checked(dlg, IDC_PS1_OPENLAST) ? 1 : 0;
+        frame.settingsRecord.bRestoreLook = Checked(dlg, IDC_PS1_RESTORELOOK) ? 1 : 0;
+        frame.settingsRecord.btButtonLayout = 3;
         for (int k = 0; k < 3; ++k)
             if (Checked(dlg, IDC_PS1_LAYOUTUSER + k)) {
-                settingsRecord.btButtonLayout = (uint8_t)k;
+                frame.settingsRecord.btButtonLayout = (uint8_t)k;
                 break;
             }
         return ApplyResult(dlg, TRUE);
@@ -118,11 +118,11 @@ static INT_PTR CALLBACK IndentPageProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam
         SendDlgItemMessageA(dlg, IDC_PS2_MARGIN, EM_LIMITTEXT, 2, 0);
         SendDlgItemMessageA(dlg, IDC_PS2_OPEN, EM_LIMITTEXT, 1, 0);
         SendDlgItemMessageA(dlg, IDC_PS2_CLOSE, EM_LIMITTEXT, 1, 0);
-        SetDlgItemInt(dlg, IDC_PS2_WIDTH, settingsRecord.btIndentWidth, FALSE);
-        SetDlgItemInt(dlg, IDC_PS2_MARGIN, settingsRecord.btIndentMargin, FALSE);
-        char sz[2] = {settingsRecord.chIndentOpen, 0};
+        SetDlgItemInt(dlg, IDC_PS2_WIDTH, frame.settingsRecord.btIndentWidth, FALSE);
+        SetDlgItemInt(dlg, IDC_PS2_MARGIN, frame.settingsRecord.btIndentMargin, FALSE);
+        char sz[2] = {frame.settingsRecord.chIndentOpen, 0};
         SetDlgItemTextA(dlg, IDC_PS2_OPEN, sz);
-        sz[0] = settingsRecord.chIndentClose;
+        sz[0] = frame.settingsRecord.chIndentClose;
         SetDlgItemTextA(dlg, IDC_PS2_CLOSE, sz);
         return TRUE;
     }
@@ -142,10 +142,10 @@ static INT_PTR CALLBACK IndentPageProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam
         }
         int width = std::atoi(DlgText(dlg, IDC_PS2_WIDTH, 2).c_str());
         int margin = std::atoi(DlgText(dlg, IDC_PS2_MARGIN, 2).c_str());
-        settingsRecord.btIndentWidth = (uint8_t)std::abs(width);
-        settingsRecord.btIndentMargin = (uint8_t)std::abs(margin);
-        settingsRecord.chIndentOpen = open[0];
-        settingsRecord.chIndentClose = close[0];
+        frame.settingsRecord.btIndentWidth = (uint8_t)std::abs(width);
+        frame.settingsRecord.btIndentMargin = (uint8_t)std::abs(margin);
+        frame.settingsRecord.chIndentOpen = open[0];
+        frame.settingsRecord.chIndentClose = close[0];
         return ApplyResult(dlg, TRUE);
     }
     }
@@ -166,7 +166,7 @@ static INT_PTR CALLBACK CompilePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARA
     switch (msg) {
     case WM_INITDIALOG: {
         SendDlgItemMessageA(dlg, IDC_PS4_OPTIONS, EM_LIMITTEXT, 255, 0);
-        SetDlgItemTextA(dlg, IDC_PS4_OPTIONS, settingsRecord.szCplOptions);
+        SetDlgItemTextA(dlg, IDC_PS4_OPTIONS, frame.settingsRecord.szCplOptions);
         char szName[MAX_PATH] = "";
         GetNameOfPath(szFullPath, szName, sizeof szName);
         SetDlgItemTextA(dlg, IDC_PS4_FILE, szName);
@@ -174,8 +174,8 @@ static INT_PTR CALLBACK CompilePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARA
         SendDlgItemMessageA(dlg, IDC_PS4_FILE, EM_SETSEL, len, len);
         for (int k = 0; k < 7; ++k)
             Check(dlg, IDC_PS4_FIRSTOPT + k,
-                  FindIsolatedOption(settingsRecord.szCplOptions, compileOptionNames[k]) != std::string::npos);
-        Check(dlg, IDC_PS4_OPENFOLDER, settingsRecord.btCplFlags & 1);
+                  FindIsolatedOption(frame.settingsRecord.szCplOptions, compileOptionNames[k]) != std::string::npos);
+        Check(dlg, IDC_PS4_OPENFOLDER, frame.settingsRecord.btCplFlags & 1);
         return TRUE;
     }
     case WM_COMMAND: {
@@ -194,8 +194,8 @@ static INT_PTR CALLBACK CompilePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARA
         if (!IsApply(lParam))
             return FALSE;
         std::string text = DlgText(dlg, IDC_PS4_OPTIONS, 255);
-        lstrcpynA(settingsRecord.szCplOptions, text.c_str(), sizeof settingsRecord.szCplOptions);
-        settingsRecord.btCplFlags = (uint8_t)((settingsRecord.btCplFlags & ~1) | (Checked(dlg, IDC_PS4_OPENFOLDER) ? 1 : 0));
+        lstrcpynA(frame.settingsRecord.szCplOptions, text.c_str(), sizeof frame.settingsRecord.szCplOptions);
+        frame.settingsRecord.btCplFlags = (uint8_t)((frame.settingsRecord.btCplFlags & ~1) | (Checked(dlg, IDC_PS4_OPENFOLDER) ? 1 : 0));
         return ApplyResult(dlg, TRUE);
     }
     }
@@ -214,13 +214,13 @@ static INT_PTR CALLBACK ComboPageProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
         col.cx = 280;
         col.pszText = const_cast<char *>("コマンドライン命令");
         SendMessageA(list, LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
-        LRESULT n = hCmdCombo ? SendMessageA(hCmdCombo, CB_GETCOUNT, 0, 0) : 0;
+        LRESULT n = frame.hCmdCombo ? SendMessageA(frame.hCmdCombo, CB_GETCOUNT, 0, 0) : 0;
         for (LRESULT i = 0; i < n; ++i) {
-            LRESULT len = SendMessageA(hCmdCombo, CB_GETLBTEXTLEN, (WPARAM)i, 0);
+            LRESULT len = SendMessageA(frame.hCmdCombo, CB_GETLBTEXTLEN, (WPARAM)i, 0);
             if (len < 0)
                 continue;
             std::string item((size_t)len * 2 + 2, '\0');
-            SendMessageA(hCmdCombo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)&item[0]);
+            SendMessageA(frame.hCmdCombo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)&item[0]);
             LVITEMA it = {};
             it.mask = LVIF_TEXT;
             it.iItem = (int)i;
@@ -232,7 +232,7 @@ static INT_PTR CALLBACK ComboPageProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
     case WM_NOTIFY: {
         if (!IsApply(lParam))
             return FALSE;
-        if (hCmdCombo) {
+        if (frame.hCmdCombo) {
             std::vector<std::string> keep;
             int n = ListView_GetItemCount(list);
             for (int i = 0; i < n; ++i) {
@@ -246,9 +246,9 @@ static INT_PTR CALLBACK ComboPageProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
                 SendMessageA(list, LVM_GETITEMTEXTA, (WPARAM)i, (LPARAM)&it);
                 keep.push_back(text);
             }
-            SendMessageA(hCmdCombo, CB_RESETCONTENT, 0, 0);
+            SendMessageA(frame.hCmdCombo, CB_RESETCONTENT, 0, 0);
             for (const std::string &s : keep)
-                SendMessageA(hCmdCombo, CB_ADDSTRING, 0, (LPARAM)s.c_str());
+                SendMessageA(frame.hCmdCombo, CB_ADDSTRING, 0, (LPARAM)s.c_str());
         }
         return ApplyResult(dlg, TRUE);
     }
@@ -261,19 +261,19 @@ static INT_PTR CALLBACK SearchPageProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam
 {
     switch (msg) {
     case WM_INITDIALOG:
-        if (findInfo.btSearchMode <= 2)
-            CheckRadioButton(dlg, IDC_PS6_NORMAL, IDC_PS6_SYNTAX, IDC_PS6_NORMAL + findInfo.btSearchMode);
+        if (frame.findInfo.btSearchMode <= 2)
+            CheckRadioButton(dlg, IDC_PS6_NORMAL, IDC_PS6_SYNTAX, IDC_PS6_NORMAL + frame.findInfo.btSearchMode);
         else
             MessageBoxA(dlg, "構造体 findInfo のメンバが不正です", "ERROR", MB_OK);
-        Check(dlg, IDC_PS6_VARSYNTAX, findInfo.bVarSyntax);
+        Check(dlg, IDC_PS6_VARSYNTAX, frame.findInfo.bVarSyntax);
         return TRUE;
     case WM_NOTIFY:
         if (!IsApply(lParam))
             return FALSE;
         for (int k = 0; k < 3; ++k)
             if (Checked(dlg, IDC_PS6_NORMAL + k))
-                findInfo.btSearchMode = (uint8_t)k;
-        findInfo.bVarSyntax = Checked(dlg, IDC_PS6_VARSYNTAX) ? 1 : 0;
+                frame.findInfo.btSearchMode = (uint8_t)k;
+        frame.findInfo.bVarSyntax = Checked(dlg, IDC_PS6_VARSYNTAX) ? 1 : 0;
         return ApplyResult(dlg, TRUE);
     }
     return FALSE;
@@ -306,12 +306,12 @@ static INT_PTR CALLBACK OutputPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM
     switch (msg) {
     case WM_INITDIALOG: {
         std::string here = FolderOfFileOnShow(TRUE);
-        uint8_t bcc = settingsRecord.btbcc <= 2 ? settingsRecord.btbcc : 0;
-        uint8_t lib = settingsRecord.btLibOut <= 2 ? settingsRecord.btLibOut : 0;
+        uint8_t bcc = frame.settingsRecord.btbcc <= 2 ? frame.settingsRecord.btbcc : 0;
+        uint8_t lib = frame.settingsRecord.btLibOut <= 2 ? frame.settingsRecord.btLibOut : 0;
         CheckRadioButton(dlg, IDC_PS7_CPLSRC, IDC_PS7_CPLFIXED, IDC_PS7_CPLSRC + bcc);
         CheckRadioButton(dlg, IDC_PS7_LIBSRC, IDC_PS7_LIBFIXED, IDC_PS7_LIBSRC + lib);
-        SetDlgItemTextA(dlg, IDC_PS7_CPLDIR, bcc == 2 ? settingsRecord.szCplOutDir : here.c_str());
-        SetDlgItemTextA(dlg, IDC_PS7_LIBDIR, lib == 2 ? settingsRecord.szLibOutDir : here.c_str());
+        SetDlgItemTextA(dlg, IDC_PS7_CPLDIR, bcc == 2 ? frame.settingsRecord.szCplOutDir : here.c_str());
+        SetDlgItemTextA(dlg, IDC_PS7_LIBDIR, lib == 2 ? frame.settingsRecord.szLibOutDir : here.c_str());
         UpdateOutputControls(dlg);
         return TRUE;
     }
@@ -321,19 +321,19 @@ static INT_PTR CALLBACK OutputPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM
             SetDlgItemTextA(dlg, IDC_PS7_CPLDIR, FolderOfFileOnShow(TRUE).c_str());
             break;
         case IDC_PS7_CPLFIXED:
-            SetDlgItemTextA(dlg, IDC_PS7_CPLDIR, settingsRecord.szCplOutDir);
+            SetDlgItemTextA(dlg, IDC_PS7_CPLDIR, frame.settingsRecord.szCplOutDir);
             break;
         case IDC_PS7_LIBSRC: case IDC_PS7_LIBASK:
             SetDlgItemTextA(dlg, IDC_PS7_LIBDIR, FolderOfFileOnShow(TRUE).c_str());
             break;
         case IDC_PS7_LIBFIXED:
-            SetDlgItemTextA(dlg, IDC_PS7_LIBDIR, settingsRecord.szLibOutDir);
+            SetDlgItemTextA(dlg, IDC_PS7_LIBDIR, frame.settingsRecord.szLibOutDir);
             break;
         case IDC_PS7_CPLCHOOSE:
-            ChooseOutputFolder(dlg, IDC_PS7_CPLDIR, settingsRecord.szCplOutDir);
+            ChooseOutputFolder(dlg, IDC_PS7_CPLDIR, frame.settingsRecord.szCplOutDir);
             break;
         case IDC_PS7_LIBCHOOSE:
-            ChooseOutputFolder(dlg, IDC_PS7_LIBDIR, settingsRecord.szLibOutDir);
+            ChooseOutputFolder(dlg, IDC_PS7_LIBDIR, frame.settingsRecord.szLibOutDir);
             break;
         default:
             return FALSE;
@@ -345,14 +345,14 @@ static INT_PTR CALLBACK OutputPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM
             return FALSE;
         for (int k = 0; k < 3; ++k) {
             if (Checked(dlg, IDC_PS7_CPLSRC + k))
-                settingsRecord.btbcc = (uint8_t)k;
+                frame.settingsRecord.btbcc = (uint8_t)k;
             if (Checked(dlg, IDC_PS7_LIBSRC + k))
-                settingsRecord.btLibOut = (uint8_t)k;
+                frame.settingsRecord.btLibOut = (uint8_t)k;
         }
-        if (settingsRecord.btbcc == 2)
-            SetSettingsText(settingsRecord.szCplOutDir, DlgText(dlg, IDC_PS7_CPLDIR, 255).c_str());
-        if (settingsRecord.btLibOut == 2)
-            SetSettingsText(settingsRecord.szLibOutDir, DlgText(dlg, IDC_PS7_LIBDIR, 255).c_str());
+        if (frame.settingsRecord.btbcc == 2)
+            SetSettingsText(frame.settingsRecord.szCplOutDir, DlgText(dlg, IDC_PS7_CPLDIR, 255).c_str());
+        if (frame.settingsRecord.btLibOut == 2)
+            SetSettingsText(frame.settingsRecord.szLibOutDir, DlgText(dlg, IDC_PS7_LIBDIR, 255).c_str());
         return ApplyResult(dlg, TRUE);
     }
     return FALSE;
@@ -385,8 +385,8 @@ static INT_PTR CALLBACK OtherPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
 {
     switch (msg) {
     case WM_INITDIALOG:
-        Check(dlg, IDC_PSO_TOBMP, settingsRecord.bCaptureToBmp);
-        Check(dlg, IDC_PSO_TOCLIP, settingsRecord.bCaptureToClipboard);
+        Check(dlg, IDC_PSO_TOBMP, frame.settingsRecord.bCaptureToBmp);
+        Check(dlg, IDC_PSO_TOCLIP, frame.settingsRecord.bCaptureToClipboard);
         Check(dlg, IDC_PSO_FIXED, captureOptions.bFixedSize);
         SetDlgItemInt(dlg, IDC_PSO_WIDTH, captureOptions.nFixedWidth, FALSE);
         SetDlgItemInt(dlg, IDC_PSO_HEIGHT, captureOptions.nFixedHeight, FALSE);
@@ -403,8 +403,8 @@ static INT_PTR CALLBACK OtherPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
     case WM_NOTIFY:
         if (!IsApply(lParam))
             return FALSE;
-        settingsRecord.bCaptureToBmp = Checked(dlg, IDC_PSO_TOBMP) ? 1 : 0;
-        settingsRecord.bCaptureToClipboard = Checked(dlg, IDC_PSO_TOCLIP) ? 1 : 0;
+        frame.settingsRecord.bCaptureToBmp = Checked(dlg, IDC_PSO_TOBMP) ? 1 : 0;
+        frame.settingsRecord.bCaptureToClipboard = Checked(dlg, IDC_PSO_TOCLIP) ? 1 : 0;
         captureOptions.bFixedSize = Checked(dlg, IDC_PSO_FIXED);
         captureOptions.nFixedWidth = GetDlgItemInt(dlg, IDC_PSO_WIDTH, NULL, FALSE);
         captureOptions.nFixedHeight = GetDlgItemInt(dlg, IDC_PSO_HEIGHT, NULL, FALSE);
@@ -429,7 +429,7 @@ void ShowSettingsSheet(HWND owner, int nStartPage)
     for (int k = 0; k < 8; ++k) {
         psp[k].dwSize = sizeof psp[k];
         psp[k].dwFlags = PSP_USETITLE;
-        psp[k].hInstance = hInst;
+        psp[k].hInstance = frame.hInst;
         psp[k].pszTemplate = pages[k].szTemplate;
         psp[k].pszTitle = pages[k].szTitle;
         psp[k].pfnDlgProc = pages[k].proc;
@@ -438,7 +438,7 @@ void ShowSettingsSheet(HWND owner, int nStartPage)
     head.dwSize = sizeof head;
     head.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
     head.hwndParent = owner;
-    head.hInstance = hInst;
+    head.hInstance = frame.hInst;
     head.pszCaption = "設定";
     head.nPages = 8;
     head.nStartPage = (UINT)(nStartPage >= 0 && nStartPage < 8 ? nStartPage : 0);

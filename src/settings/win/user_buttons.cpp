@@ -23,22 +23,22 @@ UINT nArmedInsertButton = 0;
 static void ShowPageBands(int slot, BOOL bShow)
 {
     for (const UserButton &b : userButtons.slots[slot])
-        ShowBandButton(hRebar, b.id, bShow);
+        ShowBandButton(frame.hRebar, b.id, bShow);
 }
 
 UserButton *MakeUserButton(const char *szLabel, uint8_t kind, int32_t value, const std::string &text)
 {
     if (userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
-        MessageBoxA(hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
+        MessageBoxA(frame.hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
         return NULL;
     }
     // The band is made before the counter grows, as the limit counts made buttons.
     UserButton probe;
     SetButtonLabel(probe, szLabel);
     UINT id = USER_BUTTON_FIRST_ID + userButtons.nUserButtons;
-    AddBandButton(hRebar, probe.szLabel, id);
+    AddBandButton(frame.hRebar, probe.szLabel, id);
     UserButton *b = AddUserButton(userButtons, szLabel, kind, value, text);
-    InvalidateRect(hRebar, NULL, TRUE);
+    InvalidateRect(frame.hRebar, NULL, TRUE);
     return b;
 }
 
@@ -50,11 +50,11 @@ void MakeUserButtonBands()
     userButtons.nUserButtons = 0;
     for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
         for (const UserButton &b : userButtons.slots[k]) {
-            if (!AddBandButton(hRebar, b.szLabel, b.id))
+            if (!AddBandButton(frame.hRebar, b.szLabel, b.id))
                 break;
             ++userButtons.nUserButtons;
             if (k != userButtons.nCurrent)
-                ShowBandButton(hRebar, b.id, FALSE);
+                ShowBandButton(frame.hRebar, b.id, FALSE);
         }
     }
     userButtons.nUserButtons = nSaved;
@@ -64,7 +64,7 @@ void ClearUserButtons()
 {
     for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
         for (const UserButton &b : userButtons.slots[k])
-            DeleteBandButton(hRebar, b.id);
+            DeleteBandButton(frame.hRebar, b.id);
         userButtons.slots[k].clear();
     }
     userButtons.nCurrent = 0;
@@ -111,7 +111,7 @@ BOOL PressUserButton(UINT id)
     UserButton *b = FindUserButton(userButtons, id);
     if (!b)
         return FALSE;
-    HWND pane = GetCurrentEdit(hMainWnd);
+    HWND pane = GetCurrentEdit(frame.hMainWnd);
     switch (b->kind) {
     case KIND_POSITION: {
         LONG pos = b->value < 0 ? TextEnd(pane) : b->value;
@@ -123,23 +123,23 @@ BOOL PressUserButton(UINT id)
     }
     case KIND_INSERT_AT_POINTER:
         nArmedInsertButton = id;
-        SendMessageA(hMainWnd, WM_COMMAND, IDM_ARMINSERT, 0);
+        SendMessageA(frame.hMainWnd, WM_COMMAND, IDM_ARMINSERT, 0);
         break;
     case KIND_DOS_COMMAND:
         RunUserDosCommand(b->text.c_str());
         break;
     case KIND_EDITOR_FUNCTION:
-        SendMessageA(hMainWnd, WM_COMMAND, MAKEWPARAM((WORD)b->value, 0), (LPARAM)id);
+        SendMessageA(frame.hMainWnd, WM_COMMAND, MAKEWPARAM((WORD)b->value, 0), (LPARAM)id);
         break;
     case KIND_INSERT_AT_CARET:
         ReplacePaneSelection(pane, b->text.data(), b->text.size(), TRUE);
-        SetFocus(hEdit);
+        SetFocus(frame.hEdit);
         break;
     case KIND_DOS_BATCH:
         StartBatchRun(b->text);
         break;
     default:
-        MessageBoxA(hMainWnd, "例外のメッセージが紛れ込んでいます", "Caution", MB_OK);
+        MessageBoxA(frame.hMainWnd, "例外のメッセージが紛れ込んでいます", "Caution", MB_OK);
         break;
     }
     return TRUE;
@@ -148,7 +148,7 @@ BOOL PressUserButton(UINT id)
 void DeleteUserButtonWithId(UINT id)
 {
     if (DeleteUserButton(userButtons, id))
-        DeleteBandButton(hRebar, id);
+        DeleteBandButton(frame.hRebar, id);
     if (nUserPopupTarget == id)
         nUserPopupTarget = 0;
 }
@@ -159,7 +159,7 @@ void RelabelUserButton(UINT id, const char *szLabel)
     if (!b)
         return;
     SetButtonLabel(*b, szLabel);
-    HWND button = BandButtonWindow(hRebar, id);
+    HWND button = BandButtonWindow(frame.hRebar, id);
     if (button)
         SetWindowTextA(button, b->szLabel);
 }
@@ -197,13 +197,13 @@ void ShowUserButtonMenu(HWND button, POINT screen)
     if (!b)
         return;
     nUserPopupTarget = id;
-    HMENU menu = LoadMenuA(hInst, "MYPOPUP5");
+    HMENU menu = LoadMenuA(frame.hInst, "MYPOPUP5");
     if (!menu)
         return;
     HMENU sub = GetSubMenu(menu, 0);
     if (b->kind != KIND_POSITION)
         EnableMenuItem(sub, IDM_BTNCHANGEPOS, MF_BYCOMMAND | MF_GRAYED);
-    TrackPopupMenu(sub, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hMainWnd, NULL);
+    TrackPopupMenu(sub, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, frame.hMainWnd, NULL);
     DestroyMenu(menu);
 }
 
@@ -211,8 +211,8 @@ void ShowUserButtonMenu(HWND button, POINT screen)
 void NextUserButtonPage()
 {
     ShowPageBands(userButtons.nCurrent, FALSE);
-    ShowWindow(hRebar, SW_HIDE);
-    ShowWindow(hRebar, SW_SHOW);
+    ShowWindow(frame.hRebar, SW_HIDE);
+    ShowWindow(frame.hRebar, SW_SHOW);
     NextUserPage(userButtons);
     ShowPageBands(userButtons.nCurrent, TRUE);
 }
@@ -220,7 +220,7 @@ void NextUserButtonPage()
 BOOL WriteUserButtonFile(HWND owner)
 {
     char szPath[MAX_PATH];
-    _snprintf(szPath, sizeof szPath - 1, "%subuttons.cfg", startupPaths.szWorkDir);
+    _snprintf(szPath, sizeof szPath - 1, "%subuttons.cfg", frame.startupPaths.szWorkDir);
     szPath[sizeof szPath - 1] = '\0';
     std::string bytes = EncodeButtonFile(userButtons);
     if (WriteFileReplacing(szPath, bytes.data(), bytes.size()))
@@ -251,5 +251,5 @@ void ShowUserPageExchange(HWND owner)
 /* RunUserDosCommand: a command button's line into the DOS window. */
 void RunUserDosCommand(const char *szCommand)
 {
-    RunDosCommand(szCommand, hMainWnd);
+    RunDosCommand(szCommand, frame.hMainWnd);
 }

@@ -46,35 +46,35 @@ struct ColourPass {
 /* UpperBarHeight: the user-button bar's height when it is docked and shown. */
 int UpperBarHeight()
 {
-    if (!hRebarBase || !IsWindowVisible(hRebarBase) || (GetWindowLongPtrA(hRebarBase, GWL_STYLE) & WS_CAPTION))
+    if (!frame.hRebarBase || !IsWindowVisible(frame.hRebarBase) || (GetWindowLongPtrA(frame.hRebarBase, GWL_STYLE) & WS_CAPTION))
         return 0;
     RECT rc;
-    GetWindowRect(hRebarBase, &rc);
+    GetWindowRect(frame.hRebarBase, &rc);
     return rc.bottom - rc.top;
 }
 
 void EnableTopMenu(BOOL enable)
 {
-    HMENU menu = GetMenu(hMainWnd);
+    HMENU menu = GetMenu(frame.hMainWnd);
     int n = menu ? GetMenuItemCount(menu) : 0;
     for (int i = 0; i < n; ++i)
         EnableMenuItem(menu, i, MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
-    DrawMenuBar(hMainWnd);
+    DrawMenuBar(frame.hMainWnd);
 }
 
 /* EnableControls: the find box, the pane toggle and the two bars on or off. */
 void EnableControls(BOOL enable)
 {
-    if (hEditEntry)
-        EnableWindow(hEditEntry, enable);
-    if (HWND toggle = GetDlgItem(hMainWnd, IDM_PANESWITCH))
+    if (frame.hEditEntry)
+        EnableWindow(frame.hEditEntry, enable);
+    if (HWND toggle = GetDlgItem(frame.hMainWnd, IDM_PANESWITCH))
         EnableWindow(toggle, enable);
     // The bars are only disabled: hiding and showing their windows costs
     // seconds under Wine, and a disabled bar takes no click either.
-    if (hRebar)
-        EnableWindow(hRebar, enable);
-    if (hFileRebar)
-        EnableWindow(hFileRebar, enable);
+    if (frame.hRebar)
+        EnableWindow(frame.hRebar, enable);
+    if (frame.hFileRebar)
+        EnableWindow(frame.hFileRebar, enable);
     EnableTopMenu(enable);
 }
 
@@ -83,7 +83,7 @@ void LockUserInterface(ColourPass &p)
 {
     size_t len = p.nTo - p.nFrom;
     p.progress = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 20, 40 + UpperBarHeight(), 160, 10,
-                                 hMainWnd, (HMENU)(INT_PTR)IDC_COLOUR_PROGRESS, hInst, NULL);
+                                 frame.hMainWnd, (HMENU)(INT_PTR)IDC_COLOUR_PROGRESS, frame.hInst, NULL);
     if (p.progress) {
         SendMessageA(p.progress, PBM_SETRANGE32, 0, (LPARAM)(len / 16));
         SendMessageA(p.progress, PBM_SETSTEP, 1, 0);
@@ -171,8 +171,8 @@ void RestorePane(ColourPass &p)
 void ReportBalance(const ColourPass &p)
 {
     ShowStatusMessage(BraceBalanceText(p.scan.nBraceBalance).c_str(), 10000);
-    if (hStatus)
-        SendMessageA(hStatus, SB_SETTEXTA, 1, (LPARAM)ParenBalanceText(p.scan.nParenDepth).c_str());
+    if (frame.hStatus)
+        SendMessageA(frame.hStatus, SB_SETTEXTA, 1, (LPARAM)ParenBalanceText(p.scan.nParenDepth).c_str());
 }
 
 /* PrepareScan: the pane's text, selection and look, and the scan of the processed part. */
@@ -209,7 +209,7 @@ void StartColourPass(HWND pane)
         if (!PrepareScan(p, pane))
             return;
     } catch (const std::bad_alloc &) {
-        MessageBoxA(hMainWnd, "Memory Allocation Failed", "ColorStream", MB_OK);
+        MessageBoxA(frame.hMainWnd, "Memory Allocation Failed", "ColorStream", MB_OK);
         return;
     }
     PumpWhileBusy();
@@ -220,8 +220,8 @@ void StartColourPass(HWND pane)
         PaintRanges(p);
     SecureZeroMemory(&p.text[0], p.text.size());
     RestorePane(p);
-    SetPropA(hMainWnd, COLOUR_PAIRS_PROP, (HANDLE)(INT_PTR)p.nPairs);
-    SetPropA(hMainWnd, COLOUR_SLICES_PROP, (HANDLE)(INT_PTR)p.nSlices);
+    SetPropA(frame.hMainWnd, COLOUR_PAIRS_PROP, (HANDLE)(INT_PTR)p.nPairs);
+    SetPropA(frame.hMainWnd, COLOUR_SLICES_PROP, (HANDLE)(INT_PTR)p.nSlices);
     ReportBalance(p);
     UnlockUserInterface(p);
 }

@@ -74,7 +74,7 @@ std::string DialogText(HWND dlg, int id, size_t maxBytes)
 void Search(HWND dlg)
 {
     table = FindTable();
-    std::string text = hEdit ? GetPaneText(hEdit) : std::string();
+    std::string text = frame.hEdit ? GetPaneText(frame.hEdit) : std::string();
     table.nTextLen = text.size();
     table.nFunctions = EnumerateFunctions(text.c_str(), text.size(), kMaxListedFunctions, table.funcs);
     char msg[96];
@@ -119,7 +119,7 @@ void Research(HWND dlg)
 /* FollowRow: selects the row's place in the main pane. */
 void FollowRow(int row)
 {
-    if (!table.bValid || row < 0 || (size_t)row >= table.rows.size() || !hEdit || IsBusy())
+    if (!table.bValid || row < 0 || (size_t)row >= table.rows.size() || !frame.hEdit || IsBusy())
         return;
     const FindRow &r = table.rows[(size_t)row];
     size_t len = table.szPhrase.size();
@@ -127,9 +127,9 @@ void FollowRow(int row)
         len = r.szLocation.size(); // the function's name through its ")"
     else if (table.nMode == kFindPattern)
         len = std::strlen(table.found.hits[(size_t)r.nHit].szSnippet);
-    std::string text = GetPaneText(hEdit);
-    PanePositions map(text.c_str(), text.size(), PaneCountsBytes(hEdit, text));
-    ShowPaneHit(hEdit, map, r.nPos, len);
+    std::string text = GetPaneText(frame.hEdit);
+    PanePositions map(text.c_str(), text.size(), PaneCountsBytes(frame.hEdit, text));
+    ShowPaneHit(frame.hEdit, map, r.nPos, len);
 }
 
 // Rows to replace: the checked ones, or else the selected ones.
@@ -158,9 +158,9 @@ long PanePositionCount(const char *text, size_t len, bool bBytes)
 /* Replace: button 7034, the chosen rows one by one with a running offset. */
 void Replace(HWND dlg)
 {
-    if (!table.bValid || !hEdit)
+    if (!table.bValid || !frame.hEdit)
         return;
-    std::string text = GetPaneText(hEdit);
+    std::string text = GetPaneText(frame.hEdit);
     if (text.size() != table.nTextLen &&
         MessageBoxA(dlg,
                     "全検索を行った後に文章が変更されました。\r\n置換操作が正しく行われない可能性があります。\r\n"
@@ -177,7 +177,7 @@ void Replace(HWND dlg)
         Research(dlg);
         return;
     }
-    bool bBytes = PaneCountsBytes(hEdit, text);
+    bool bBytes = PaneCountsBytes(frame.hEdit, text);
     std::string edited = text;
     std::vector<TextEdit> edits;
     ReplaceCheckedRows(edited, table.rows, table.found, rows, table.szPhrase.c_str(), repl.c_str(), table.nMode,
@@ -191,8 +191,8 @@ void Replace(HWND dlg)
         CHARRANGE cr;
         cr.cpMin = map.ToPane(origStart) + posShift;
         cr.cpMax = cr.cpMin + PanePositionCount(text.c_str() + origStart, e.nOldLen, bBytes);
-        SendMessageA(hEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
-        ReplacePaneSelection(hEdit, e.szNew.c_str(), e.szNew.size(), TRUE);
+        SendMessageA(frame.hEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
+        ReplacePaneSelection(frame.hEdit, e.szNew.c_str(), e.szNew.size(), TRUE);
         posShift += PanePositionCount(e.szNew.c_str(), e.szNew.size(), bBytes) - (cr.cpMax - cr.cpMin);
         byteShift += (long long)e.szNew.size() - (long long)e.nOldLen;
         PumpWhileBusy(); // each replacement in a long text takes its while
@@ -430,7 +430,7 @@ INT_PTR CALLBACK FindAllDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
         if (hBoldFont)
             DeleteObject(hBoldFont);
         hBoldFont = NULL;
-        hListDlg2 = NULL;
+        frame.hListDlg2 = NULL;
         return TRUE;
     }
     return FALSE;
@@ -440,18 +440,18 @@ INT_PTR CALLBACK FindAllDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
 
 void ShowFindAllDialog(HWND mainWnd, const char *phrase)
 {
-    if (hListDlg2 && IsWindow(hListDlg2)) {
-        SetDlgItemTextA(hListDlg2, IDC_LD2_PHRASE, phrase);
-        CheckRadioButton(hListDlg2, IDC_LD2_NORMAL, IDC_LD2_PATTERN, IDC_LD2_NORMAL);
-        ShowWindow(hListDlg2, SW_SHOWNORMAL);
-        Research(hListDlg2);
+    if (frame.hListDlg2 && IsWindow(frame.hListDlg2)) {
+        SetDlgItemTextA(frame.hListDlg2, IDC_LD2_PHRASE, phrase);
+        CheckRadioButton(frame.hListDlg2, IDC_LD2_NORMAL, IDC_LD2_PATTERN, IDC_LD2_NORMAL);
+        ShowWindow(frame.hListDlg2, SW_SHOWNORMAL);
+        Research(frame.hListDlg2);
         return;
     }
-    hListDlg2 = CreateDialogParamA(hInst, "LISTDLG2", mainWnd, FindAllDialogProc, (LPARAM)phrase);
-    if (!hListDlg2) {
+    frame.hListDlg2 = CreateDialogParamA(frame.hInst, "LISTDLG2", mainWnd, FindAllDialogProc, (LPARAM)phrase);
+    if (!frame.hListDlg2) {
         MessageBoxA(mainWnd, "検索結果のダイアログを作れませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    ShowWindow(hListDlg2, SW_SHOWNORMAL);
-    Search(hListDlg2);
+    ShowWindow(frame.hListDlg2, SW_SHOWNORMAL);
+    Search(frame.hListDlg2);
 }

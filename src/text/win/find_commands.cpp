@@ -17,7 +17,7 @@ const char kSpaceSet[] = " \r\n\t\v";
 // The search of the find bar: the mode and settings of the moment.
 const char *ChooseForFindBar(SearchFunction &fn, const char *phrase, char *compiled)
 {
-    return ChooseFindPrimitive(fn, phrase, findInfo.btCurmode, findInfo.btSearchMode, findInfo.bVarSyntax,
+    return ChooseFindPrimitive(fn, phrase, frame.findInfo.btCurmode, frame.findInfo.btSearchMode, frame.findInfo.bVarSyntax,
                                compiled);
 }
 
@@ -41,7 +41,7 @@ void FindNext(HWND pane, const char *phrase)
         nLen = (int)std::strlen(phrase);
         hit = fn.Call(text.c_str() + at, pattern, &nLen, kSpaceSet, 0);
         // The search began mid-text: a variable must also stand apart from what lies before.
-        if (!hit || pattern != phrase || findInfo.btCurmode != 1 ||
+        if (!hit || pattern != phrase || frame.findInfo.btCurmode != 1 ||
             search::strstrIsl_langIsStrIsolated(text.c_str(), hit, phrase, "_"))
             break;
         at = (size_t)(hit - text.c_str()) + 1;
@@ -92,8 +92,8 @@ int FindPrevious(HWND pane, const char *phrase)
 void OpenFindAllDialog(HWND mainWnd)
 {
     char phrase[256] = "";
-    if (hEditEntry)
-        GetWindowTextA(hEditEntry, phrase, sizeof phrase);
+    if (frame.hEditEntry)
+        GetWindowTextA(frame.hEditEntry, phrase, sizeof phrase);
     ShowFindAllDialog(mainWnd, phrase);
 }
 

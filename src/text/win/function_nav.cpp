@@ -55,13 +55,13 @@ void SelectListedFunction(HWND dlg)
 {
     HWND box = GetDlgItem(dlg, IDC_LD_LIST);
     LRESULT i = SendMessageA(box, LB_GETCURSEL, 0, 0);
-    if (i < 0 || (size_t)i >= listed.entries.size() || !hEdit)
+    if (i < 0 || (size_t)i >= listed.entries.size() || !frame.hEdit)
         return;
     const FunctionEntry &f = listed.entries[(size_t)i];
-    std::string text = GetPaneText(hEdit);
-    PanePositions map(text.c_str(), text.size(), PaneCountsBytes(hEdit, text));
-    SelectPaneBytes(hEdit, map, f.nOffset, f.nOffset + strlen(f.szName));
-    SendMessageA(hEdit, EM_SCROLLCARET, 0, 0);
+    std::string text = GetPaneText(frame.hEdit);
+    PanePositions map(text.c_str(), text.size(), PaneCountsBytes(frame.hEdit, text));
+    SelectPaneBytes(frame.hEdit, map, f.nOffset, f.nOffset + strlen(f.szName));
+    SendMessageA(frame.hEdit, EM_SCROLLCARET, 0, 0);
 }
 
 void OnInitList(HWND dlg)
@@ -76,7 +76,7 @@ void OnInitList(HWND dlg)
             SendMessageA(box, WM_SETFONT, (WPARAM)hListFont, FALSE);
     }
     listed = FunctionList();
-    std::string text = hEdit ? GetPaneText(hEdit) : std::string();
+    std::string text = frame.hEdit ? GetPaneText(frame.hEdit) : std::string();
     int n = EnumerateFunctions(text.c_str(), text.size(), kMaxListedFunctions, listed);
     for (const FunctionEntry &f : listed.entries)
         SendMessageA(box, LB_ADDSTRING, 0, (LPARAM)f.szName);
@@ -116,7 +116,7 @@ INT_PTR CALLBACK FunctionListProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
             DeleteObject(hListFont);
         hListFont = NULL;
         listed = FunctionList();
-        hListDlg = NULL;
+        frame.hListDlg = NULL;
         return TRUE;
     }
     return FALSE;
@@ -126,7 +126,7 @@ INT_PTR CALLBACK FunctionListProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
 
 void ShowFunctionList(HWND mainWnd)
 {
-    ShowModelessOnce(&hListDlg, "LISTDLG", mainWnd, FunctionListProc, "関数一覧のダイアログを作れませんでした。");
+    ShowModelessOnce(&frame.hListDlg, "LISTDLG", mainWnd, FunctionListProc, "関数一覧のダイアログを作れませんでした。");
 }
 
 void NextFunction(HWND pane)

@@ -50,13 +50,13 @@ HWND IndentPane(HWND pane)
         if (text[i] == '\n')
             ++line;
     IndentOptions opt;
-    opt.chOpen = settingsRecord.chIndentOpen ? settingsRecord.chIndentOpen : '{';
-    opt.chClose = settingsRecord.chIndentClose ? settingsRecord.chIndentClose : '}';
-    opt.nStep = std::abs((int)(signed char)settingsRecord.btIndentWidth);
-    opt.nInitial = std::abs((int)(signed char)settingsRecord.btIndentMargin);
+    opt.chOpen = frame.settingsRecord.chIndentOpen ? frame.settingsRecord.chIndentOpen : '{';
+    opt.chClose = frame.settingsRecord.chIndentClose ? frame.settingsRecord.chIndentClose : '}';
+    opt.nStep = std::abs((int)(signed char)frame.settingsRecord.btIndentWidth);
+    opt.nInitial = std::abs((int)(signed char)frame.settingsRecord.btIndentMargin);
     std::string out;
     if (!IndentText(text.c_str(), text.size(), opt, out)) {
-        MessageBoxA(hMainWnd, "インデントできません。", "Too big buffer required", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(frame.hMainWnd, "インデントできません。", "Too big buffer required", MB_OK | MB_ICONEXCLAMATION);
         return pane;
     }
     size_t caret = 0;

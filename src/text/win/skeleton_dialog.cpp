@@ -22,7 +22,7 @@ enum { SKELETON_BUFFER = 16384 };
 std::string LoadText(UINT id)
 {
     std::vector<char> buf(SKELETON_BUFFER, '\0');
-    int n = LoadStringA(hInst, id, buf.data(), SKELETON_BUFFER);
+    int n = LoadStringA(frame.hInst, id, buf.data(), SKELETON_BUFFER);
     return std::string(buf.data(), n > 0 ? (size_t)n : 0);
 }
 
@@ -77,16 +77,16 @@ void OutputSkeleton(HWND dlg)
                     MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (!hEdit)
+    if (!frame.hEdit)
         return;
     LONG at = 0;
     if (IsDlgButtonChecked(dlg, IDC_SK_ATEND) == BST_CHECKED) {
         GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
-        at = (LONG)SendMessageA(hEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+        at = (LONG)SendMessageA(frame.hEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
     }
     CHARRANGE cr = {at, at};
-    SendMessageA(hEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
-    ReplacePaneSelection(hEdit, out.c_str(), out.size(), FALSE);
+    SendMessageA(frame.hEdit, EM_EXSETSEL, 0, (LPARAM)&cr);
+    ReplacePaneSelection(frame.hEdit, out.c_str(), out.size(), FALSE);
 }
 
 void FillCombo(HWND dlg, int id, const char *const *names, size_t n, const char *chosen)
@@ -141,7 +141,7 @@ INT_PTR CALLBACK SkeletonDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM)
         DestroyWindow(dlg);
         return TRUE;
     case WM_DESTROY:
-        hMakeDlgS = NULL;
+        frame.hMakeDlgS = NULL;
         return TRUE;
     }
     return FALSE;
@@ -151,5 +151,5 @@ INT_PTR CALLBACK SkeletonDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM)
 
 void ShowSkeletonDialog(HWND mainWnd)
 {
-    ShowModelessOnce(&hMakeDlgS, "MAKEDLGS", mainWnd, SkeletonDialogProc, "スケルトン作成のダイアログを作れませんでした。");
+    ShowModelessOnce(&frame.hMakeDlgS, "MAKEDLGS", mainWnd, SkeletonDialogProc, "スケルトン作成のダイアログを作れませんでした。");
 }

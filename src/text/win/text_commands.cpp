@@ -19,14 +19,14 @@ static BOOL TextCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
         return TRUE;
     case IDM_NEXTFUNC:
     case IDM_FUNCTOP:
-        if (hCurEdit && hCurEdit == hEdit) // never on the resource pane
-            (id == IDM_NEXTFUNC ? NextFunction : FunctionTop)(hEdit);
+        if (frame.hCurEdit && frame.hCurEdit == frame.hEdit) // never on the resource pane
+            (id == IDM_NEXTFUNC ? NextFunction : FunctionTop)(frame.hEdit);
         return TRUE;
     case IDM_BRACECOLOUR:
-        StartColourPass(hCurEdit ? hCurEdit : hEdit);
+        StartColourPass(frame.hCurEdit ? frame.hCurEdit : frame.hEdit);
         return TRUE;
     case IDM_COLOURPASS:
-        StartColourPass(hEdit);
+        StartColourPass(frame.hEdit);
         return TRUE;
     case IDM_APISKELETON:
         ShowSkeletonDialog(hwnd);
@@ -48,6 +48,6 @@ const CommandOwner textCommands = {"text", TextCommand, COMMAND_IDS(kTextIds)};
 /* IndentCurrentPane: command 227 after its confirmation. */
 void IndentCurrentPane()
 {
-    if (hCurEdit && !RefuseWhileBusy())
-        IndentPane(hCurEdit);
+    if (frame.hCurEdit && !RefuseWhileBusy())
+        IndentPane(frame.hCurEdit);
 }

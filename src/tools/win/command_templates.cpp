@@ -13,7 +13,7 @@ const int kTemplateMax = 256;
 // string is missing.
 const char *LoadTemplate(UINT id, char *buffer, const char *szBuiltIn)
 {
-    if (LoadStringA(hInst, id, buffer, kTemplateMax) <= 0)
+    if (LoadStringA(frame.hInst, id, buffer, kTemplateMax) <= 0)
         return szBuiltIn;
     return buffer;
 }

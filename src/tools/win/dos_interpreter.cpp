@@ -88,7 +88,7 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
     si.hStdInput = dosProcess.hStdInRd;
     si.hStdOutput = dosProcess.hStdOutWr;
     si.hStdError = dosProcess.hStdErrWr;
-    const char *szCurDir = startupPaths.szCurDir;
+    const char *szCurDir = frame.startupPaths.szCurDir;
     const char *szFolder = szCurDir[0] && GetFileAttributesA(szCurDir) != INVALID_FILE_ATTRIBUTES ? szCurDir : NULL;
     if (!CreateProcessA(szComspec, NULL, NULL, NULL, TRUE, CREATE_NO_WINDOW | IDLE_PRIORITY_CLASS, NULL, szFolder,
                         &si, &dosProcess.pi)) {
@@ -142,8 +142,8 @@ BOOL WriteDosCommand(const char *szLine)
     if (n == 0)
         return FALSE;
     inputQueue.emplace_back(buf.data(), n);
-    if (!FlushDosInput() && hStdDialog)
-        SetTimer(hStdDialog, DOS_INPUT_TIMER, 30, NULL);
+    if (!FlushDosInput() && frame.hStdDialog)
+        SetTimer(frame.hStdDialog, DOS_INPUT_TIMER, 30, NULL);
     return TRUE;
 }
 

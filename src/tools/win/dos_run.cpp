@@ -15,8 +15,8 @@ namespace {
 
 void Say(const char *text)
 {
-    if (hStdDialog)
-        AppendDosOutput(hStdDialog, text, std::strlen(text));
+    if (frame.hStdDialog)
+        AppendDosOutput(frame.hStdDialog, text, std::strlen(text));
 }
 
 // True when the interpreter runs a program of its own or output came
@@ -53,9 +53,9 @@ int RunDosCommand(const char *szCommandLine, HWND owner)
 {
     if (!szCommandLine)
         szCommandLine = "";
-    if (!hStdDialog || !IsWindow(hStdDialog)) {
-        hStdDialog = NULL;
-        HWND hDlg = CreateDialogParamA(hInst, "STDDIALOG", owner, DosDialogProc, (LPARAM)szCommandLine);
+    if (!frame.hStdDialog || !IsWindow(frame.hStdDialog)) {
+        frame.hStdDialog = NULL;
+        HWND hDlg = CreateDialogParamA(frame.hInst, "STDDIALOG", owner, DosDialogProc, (LPARAM)szCommandLine);
         if (!hDlg)
             MessageBoxA(owner, "DOS窓を作成できませんでした。", "エラー", MB_OK | MB_ICONSTOP);
         else
@@ -67,11 +67,11 @@ int RunDosCommand(const char *szCommandLine, HWND owner)
         return 0;
     }
     CreateDosSemaphore();
-    BringWindowToTop(hStdDialog);
+    BringWindowToTop(frame.hStdDialog);
     if (IsExitCommand(szCommandLine)) {
         Say("exitOk\r\n");
         EndInterpreter(owner, 5000, 0, "TerminateProcessを発行します。よろしいですか？");
-        DestroyWindow(hStdDialog);
+        DestroyWindow(frame.hStdDialog);
     }
     return 0;
 }
@@ -79,11 +79,11 @@ int RunDosCommand(const char *szCommandLine, HWND owner)
 /* OnDosInputEnter: the input line goes to the interpreter. */
 void OnDosInputEnter(void)
 {
-    if (!hStdDialog)
+    if (!frame.hStdDialog)
         return;
     char szLine[DOS_INPUT_LINE_MAX + 1] = "";
-    GetDlgItemTextA(hStdDialog, IDC_DOS_INPUT, szLine, sizeof szLine);
-    SetDlgItemTextA(hStdDialog, IDC_DOS_INPUT, "");
+    GetDlgItemTextA(frame.hStdDialog, IDC_DOS_INPUT, szLine, sizeof szLine);
+    SetDlgItemTextA(frame.hStdDialog, IDC_DOS_INPUT, "");
     if (!dosProcess.hStdInWr || !WriteDosCommand(szLine)) {
         Say("コマンドインタープリタが動いていないため、入力は送られませんでした。\r\n");
         return;
@@ -96,7 +96,7 @@ void OnDosInputEnter(void)
    asked to exit, and ended when it does not. */
 BOOL EndDosProcessForClose(HWND owner)
 {
-    if (!hStdDialog || !IsWindow(hStdDialog))
+    if (!frame.hStdDialog || !IsWindow(frame.hStdDialog))
         return TRUE;
     if (DosProcessRunning()) {
         bool bBusy = true;
@@ -113,6 +113,6 @@ BOOL EndDosProcessForClose(HWND owner)
             return FALSE;
     }
     EndInterpreter(owner, 1500, 0, NULL);
-    DestroyWindow(hStdDialog);
+    DestroyWindow(frame.hStdDialog);
     return TRUE;
 }

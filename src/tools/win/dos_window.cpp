@@ -54,20 +54,20 @@ void OnSize(HWND hDlg, int w, int h)
 /* Dock: the DOS window becomes the bottom pane of Split0. */
 void Dock(HWND hDlg)
 {
-    if (!Split0) {
+    if (!frame.Split0) {
         ShowWindow(hDlg, SW_SHOW);
         return;
     }
-    LONG_PTR style = GetWindowLongPtrA(Split0, GWL_STYLE);
-    SetWindowLongPtrA(Split0, GWL_STYLE, (style & ~(LONG_PTR)SWS_FIRSTFULL) | 0x40);
-    SendMessageA(Split0, SWM_SETSECOND, (WPARAM)hDlg, 1);
-    SendMessageA(Split0, SWM_SETSECONDSIZE, kDockHeight, 0);
+    LONG_PTR style = GetWindowLongPtrA(frame.Split0, GWL_STYLE);
+    SetWindowLongPtrA(frame.Split0, GWL_STYLE, (style & ~(LONG_PTR)SWS_FIRSTFULL) | 0x40);
+    SendMessageA(frame.Split0, SWM_SETSECOND, (WPARAM)hDlg, 1);
+    SendMessageA(frame.Split0, SWM_SETSECONDSIZE, kDockHeight, 0);
     ShowWindow(hDlg, SW_SHOW);
     // A split window that keeps its first pane full leaves no room: lay the
     // window over the bottom of the split window then.
     RECT rc, rcSplit;
     GetWindowRect(hDlg, &rc);
-    GetWindowRect(Split0, &rcSplit);
+    GetWindowRect(frame.Split0, &rcSplit);
     if (rc.bottom - rc.top < 40 && rcSplit.bottom - rcSplit.top > kDockHeight)
         MoveWindow(hDlg, rcSplit.left, rcSplit.bottom - kDockHeight, rcSplit.right - rcSplit.left, kDockHeight,
                    TRUE);
@@ -75,22 +75,22 @@ void Dock(HWND hDlg)
 
 void Undock(HWND hDlg)
 {
-    if (!Split0 || !IsWindow(Split0))
+    if (!frame.Split0 || !IsWindow(frame.Split0))
         return;
-    if ((HWND)SendMessageA(Split0, SWM_GETSECOND, 0, 0) == hDlg)
-        SendMessageA(Split0, SWM_SETSECOND, 0, 1);
-    LONG_PTR style = GetWindowLongPtrA(Split0, GWL_STYLE);
-    SetWindowLongPtrA(Split0, GWL_STYLE, (style & ~(LONG_PTR)0x40) | SWS_FIRSTFULL);
+    if ((HWND)SendMessageA(frame.Split0, SWM_GETSECOND, 0, 0) == hDlg)
+        SendMessageA(frame.Split0, SWM_SETSECOND, 0, 1);
+    LONG_PTR style = GetWindowLongPtrA(frame.Split0, GWL_STYLE);
+    SetWindowLongPtrA(frame.Split0, GWL_STYLE, (style & ~(LONG_PTR)0x40) | SWS_FIRSTFULL);
     RECT rc;
-    GetClientRect(Split0, &rc);
-    SendMessageA(Split0, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.right, rc.bottom));
+    GetClientRect(frame.Split0, &rc);
+    SendMessageA(frame.Split0, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.right, rc.bottom));
 }
 
 /* OnInitDialog: starts the interpreter behind its pipes, sends the first
    command line and docks the window. */
 void OnInitDialog(HWND hDlg, const char *szFirst)
 {
-    hStdDialog = hDlg;
+    frame.hStdDialog = hDlg;
     pDosSession = NewDosSession(hDlg);
     ResetDosOutput();
     DosHistoryClear(&history);
@@ -151,8 +151,8 @@ void OnDestroy(HWND hDlg)
         pDosSession = NULL;
     }
     ResetDosOutput();
-    if (hStdDialog == hDlg)
-        hStdDialog = NULL;
+    if (frame.hStdDialog == hDlg)
+        frame.hStdDialog = NULL;
 }
 
 INT_PTR Answer(HWND hDlg, LONG_PTR value)

@@ -16,7 +16,7 @@ const int kMakefileEditMax = MAKEFILE_TEXT_MAX - 1;
 void OnPreview(HWND hDlg)
 {
     char szTemplate[1024] = "";
-    LoadStringA(hInst, IDS_MAKEFILE_TEMPLATE, szTemplate, sizeof szTemplate);
+    LoadStringA(frame.hInst, IDS_MAKEFILE_TEMPLATE, szTemplate, sizeof szTemplate);
     MakefileState state = {};
     state.szSourcePath = szFullPath;
     state.szRcPath = szRcPath;
@@ -39,7 +39,7 @@ void OnPreview(HWND hDlg)
 void OnSave(HWND hDlg)
 {
     char szPath[260];
-    ToolsError error = MakefileSavePath(szFullPath, startupPaths.szSysDrive, szPath, sizeof szPath);
+    ToolsError error = MakefileSavePath(szFullPath, frame.startupPaths.szSysDrive, szPath, sizeof szPath);
     if (error != TOOLS_OK) {
         ShowToolsError(hDlg, error);
         return;
@@ -49,7 +49,7 @@ void OnSave(HWND hDlg)
 
 void OnInit(HWND hDlg)
 {
-    hMakefileDlg = hDlg;
+    frame.hMakefileDlg = hDlg;
     HWND edit = GetDlgItem(hDlg, IDC_MAKE_TEXT);
     SendMessageA(edit, EM_SETLIMITTEXT, kMakefileEditMax, 0);
     RECT rc;
@@ -78,8 +78,8 @@ INT_PTR CALLBACK MakefileDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPar
         DestroyWindow(hDlg);
         return TRUE;
     case WM_DESTROY:
-        if (hMakefileDlg == hDlg)
-            hMakefileDlg = NULL;
+        if (frame.hMakefileDlg == hDlg)
+            frame.hMakefileDlg = NULL;
         return TRUE;
     }
     return FALSE;
@@ -90,6 +90,6 @@ INT_PTR CALLBACK MakefileDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPar
 /* OpenMakefileDialog: command 409; one makefile window at a time. */
 void OpenMakefileDialog(HWND owner)
 {
-    ShowModelessOnce(&hMakefileDlg, "MAKEFILEDIALOG", owner, MakefileDlgProc,
+    ShowModelessOnce(&frame.hMakefileDlg, "MAKEFILEDIALOG", owner, MakefileDlgProc,
                      "MAKEFILEの作成ダイアログを作れませんでした。");
 }

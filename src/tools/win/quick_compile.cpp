@@ -71,7 +71,7 @@ bool RunCompile(HWND owner, const CplInfo *info)
         ShowToolsError(owner, error);
     else
         for (int i = 0; i < list->nCount; ++i)
-            RunDosCommand(list->szLines[i], hMainWnd);
+            RunDosCommand(list->szLines[i], frame.hMainWnd);
     delete list;
     return error == TOOLS_OK;
 }
@@ -175,7 +175,7 @@ INT_PTR CALLBACK CplMessageDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lP
 bool PrepareInfo(HWND owner, const SourceFacts *facts, CplInfo *info)
 {
     info->owner = owner;
-    info->nMode = settingsRecord.btbcc;
+    info->nMode = frame.settingsRecord.btbcc;
     if (!SplitFullPath(szFullPath, info->szSourceFolder, sizeof info->szSourceFolder, info->szSourceName,
                        sizeof info->szSourceName)) {
         ShowToolsError(owner, TOOLS_TOO_LONG);
@@ -185,12 +185,12 @@ bool PrepareInfo(HWND owner, const SourceFacts *facts, CplInfo *info)
         ShowToolsError(owner, TOOLS_TOO_LONG);
         return false;
     }
-    size_t nOptions = strnlen(settingsRecord.szCplOptions, sizeof settingsRecord.szCplOptions);
+    size_t nOptions = strnlen(frame.settingsRecord.szCplOptions, sizeof frame.settingsRecord.szCplOptions);
     if (nOptions > COMPILE_OPTIONS_MAX) {
         ShowToolsError(owner, TOOLS_TOO_LONG);
         return false;
     }
-    std::memcpy(info->szOptions, settingsRecord.szCplOptions, nOptions);
+    std::memcpy(info->szOptions, frame.settingsRecord.szCplOptions, nOptions);
     info->szOptions[nOptions] = '\0';
     if (!CheckOptions(info->szOptions, sizeof info->szOptions, facts, AskOption, owner)) {
         MessageBoxA(owner, "オプションが長すぎるため、必要なオプションを加えられませんでした（255バイトまで）。",
@@ -201,7 +201,7 @@ bool PrepareInfo(HWND owner, const SourceFacts *facts, CplInfo *info)
         ShowToolsError(owner, TOOLS_BAD_MODE);
         return false;
     }
-    const char *szConfigured = settingsRecord.szCplOutDir;
+    const char *szConfigured = frame.settingsRecord.szCplOutDir;
     bool bMissing = false;
     const char *szFolder = ChooseOutputFolder(info->nMode, szConfigured, szConfigured[0] && FolderExists(szConfigured),
                                               info->szSourceFolder, &bMissing);
@@ -228,7 +228,7 @@ void QuickCompile(HWND owner)
         MessageBoxA(owner, "ファイル名がありません。", "OK", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    std::string text = GetPaneText(hEdit);
+    std::string text = GetPaneText(frame.hEdit);
     SourceFacts facts = ScanSourceFacts(text.data(), text.size());
     if (!facts.bVoidMain && !facts.bWinMain &&
         MessageBoxA(owner, "ライブラリを作成するのですか？", "確認", MB_YESNO | MB_ICONQUESTION) == IDYES) {
@@ -241,11 +241,11 @@ void QuickCompile(HWND owner)
         return;
     }
     if (info->nMode == COMPILE_ASK) {
-        if (!CreateDialogParamA(hInst, "CPLMESSAGEDIALOG", owner, CplMessageDlgProc, (LPARAM)info)) {
+        if (!CreateDialogParamA(frame.hInst, "CPLMESSAGEDIALOG", owner, CplMessageDlgProc, (LPARAM)info)) {
             delete info;
             return;
         }
-        if (settingsRecord.btCplFlags & 1)
+        if (frame.settingsRecord.btCplFlags & 1)
             ShellExecuteA(owner, "open", info->szSourceFolder, NULL, NULL, SW_SHOWNORMAL);
         return;
     }

@@ -28,7 +28,7 @@ int ReadItem(void *context, SetupItem item, char *buf, size_t capacity, size_t *
 {
     (void)context;
     char szPath[MAX_PATH];
-    if (SetupFilePath(item, startupPaths.szSysDrive, szPath, sizeof szPath) != TOOLS_OK)
+    if (SetupFilePath(item, frame.startupPaths.szSysDrive, szPath, sizeof szPath) != TOOLS_OK)
         return SETUP_READ_FAILED;
     return ReadSetupFile(szPath, buf, capacity, pnLen);
 }
@@ -37,7 +37,7 @@ bool CompilerFolderExists(void *context)
 {
     (void)context;
     char szPath[MAX_PATH];
-    if (SetupFilePath(SETUP_INSTALL, startupPaths.szSysDrive, szPath, sizeof szPath) != TOOLS_OK)
+    if (SetupFilePath(SETUP_INSTALL, frame.startupPaths.szSysDrive, szPath, sizeof szPath) != TOOLS_OK)
         return false;
     DWORD attr = GetFileAttributesA(szPath);
     return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
@@ -74,7 +74,7 @@ void ShowPreview(HWND hDlg, PreviewState *state)
     char szText[SETUP_EDIT_MAX + 64];
     size_t nOut = 0;
     SetupParse parse = SETUP_PARSED;
-    ToolsError error = CompleteSetupFile(state->item, startupPaths.szSysDrive, state->current.data(),
+    ToolsError error = CompleteSetupFile(state->item, frame.startupPaths.szSysDrive, state->current.data(),
                                          state->current.size(), szText, sizeof szText, &nOut, &parse);
     if (error != TOOLS_OK) {
         char szMsg[256];
@@ -114,7 +114,7 @@ void OnWrite(HWND hDlg, PreviewState *state)
     if (state->item == SETUP_AUTOEXEC && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0))
         text += "\r\n";
     char szPath[MAX_PATH];
-    BOOL ok = SetupFilePath(state->item, startupPaths.szSysDrive, szPath, sizeof szPath) == TOOLS_OK &&
+    BOOL ok = SetupFilePath(state->item, frame.startupPaths.szSysDrive, szPath, sizeof szPath) == TOOLS_OK &&
               RewriteSetupFile(szPath, text.data(), text.size());
     if (ok)
         MessageBoxA(hDlg, "書き込みは正常に完了しました。", "OK", MB_OK | MB_ICONINFORMATION);
@@ -169,7 +169,7 @@ void FillRow(HWND hDlg, const SetupReport *report, int item)
 {
     char szText[1024] = "";
     SetupRowView view;
-    SetupRowText((SetupItem)item, report->btState[item], startupPaths.szSysDrive, szText, sizeof szText, &view);
+    SetupRowText((SetupItem)item, report->btState[item], frame.startupPaths.szSysDrive, szText, sizeof szText, &view);
     if (report->btState[item] == SETUP_STATE_NONE && report->parse[item] != SETUP_PARSED)
         std::snprintf(szText, sizeof szText, "「%s」の内容を読み取れません（%s）。ファイルはそのままにしてあります。",
                       SetupShortName((SetupItem)item), SetupParseName(report->parse[item]));
@@ -197,16 +197,16 @@ INT_PTR CALLBACK SetupDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
         for (int item = 0; item < SETUP_ITEM_COUNT; ++item)
             FillRow(hDlg, report, item);
         CheckDlgButton(hDlg, IDC_SETUP_NOSTARTUP,
-                       (settingsRecord.btSetupFlags & SETUP_FLAG_NO_STARTUP) ? BST_CHECKED : BST_UNCHECKED);
+                       (frame.settingsRecord.btSetupFlags & SETUP_FLAG_NO_STARTUP) ? BST_CHECKED : BST_UNCHECKED);
         SetFocus(GetDlgItem(hDlg, IDC_SETUP_AUTOEXEC));
         return FALSE;
     case WM_COMMAND: {
         int id = LOWORD(wParam);
         if (id == IDC_SETUP_NOSTARTUP) {
             if (IsDlgButtonChecked(hDlg, IDC_SETUP_NOSTARTUP))
-                settingsRecord.btSetupFlags |= SETUP_FLAG_NO_STARTUP;
+                frame.settingsRecord.btSetupFlags |= SETUP_FLAG_NO_STARTUP;
             else
-                settingsRecord.btSetupFlags &= (uint8_t)~SETUP_FLAG_NO_STARTUP;
+                frame.settingsRecord.btSetupFlags &= (uint8_t)~SETUP_FLAG_NO_STARTUP;
             return TRUE;
         }
         if (id == IDC_SETUP_AUTOEXEC_B || id == IDC_SETUP_BCC_B || id == IDC_SETUP_ILINK_B) {
@@ -216,7 +216,7 @@ INT_PTR CALLBACK SetupDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
             state.nState = report ? report->btState[state.item] : 0;
             state.nRead = SETUP_READ_MISSING;
             state.bPreviewShown = false;
-            if (DialogBoxParamA(hInst, "INITSETPREDIALOG", hDlg, SetupPreviewDlgProc, (LPARAM)&state) ==
+            if (DialogBoxParamA(frame.hInst, "INITSETPREDIALOG", hDlg, SetupPreviewDlgProc, (LPARAM)&state) ==
                 SETUP_END_CHANGED)
                 EndDialog(hDlg, SETUP_END_CHANGED);
             return TRUE;
@@ -244,12 +244,12 @@ int RunCheck(bool bAtStartup)
         szPath[sizeof szPath - 1] = '\0';
     SetupIo io = {NULL, ReadItem, CompilerFolderExists, szPath};
     SetupReport report;
-    EvaluateCompilerSetup(&settingsRecord.btSetupFlags, &io, &report);
+    EvaluateCompilerSetup(&frame.settingsRecord.btSetupFlags, &io, &report);
     if (!report.bExamined)
         return 0;
     if (bAtStartup && report.btState[SETUP_INSTALL] == SETUP_STATE_MISSING)
         return 0;
-    return DialogBoxParamA(hInst, "INITSETDIALOG", NULL, SetupDlgProc, (LPARAM)&report) == SETUP_END_CHANGED;
+    return DialogBoxParamA(frame.hInst, "INITSETDIALOG", NULL, SetupDlgProc, (LPARAM)&report) == SETUP_END_CHANGED;
 }
 
 } // namespace
@@ -264,15 +264,15 @@ int CheckCompilerSetup(void)
    the check repeats while the user changes files. */
 void CompilerSetupCommand(void)
 {
-    settingsRecord.btSetupFlags &= (uint8_t)~SETUP_FLAG_PATH;
+    frame.settingsRecord.btSetupFlags &= (uint8_t)~SETUP_FLAG_PATH;
     while (CheckCompilerSetup() == 1)
-        settingsRecord.btSetupFlags &= (uint8_t)~SETUP_FLAG_PATH;
+        frame.settingsRecord.btSetupFlags &= (uint8_t)~SETUP_FLAG_PATH;
 }
 
 /* RunStartupSetupCheck: the check at start-up unless switched off. */
 void RunStartupSetupCheck(void)
 {
-    if (settingsRecord.btSetupFlags & SETUP_FLAG_NO_STARTUP)
+    if (frame.settingsRecord.btSetupFlags & SETUP_FLAG_NO_STARTUP)
         return;
     while (RunCheck(true) == 1) {
     }

@@ -47,7 +47,7 @@ void OnYes(HWND hDlg, const LibSource *source)
         ShowToolsError(hDlg, error);
     else
         for (int i = 0; i < list->nCount; ++i)
-            RunDosCommand(list->szLines[i], hMainWnd);
+            RunDosCommand(list->szLines[i], frame.hMainWnd);
     delete list;
     if (error == TOOLS_OK)
         DestroyWindow(hDlg);
@@ -100,6 +100,6 @@ void OpenStaticLibDialog(HWND owner)
         ShowToolsError(owner, TOOLS_TOO_LONG);
         return;
     }
-    if (!CreateDialogParamA(hInst, "STLIBDIALOG", owner, StLibDlgProc, (LPARAM)source))
+    if (!CreateDialogParamA(frame.hInst, "STLIBDIALOG", owner, StLibDlgProc, (LPARAM)source))
         delete source;
 }

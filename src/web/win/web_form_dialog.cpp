@@ -171,7 +171,7 @@ static INT_PTR CALLBACK FormAnalDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPAR
 void ShowFormAnalysisDialog(HWND hSettingsDlg)
 {
     hFormSettingsDlg = hSettingsDlg;
-    if (DialogBoxParamA(hInst, "FORMANALDIALOG", hSettingsDlg, FormAnalDlgProc, 0) == -1)
+    if (DialogBoxParamA(frame.hInst, "FORMANALDIALOG", hSettingsDlg, FormAnalDlgProc, 0) == -1)
         MessageBoxA(hSettingsDlg, "解析のダイアログを開けませんでした。", "エラー", MB_OK | MB_ICONSTOP);
     hFormSettingsDlg = NULL;
 }

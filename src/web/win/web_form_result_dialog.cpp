@@ -103,7 +103,7 @@ HWND OpenFormResultDialog(HWND hFormDlg, HWND hSettingsDlg, const SearchEntry *p
     results->hFormDlg = hFormDlg;
     results->hSettingsDlg = hSettingsDlg;
     results->records.assign(pTable, pTable + (nCount > 0 ? nCount : 0));
-    HWND dlg = CreateDialogParamA(hInst, "WEBSEARCHLISTVDIALOG", hFormDlg, FormResultDlgProc, (LPARAM)results);
+    HWND dlg = CreateDialogParamA(frame.hInst, "WEBSEARCHLISTVDIALOG", hFormDlg, FormResultDlgProc, (LPARAM)results);
     if (!dlg) {
         delete results;
         MessageBoxA(hFormDlg, "フォーム解析結果を表示できませんでした。", "エラー", MB_OK | MB_ICONSTOP);

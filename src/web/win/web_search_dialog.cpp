@@ -97,7 +97,7 @@ static void OnResultActivate(HWND hDlg, int nRow)
    Returns 1, or 0 after a message. */
 static int SaveReceivedPage(HWND hDlg, char *szPath, size_t nSize)
 {
-    std::snprintf(szPath, nSize, "%ssora_html.html", startupPaths.szWorkDir);
+    std::snprintf(szPath, nSize, "%ssora_html.html", frame.startupPaths.szWorkDir);
     HANDLE file = CreateFileA(szPath, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     DWORD written = 0;
     const HttpReply *reply = searchClient.pReply;
@@ -248,7 +248,7 @@ static void OnSearchDestroy()
     if (bSocketsStarted)
         ws2.WSACleanup();
     bSocketsStarted = false;
-    hWebSearchDlg = NULL;
+    frame.hWebSearchDlg = NULL;
 }
 
 /* OnSearchCommand: buttons, the engine box and Return. */
@@ -320,15 +320,15 @@ static INT_PTR CALLBACK WebSearchDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPA
 /* OpenWebSearchDialog: the modeless search dialog, opened once. */
 void OpenWebSearchDialog(HWND owner)
 {
-    if (hWebSearchDlg && IsWindow(hWebSearchDlg)) {
-        ShowWindow(hWebSearchDlg, SW_RESTORE);
-        SetForegroundWindow(hWebSearchDlg);
+    if (frame.hWebSearchDlg && IsWindow(frame.hWebSearchDlg)) {
+        ShowWindow(frame.hWebSearchDlg, SW_RESTORE);
+        SetForegroundWindow(frame.hWebSearchDlg);
         return;
     }
-    hWebSearchDlg = CreateDialogParamA(hInst, "WEBSEARCHDIALOG", owner, WebSearchDlgProc, 0);
-    if (!hWebSearchDlg) {
+    frame.hWebSearchDlg = CreateDialogParamA(frame.hInst, "WEBSEARCHDIALOG", owner, WebSearchDlgProc, 0);
+    if (!frame.hWebSearchDlg) {
         MessageBoxA(owner, "ウェブ検索のダイアログを開けませんでした。", "エラー", MB_OK | MB_ICONSTOP);
         return;
     }
-    ShowWindow(hWebSearchDlg, SW_SHOW);
+    ShowWindow(frame.hWebSearchDlg, SW_SHOW);
 }

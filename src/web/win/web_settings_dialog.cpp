@@ -264,11 +264,11 @@ static void OnSettingsCommand(HWND hDlg, int id, LPARAM lParam)
         break;
     }
     case IDC_WEBSET_FROMURL:
-        DialogBoxParamA(hInst, "WEBSEARCHENTRYDIALOG", hDlg, UrlDlgProc, 0);
+        DialogBoxParamA(frame.hInst, "WEBSEARCHENTRYDIALOG", hDlg, UrlDlgProc, 0);
         break;
     case IDC_WEBSET_LIST:
         StoreOptionSlot(hDlg);
-        DialogBoxParamA(hInst, "SEARCHWEBOPTLISTDIALOG", hDlg, OptionListDlgProc, 0);
+        DialogBoxParamA(frame.hInst, "SEARCHWEBOPTLISTDIALOG", hDlg, OptionListDlgProc, 0);
         break;
     case IDC_WEBSET_RESTORE:
         editEntry = keptEntry;
@@ -314,6 +314,6 @@ void ShowWebSettingsDialog(HWND owner)
 {
     if (!SearchEntries())
         return;
-    if (DialogBoxParamA(hInst, "WEBSEARCHPSH1DIALOG", owner, WebSettingsDlgProc, 0) == -1)
+    if (DialogBoxParamA(frame.hInst, "WEBSEARCHPSH1DIALOG", owner, WebSettingsDlgProc, 0) == -1)
         MessageBoxA(owner, "検索設定のダイアログを開けませんでした。", "エラー", MB_OK | MB_ICONSTOP);
 }
