@@ -15,19 +15,19 @@
 /* LoadResourceScriptOnce: the ".rc" beside the main file, when the resource pane is empty. */
 static void LoadResourceScriptOnce()
 {
-    if (szFullPath[0] == '\0' || GetWindowTextLengthA(frame.hSubEdit1) > 0)
+    if (doc.szFullPath[0] == '\0' || GetWindowTextLengthA(frame.hSubEdit1) > 0)
         return;
-    if (szRcPath[0] == '\0' || GetFileAttributesA(szRcPath) == INVALID_FILE_ATTRIBUTES) {
+    if (doc.szRcPath[0] == '\0' || GetFileAttributesA(doc.szRcPath) == INVALID_FILE_ATTRIBUTES) {
         char szRc[FULL_PATH_SIZE];
-        if (!ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc))
+        if (!ReplaceExtension(doc.szFullPath, ".rc", szRc, sizeof szRc))
             szRc[0] = '\0';
-        std::strcpy(szRcPath, szRc);
-        if (szRcPath[0] == '\0' || GetFileAttributesA(szRcPath) == INVALID_FILE_ATTRIBUTES) {
-            szRcPath[0] = '\0';
+        std::strcpy(doc.szRcPath, szRc);
+        if (doc.szRcPath[0] == '\0' || GetFileAttributesA(doc.szRcPath) == INVALID_FILE_ATTRIBUTES) {
+            doc.szRcPath[0] = '\0';
             return;
         }
     }
-    MySetFileOn(frame.hMainWnd, frame.hSubEdit1, szRcPath);
+    MySetFileOn(frame.hMainWnd, frame.hSubEdit1, doc.szRcPath);
 }
 
 static void EnableMenuBar(HWND mainWnd, BOOL enableFirst)
@@ -56,8 +56,8 @@ void SwitchPane(HWND mainWnd)
         ShowWindow(frame.hSubEdit1, SW_SHOW);
         SendMessageA(frame.hSwitchCheck, BM_SETCHECK, BST_CHECKED, 0);
         frame.hCurEdit = frame.hSubEdit1;
-        std::strcpy(szMainTitleSave, title);
-        SetWindowTextA(mainWnd, szRcTitleSave);
+        std::strcpy(doc.szMainTitleSave, title);
+        SetWindowTextA(mainWnd, doc.szRcTitleSave);
         EnableMenuBar(mainWnd, FALSE);
         LoadResourceScriptOnce();
     } else {
@@ -70,8 +70,8 @@ void SwitchPane(HWND mainWnd)
         if (frame.settingsRecord.bMultiFile && (frame.dwBarStates[2] & BAR_SHOWN))
             ShowWindow(frame.hFileRebarBase, SW_SHOW);
         frame.hCurEdit = frame.hEdit;
-        std::strcpy(szRcTitleSave, title);
-        SetWindowTextA(mainWnd, szMainTitleSave);
+        std::strcpy(doc.szRcTitleSave, title);
+        SetWindowTextA(mainWnd, doc.szMainTitleSave);
         EnableMenuBar(mainWnd, TRUE);
     }
     SetFocus(frame.hCurEdit);

@@ -22,7 +22,7 @@ static bool FolderExists(const char *szPath)
 
 int SaveBitmapFile(HBITMAP hBitmap, HDC hdc)
 {
-    BitmapNameInput input = {captureOptions.szFolder, szFullPath, frame.startupPaths.szCurDir};
+    BitmapNameInput input = {captureOptions.szFolder, doc.szFullPath, frame.startupPaths.szCurDir};
     char szPath[MAX_PATH];
     BitmapNameResult named = ChooseBitmapFileName(input, &captureOptions.btCounter, PathExists, FolderExists,
                                                   szPath, sizeof szPath);

@@ -41,7 +41,7 @@ static HWND ListedPane()
    the file on show. Its quoted includes are looked up there, as the resource compiler's -I. */
 static std::string FolderOfPaneFile(HWND pane)
 {
-    std::string path = pane == frame.hSubEdit1 && szRcPath[0] ? szRcPath : szFullPath;
+    std::string path = pane == frame.hSubEdit1 && doc.szRcPath[0] ? doc.szRcPath : doc.szFullPath;
     size_t s = path.find_last_of("\\/");
     return s == std::string::npos ? std::string() : path.substr(0, s + 1);
 }

@@ -30,7 +30,7 @@ static int nZoomSize = ZOOM_START;
 
 // What the viewer's thread is handed at the opening: the file (a copy of
 // szFullPath, which the main window may change meanwhile) and the place.
-static char szDumpedPath[sizeof szFullPath];
+static char szDumpedPath[sizeof doc.szFullPath];
 static POINT ptViewer;
 
 // How long an opening waits for the thread of a viewer just closed.
@@ -311,7 +311,7 @@ int OpenBinaryViewer(HWND owner)
         MessageBeep(MB_ICONEXCLAMATION);
         return -1;
     }
-    lstrcpynA(szDumpedPath, szFullPath, sizeof szDumpedPath);
+    lstrcpynA(szDumpedPath, doc.szFullPath, sizeof szDumpedPath);
     frame.hBinViewer = StartViewerThread();
     if (!frame.hBinViewer) {
         ShowDocMessage(owner, DOC_MSG_VIEWER_CREATE_FAILED);

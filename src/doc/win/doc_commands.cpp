@@ -14,13 +14,13 @@
 /* SaveAsCommand (201): the main pane under a new name, listed in multi-file mode. */
 static void SaveAsCommand(HWND hwnd)
 {
-    std::strcpy(szPrevFileTitle, szFileTitle);
-    int written = WriteMyFile(hwnd, frame.hEdit, szFullPath);
-    if ((written > 0 || std::strcmp(szPrevFileTitle, szFileTitle) != 0) && frame.settingsRecord.bMultiFile) {
+    std::strcpy(doc.szPrevFileTitle, doc.szFileTitle);
+    int written = WriteMyFile(hwnd, frame.hEdit, doc.szFullPath);
+    if ((written > 0 || std::strcmp(doc.szPrevFileTitle, doc.szFileTitle) != 0) && frame.settingsRecord.bMultiFile) {
         char szRc[FULL_PATH_SIZE];
-        if (ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc)) {
-            RecordRcAssociation(szFullPath, szRc);
-            FileListAddFileChecked(szFullPath, szRc, szFileTitle, -1);
+        if (ReplaceExtension(doc.szFullPath, ".rc", szRc, sizeof szRc)) {
+            RecordRcAssociation(doc.szFullPath, szRc);
+            FileListAddFileChecked(doc.szFullPath, szRc, doc.szFileTitle, -1);
         }
     }
     SetFocus(frame.hEdit);
@@ -38,18 +38,18 @@ static void StatusWithPath(const char *format, const char *szPath, UINT ms)
 /* SaveResourcePane (204): overwrite the resource script, or save it under a new name. */
 static void SaveResourcePane(HWND hwnd)
 {
-    if (szRcPath[0] == '\0' || std::strcmp(szRcPath, szFullPath) == 0) {
+    if (doc.szRcPath[0] == '\0' || std::strcmp(doc.szRcPath, doc.szFullPath) == 0) {
         SORA_ASSERT(frame.hCurEdit == frame.hSubEdit1);
         char szRc[FULL_PATH_SIZE] = "";
-        ReplaceExtension(szFullPath, ".rc", szRc, sizeof szRc);
-        std::strcpy(szRcPath, szRc);
-        WriteMyFile(hwnd, frame.hSubEdit1, szRcPath);
+        ReplaceExtension(doc.szFullPath, ".rc", szRc, sizeof szRc);
+        std::strcpy(doc.szRcPath, szRc);
+        WriteMyFile(hwnd, frame.hSubEdit1, doc.szRcPath);
         return;
     }
-    if (OverWrite(hwnd, frame.hSubEdit1, szRcPath) == 0)
-        StatusWithPath("ファイルを上書きしました %s", szRcPath, 3000);
+    if (OverWrite(hwnd, frame.hSubEdit1, doc.szRcPath) == 0)
+        StatusWithPath("ファイルを上書きしました %s", doc.szRcPath, 3000);
     else
-        StatusWithPath("書き込みは行われませんでした。ファイル %s", szRcPath, 3000);
+        StatusWithPath("書き込みは行われませんでした。ファイル %s", doc.szRcPath, 3000);
 }
 
 /* OverWriteCommand (202): the current pane over its file. */
@@ -57,8 +57,8 @@ static void OverWriteCommand(HWND hwnd)
 {
     WriteData("config.cfg");
     if (frame.hCurEdit == frame.hEdit) {
-        if (OverWrite(hwnd, frame.hEdit, szFullPath) == 0)
-            StatusWithPath("ファイルを上書きしました %s", szFullPath, 10000);
+        if (OverWrite(hwnd, frame.hEdit, doc.szFullPath) == 0)
+            StatusWithPath("ファイルを上書きしました %s", doc.szFullPath, 10000);
     } else if (frame.hCurEdit == frame.hSubEdit1) {
         SaveResourcePane(hwnd);
     }
@@ -69,7 +69,7 @@ static void OverWriteCommand(HWND hwnd)
    (Ctrl+S) on a main file with no name yet saves it under a new name. */
 static BOOL DocCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
-    if (id == IDM_OVERWRITE && IsKeyCommand(code, lParam) && frame.hCurEdit == frame.hEdit && szFullPath[0] == '\0')
+    if (id == IDM_OVERWRITE && IsKeyCommand(code, lParam) && frame.hCurEdit == frame.hEdit && doc.szFullPath[0] == '\0')
         id = IDM_SAVEAS;
     switch (id) {
     case IDM_OPEN:

@@ -2,12 +2,7 @@
 
 #include "doc/doc_messages.h"
 
-char szFullPath[FULL_PATH_SIZE];
-char szRcPath[FULL_PATH_SIZE];
-char szFileTitle[FILE_TITLE_SIZE];
-char szPrevFileTitle[FILE_TITLE_SIZE];
-char szMainTitleSave[WINDOW_TITLE_SIZE];
-char szRcTitleSave[WINDOW_TITLE_SIZE];
+DocState doc;
 
 /* ShowDocMessage: one message box of the documents, by its id. */
 int ShowDocMessage(HWND owner, DocMessageId id)

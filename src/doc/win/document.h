@@ -9,13 +9,16 @@
 #include "doc/document_core.h"
 
 // Document state
-extern char szFullPath[FULL_PATH_SIZE];       // the file in the main pane, "" when none
-extern char szRcPath[FULL_PATH_SIZE];         // the resource script in the resource pane
-extern char szFileTitle[FILE_TITLE_SIZE];     // name part of the last file read or saved
-extern char szPrevFileTitle[FILE_TITLE_SIZE]; // szFileTitle before a save under a new name
-// Main window titles of the pane that is not on show.
-extern char szMainTitleSave[WINDOW_TITLE_SIZE];
-extern char szRcTitleSave[WINDOW_TITLE_SIZE];
+struct DocState {
+    char szFullPath[FULL_PATH_SIZE];       // the file in the main pane, "" when none
+    char szRcPath[FULL_PATH_SIZE];         // the resource script in the resource pane
+    char szFileTitle[FILE_TITLE_SIZE];     // name part of the last file read or saved
+    char szPrevFileTitle[FILE_TITLE_SIZE]; // szFileTitle before a save under a new name
+    // Main window titles of the pane that is not on show.
+    char szMainTitleSave[WINDOW_TITLE_SIZE];
+    char szRcTitleSave[WINDOW_TITLE_SIZE];
+};
+extern DocState doc;
 
 // Command 200: asks to save a modified pane, shows the open dialog and
 // opens the chosen file into the pane. Returns 0.

@@ -90,8 +90,8 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
             nShown = nRead;
         }
     }
-    GetNameOfPath(szPath, szFileTitle, sizeof szFileTitle);
-    std::string title = FormatDocumentTitle(szFileTitle, nFileSize, read.nTextLen, false);
+    GetNameOfPath(szPath, doc.szFileTitle, sizeof doc.szFileTitle);
+    std::string title = FormatDocumentTitle(doc.szFileTitle, nFileSize, read.nTextLen, false);
     SetWindowTextA(frame.hMainWnd, title.c_str());
 
     pane = SetPaneText(pane, buf.data(), nShown);
@@ -110,8 +110,8 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
 /* SetFullPath: the main path, refused (never cut) when it does not fit. */
 static void SetFullPath(const char *szPath)
 {
-    if (std::strlen(szPath) < sizeof szFullPath)
-        std::strcpy(szFullPath, szPath);
+    if (std::strlen(szPath) < sizeof doc.szFullPath)
+        std::strcpy(doc.szFullPath, szPath);
 }
 
 /* OpenIntoPane: opens a chosen or dropped file, through the file list in multi-file mode. */
@@ -122,7 +122,7 @@ int OpenIntoPane(HWND pane, const char *szPath)
             SetFullPath(szPath);
         return 1;
     }
-    if (std::strcmp(szPath, szFullPath) == 0) {
+    if (std::strcmp(szPath, doc.szFullPath) == 0) {
         MySetFileOn(frame.hMainWnd, pane, szPath);
         return 1;
     }
@@ -149,12 +149,12 @@ int OpenIntoPane(HWND pane, const char *szPath)
 int OpenFileCommand(HWND owner, HWND pane)
 {
     char szFile[MAX_PATH] = "";
-    lstrcpynA(szFile, szFullPath, sizeof szFile);
+    lstrcpynA(szFile, doc.szFullPath, sizeof szFile);
     if (SendMessageA(pane, EM_GETMODIFY, 0, 0) && ShowDocMessage(owner, DOC_MSG_ASK_SAVE_BEFORE_OPEN) == IDOK)
-        WriteMyFile(owner, pane, szFullPath);
+        WriteMyFile(owner, pane, doc.szFullPath);
 
     OPENFILENAMEA ofn;
-    InitFileDialog(&ofn, owner, szOpenFilter, szFile, sizeof szFile, szFileTitle, sizeof szFileTitle,
+    InitFileDialog(&ofn, owner, szOpenFilter, szFile, sizeof szFile, doc.szFileTitle, sizeof doc.szFileTitle,
                    szOpenDialogTitle, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
     if (!GetOpenFileNameA(&ofn)) {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)

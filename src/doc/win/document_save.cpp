@@ -95,11 +95,11 @@ int WriteMyFile(HWND owner, HWND pane, char *szPath)
     char szTitle[FILE_TITLE_SIZE] = "";
     if (!AskSavePath(owner, szPath, FULL_PATH_SIZE, szTitle, sizeof szTitle, szSaveAsDialogTitle))
         return SaveReturnValue(SAVE_AS, SAVE_CANCELLED, 0);
-    std::strcpy(szFileTitle, szTitle);
+    std::strcpy(doc.szFileTitle, szTitle);
     uint64_t nFileSize, nTextLen;
     SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, &nFileSize, &nTextLen);
     if (check == SAVE_OK) {
-        std::string title = FormatDocumentTitle(szFileTitle, nFileSize, nTextLen, false);
+        std::string title = FormatDocumentTitle(doc.szFileTitle, nFileSize, nTextLen, false);
         SetWindowTextA(frame.hMainWnd, title.c_str());
     }
     return SaveReturnValue(SAVE_AS, check, nFileSize);
@@ -139,8 +139,8 @@ int OverWrite(HWND owner, HWND pane, const char *szPath)
     uint64_t nFileSize, nTextLen;
     SaveCheck check = SavePane(owner, pane, SAVE_OVERWRITE, szPath, &nFileSize, &nTextLen);
     if (check == SAVE_OK) {
-        GetNameOfPath(szPath, szFileTitle, sizeof szFileTitle);
-        std::string title = FormatDocumentTitle(szFileTitle, nFileSize, nTextLen, true);
+        GetNameOfPath(szPath, doc.szFileTitle, sizeof doc.szFileTitle);
+        std::string title = FormatDocumentTitle(doc.szFileTitle, nFileSize, nTextLen, true);
         SetWindowTextA(frame.hMainWnd, title.c_str());
     }
     return SaveReturnValue(SAVE_OVERWRITE, check, nFileSize);

@@ -14,9 +14,7 @@
 #include "resource_ids.h"
 #include "settings/win/band_button.h"
 
-FileListPages *pFileList = NULL;
-RcAssociation rcAssociation;
-UINT nFilePopupTarget = 0;
+FileListState fileList;
 
 static int nBusy = 0;
 
@@ -138,11 +136,11 @@ static void BringUp(FileEntry &e)
         restoreTmp(frame.hMainWnd, frame.hEdit, e);
         RestoreView(frame.hEdit, e.crMain, e.nMainTopLine);
     } else if (!FileExists(e.szFull.c_str())) {
-        szFullPath[0] = '\0';
+        doc.szFullPath[0] = '\0';
         HWND pane = SetPaneText(frame.hEdit, "", 0);
         SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
     } else if (MySetFileOn(frame.hMainWnd, frame.hEdit, e.szFull.c_str())) {
-        lstrcpynA(szFullPath, e.szFull.c_str(), sizeof szFullPath);
+        lstrcpynA(doc.szFullPath, e.szFull.c_str(), sizeof doc.szFullPath);
     }
     ShowWindow(frame.hEdit, SW_SHOW);
     SetFocus(frame.hEdit);
@@ -152,10 +150,10 @@ static void BringUp(FileEntry &e)
 void CreateFileList(HWND mainWnd)
 {
     (void)mainWnd;
-    if (pFileList)
+    if (fileList.pFileList)
         return;
-    pFileList = new FileListPages;
-    FileListHooks &h = pFileList->hooks;
+    fileList.pFileList = new FileListPages;
+    FileListHooks &h = fileList.pFileList->hooks;
     h.onShown = OnShown;
     h.onPageCleared = OnPageCleared;
     h.onUnchecked = OnUnchecked;
@@ -168,23 +166,23 @@ void CreateFileList(HWND mainWnd)
 
 void FreeFileList()
 {
-    delete pFileList;
-    pFileList = NULL;
-    rcAssociation.pairs.clear();
+    delete fileList.pFileList;
+    fileList.pFileList = NULL;
+    fileList.rcAssociation.pairs.clear();
     FreeFileTree();
 }
 
 /* FileListPageHasPath: the path is an entry of the page on show. */
 BOOL FileListPageHasPath(const char *szPath)
 {
-    return pFileList && szPath && pFileList->FindByPath(szPath) != NULL;
+    return fileList.pFileList && szPath && fileList.pFileList->FindByPath(szPath) != NULL;
 }
 
 /* RecordRcAssociation: the pair, unless the source path has one. */
-void RecordRcAssociation(const char *szPath, const char *szRcPath)
+void RecordRcAssociation(const char *szPath, const char *szRc)
 {
-    if (szPath && szRcPath)
-        AddRcAssociation(rcAssociation, szPath, szRcPath);
+    if (szPath && szRc)
+        AddRcAssociation(fileList.rcAssociation, szPath, szRc);
 }
 
 /* ShowFileButtonMenu: MYPOPUP6 for the file button with its label on top. */
@@ -192,24 +190,24 @@ void ShowFileButtonMenu(HWND button, POINT screen)
 {
     UINT id = (UINT)GetDlgCtrlID(button);
     char szLabel[256] = "";
-    if (!pFileList || !pFileList->GetLabel(id, szLabel, sizeof szLabel))
+    if (!fileList.pFileList || !fileList.pFileList->GetLabel(id, szLabel, sizeof szLabel))
         return;
-    nFilePopupTarget = id;
+    fileList.nFilePopupTarget = id;
     TrackFilePopup(szLabel, screen);
 }
 
-BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char *szLabel, int nMode)
+BOOL FileListAddFileChecked(const char *szPath, const char *szRc, const char *szLabel, int nMode)
 {
-    if (!pFileList || !szPath)
+    if (!fileList.pFileList || !szPath)
         return TRUE;
     BusyScope busy;
-    int r = pFileList->Add(szPath, szRcPath ? szRcPath : "", szLabel ? szLabel : "", nMode);
+    int r = fileList.pFileList->Add(szPath, szRc ? szRc : "", szLabel ? szLabel : "", nMode);
     if (r == 0 && nMode != ADD_RECORD_ONLY) {
         MessageBoxA(frame.hMainWnd, "arere?", NULL, MB_OK | MB_TASKMODAL);
-        FileEntry *e = pFileList->FindByPath(szPath);
-        if (e && lstrcmpA(szFullPath, szPath) != 0) {
+        FileEntry *e = fileList.pFileList->FindByPath(szPath);
+        if (e && lstrcmpA(doc.szFullPath, szPath) != 0) {
             char szMsg[3 * MAX_PATH + 64];
-            _snprintf(szMsg, sizeof szMsg - 1, "エラーが発生しました。\r\n%s %s %s", szFullPath, szPath,
+            _snprintf(szMsg, sizeof szMsg - 1, "エラーが発生しました。\r\n%s %s %s", doc.szFullPath, szPath,
                       e->szFull.c_str());
             szMsg[sizeof szMsg - 1] = '\0';
             MessageBoxA(frame.hMainWnd, szMsg, "申し訳ありません。", MB_OK);
@@ -220,18 +218,18 @@ BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char
 
 int SelectFileEntry(UINT id)
 {
-    if (!pFileList)
+    if (!fileList.pFileList)
         return 0;
     BusyScope busy;
-    FileEntry *e = pFileList->FindById(id);
-    if (!e || e->szFull == szFullPath)
+    FileEntry *e = fileList.pFileList->FindById(id);
+    if (!e || e->szFull == doc.szFullPath)
         return 0;
     ShowWindow(frame.hEdit, SW_HIDE);
-    int r = pFileList->Select(id, szFullPath);
+    int r = fileList.pFileList->Select(id, doc.szFullPath);
     ShowWindow(frame.hEdit, SW_SHOW);
-    if (r < 0 && pFileList->pCurchk) {
+    if (r < 0 && fileList.pFileList->pCurchk) {
         // Nothing switched: the button of the file on show stays checked.
-        HWND button = BandButtonWindow(frame.hFileRebar, pFileList->pCurchk->id);
+        HWND button = BandButtonWindow(frame.hFileRebar, fileList.pFileList->pCurchk->id);
         HWND clicked = BandButtonWindow(frame.hFileRebar, id);
         if (clicked)
             SendMessageA(clicked, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -243,30 +241,30 @@ int SelectFileEntry(UINT id)
 
 int ParkCurrentFileEntry()
 {
-    if (!pFileList)
+    if (!fileList.pFileList)
         return 0;
     BusyScope busy;
-    return pFileList->ParkCurrent();
+    return fileList.pFileList->ParkCurrent();
 }
 
 void UpdateFilesButtonText()
 {
-    if (!pFileList || !frame.hFilesButton)
+    if (!fileList.pFileList || !frame.hFilesButton)
         return;
     char szText[32];
-    wsprintfA(szText, "Files%d", pFileList->PageNumber());
+    wsprintfA(szText, "Files%d", fileList.pFileList->PageNumber());
     SetWindowTextA(frame.hFilesButton, szText);
 }
 
 void NextFilePage()
 {
-    if (!pFileList)
+    if (!fileList.pFileList)
         return;
     {
         BusyScope busy;
-        pFileList->NextPage();
+        fileList.pFileList->NextPage();
     }
-    if (!pFileList->top && IsWindowVisible(frame.hFileRebar)) {
+    if (!fileList.pFileList->top && IsWindowVisible(frame.hFileRebar)) {
         ShowWindow(frame.hFileRebar, SW_HIDE);
         ShowWindow(frame.hFileRebar, SW_SHOW);
     }
@@ -275,25 +273,25 @@ void NextFilePage()
 
 void RemoveFileEntry(UINT id)
 {
-    if (!pFileList)
+    if (!fileList.pFileList)
         return;
     BusyScope busy;
-    pFileList->Remove(id);
+    fileList.pFileList->Remove(id);
 }
 
 void RemoveAllFileEntries()
 {
-    if (!pFileList)
+    if (!fileList.pFileList)
         return;
     BusyScope busy;
-    pFileList->RemoveAll();
+    fileList.pFileList->RemoveAll();
 }
 
 void LoadFileListPages(const std::vector<StoredPage> &pages)
 {
-    if (!pFileList)
+    if (!fileList.pFileList)
         return;
     BusyScope busy;
-    pFileList->Load(pages);
+    fileList.pFileList->Load(pages);
     UpdateFilesButtonText();
 }

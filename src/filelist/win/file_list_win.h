@@ -9,10 +9,16 @@
 
 #include <vector>
 
-extern FileListPages *pFileList;
-extern RcAssociation rcAssociation;
-// Id of the entry the file pop-up menu was opened for (0 when none).
-extern UINT nFilePopupTarget;
+class FileTree;
+
+struct FileListState {
+    FileListPages *pFileList;
+    RcAssociation rcAssociation;
+    // Id of the entry the file pop-up menu was opened for (0 when none).
+    UINT nFilePopupTarget;
+    FileTree *pFileTree; // the folder tree's categories (file_tree.h)
+};
+extern FileListState fileList;
 
 // Makes the list, its hooks and the file tree (main window creation).
 void CreateFileList(HWND mainWnd);
@@ -29,7 +35,7 @@ BOOL FileListPageHasPath(const char *szPath);
 
 // Records the pair (source path, resource script path) in the RcAssociation
 // list; an existing source path keeps its pair.
-void RecordRcAssociation(const char *szPath, const char *szRcPath);
+void RecordRcAssociation(const char *szPath, const char *szRc);
 
 // Right click on a file-list button (a child of hFileRebar) at a screen
 // point: MYPOPUP6 with the file's label on top.
@@ -37,7 +43,7 @@ void ShowFileButtonMenu(HWND button, POINT screen);
 
 // Adds a file opened by the user; FALSE when the file on show could not
 // be parked (its text stays; the caller must not load the new file).
-BOOL FileListAddFileChecked(const char *szPath, const char *szRcPath, const char *szLabel, int nMode);
+BOOL FileListAddFileChecked(const char *szPath, const char *szRc, const char *szLabel, int nMode);
 
 // Brings up the entry with the id (a click on its button). 1 brought up,
 // 0 already on show or unknown, -1 when parking failed.

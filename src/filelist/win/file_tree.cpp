@@ -2,9 +2,8 @@
 
 #include "app/frame/globals.h"
 #include "filelist/file_tree_match.h"
+#include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
-
-FileTree *pFileTree = NULL;
 
 FileTree::FileTree() = default;
 
@@ -209,22 +208,22 @@ BOOL FileTree::OnNotify(NMHDR *hdr)
 
 void AttachFileTree(HWND tree)
 {
-    if (pFileTree || !tree)
+    if (fileList.pFileTree || !tree)
         return;
-    pFileTree = new FileTree;
-    pFileTree->Attach(tree);
+    fileList.pFileTree = new FileTree;
+    fileList.pFileTree->Attach(tree);
 }
 
 void FreeFileTree()
 {
-    delete pFileTree;
-    pFileTree = NULL;
+    delete fileList.pFileTree;
+    fileList.pFileTree = NULL;
 }
 
 BOOL FileTreeOnNotify(HWND mainWnd, LPARAM lParam)
 {
     (void)mainWnd;
-    return pFileTree && pFileTree->OnNotify((NMHDR *)lParam);
+    return fileList.pFileTree && fileList.pFileTree->OnNotify((NMHDR *)lParam);
 }
 
 /* TrackFilePopup: MYPOPUP6 with the title as a disabled first item. */

@@ -48,7 +48,6 @@ private:
     void OnRightClick();
 };
 
-extern FileTree *pFileTree;
 
 void AttachFileTree(HWND tree);
 void FreeFileTree();

@@ -13,7 +13,7 @@
 /* TargetEntry: the entry the pop-up menu was opened for, or NULL. */
 static FileEntry *TargetEntry()
 {
-    return pFileList ? pFileList->FindById(nFilePopupTarget) : NULL;
+    return fileList.pFileList ? fileList.pFileList->FindById(fileList.nFilePopupTarget) : NULL;
 }
 
 /* ShellOpen: the shell's "open" of a file, folder or program; FALSE when it failed. */
@@ -63,30 +63,30 @@ static void OnTreeCommand(UINT id, LPARAM lParam)
     FileEntry *e = (FileEntry *)lParam;
     switch (id) {
     case IDM_FILEADD:
-        if (pFileTree) pFileTree->AddEntry(e);
+        if (fileList.pFileTree) fileList.pFileTree->AddEntry(e);
         break;
     case IDM_FILECLEAR:
-        if (pFileTree) pFileTree->ClearFiles();
+        if (fileList.pFileTree) fileList.pFileTree->ClearFiles();
         break;
     case IDM_FILEEXPAND:
-        if (pFileTree) pFileTree->SetEntryState(e, TVIS_EXPANDED);
+        if (fileList.pFileTree) fileList.pFileTree->SetEntryState(e, TVIS_EXPANDED);
         break;
     case IDM_FILESELECT:
-        if (pFileTree)
-            pFileTree->SetEntryState(e, IsWindowVisible(frame.hEdit) ? TVIS_EXPANDED | TVIS_BOLD | TVIS_SELECTED
+        if (fileList.pFileTree)
+            fileList.pFileTree->SetEntryState(e, IsWindowVisible(frame.hEdit) ? TVIS_EXPANDED | TVIS_BOLD | TVIS_SELECTED
                                                                : TVIS_EXPANDED | TVIS_BOLD);
         break;
     case IDM_FILEDROP:
-        if (pFileTree) pFileTree->RemoveEntry(e);
+        if (fileList.pFileTree) fileList.pFileTree->RemoveEntry(e);
         break;
     case IDM_TREEOPEN:
         // A click on a tree node counts as a click on the entry's button.
-        if (e && pFileList && !FileListBusy() && pFileList->FindById(e->id) == e)
+        if (e && fileList.pFileList && !FileListBusy() && fileList.pFileList->FindById(e->id) == e)
             SendMessageA(frame.hMainWnd, WM_COMMAND, MAKEWPARAM(e->id, 2), 0);
         break;
     case IDM_TREETARGET:
         if (e)
-            nFilePopupTarget = e->id;
+            fileList.nFilePopupTarget = e->id;
         break;
     }
 }
@@ -100,7 +100,7 @@ static void ShowNeighbourFile(int step)
         ShowStatusMessage("複数ファイルを扱うモードに入っていません。", 3000);
         return;
     }
-    UINT id = pFileList ? pFileList->NeighbourId(step) : 0;
+    UINT id = fileList.pFileList ? fileList.pFileList->NeighbourId(step) : 0;
     if (id)
         SelectFileEntry(id);
     SetFocus(frame.hEdit);
@@ -110,7 +110,7 @@ static void ShowNeighbourFile(int step)
 static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 {
     (void)code;
-    if (pFileList && pFileList->OwnsId(id)) {
+    if (fileList.pFileList && fileList.pFileList->OwnsId(id)) {
         SelectFileEntry(id);
         return TRUE;
     }
@@ -121,7 +121,7 @@ static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
         return TRUE;
     case IDM_FILEREMOVE:
         if (TargetEntry())
-            RemoveFileEntry(nFilePopupTarget);
+            RemoveFileEntry(fileList.nFilePopupTarget);
         return TRUE;
     case IDM_FILEOPENFOLDER:
     case IDM_FILEOPENFILE:

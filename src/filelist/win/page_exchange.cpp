@@ -116,9 +116,9 @@ void ShowPageExchange(HWND owner, const PageExchangeSource &source)
     DialogBoxParamA(frame.hInst, "PGEXCHGENTRYDLG", owner, PageExchangeDlgProc, (LPARAM)&st);
 }
 
-static int FileCountPages() { return pFileList ? pFileList->CountPages() : 0; }
-static int FilePageIndex() { return pFileList ? pFileList->ipage : 0; }
-static int FileShiftPage(int nshift) { return pFileList ? pFileList->ShiftPage(nshift) : 0; }
+static int FileCountPages() { return fileList.pFileList ? fileList.pFileList->CountPages() : 0; }
+static int FilePageIndex() { return fileList.pFileList ? fileList.pFileList->ipage : 0; }
+static int FileShiftPage(int nshift) { return fileList.pFileList ? fileList.pFileList->ShiftPage(nshift) : 0; }
 
 void ShowFilePageExchange(HWND owner)
 {

@@ -48,11 +48,11 @@ void PutText(RecoveryPane pane, const std::string &text, const std::string &path
     char szTitle[WINDOW_TITLE_SIZE];
     RestoredTitle(path, text.size(), szTitle, sizeof szTitle);
     if (pane == RECOVERY_PANE_RC) {
-        lstrcpynA(szRcPath, path.c_str(), sizeof szRcPath);
-        lstrcpynA(szRcTitleSave, szTitle, sizeof szRcTitleSave);
+        lstrcpynA(doc.szRcPath, path.c_str(), sizeof doc.szRcPath);
+        lstrcpynA(doc.szRcTitleSave, szTitle, sizeof doc.szRcTitleSave);
         return;
     }
-    lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
+    lstrcpynA(doc.szFullPath, path.c_str(), sizeof doc.szFullPath);
     SetWindowTextA(frame.hMainWnd, szTitle);
     EnableMenuItem(GetMenu(frame.hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | MF_ENABLED);
     ShowWindow(p, SW_SHOW);
@@ -62,12 +62,12 @@ void PutText(RecoveryPane pane, const std::string &text, const std::string &path
 void LoadSourceFromDisk(const std::string &path)
 {
     if (!path.empty() && FileExists(path.c_str()) && MySetFileOn(frame.hMainWnd, frame.hEdit, path.c_str())) {
-        lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
+        lstrcpynA(doc.szFullPath, path.c_str(), sizeof doc.szFullPath);
         return;
     }
     HWND p = SetPaneText(frame.hEdit, "", 0);
     SendMessageA(p, EM_SETMODIFY, FALSE, 0);
-    lstrcpynA(szFullPath, path.c_str(), sizeof szFullPath);
+    lstrcpynA(doc.szFullPath, path.c_str(), sizeof doc.szFullPath);
 }
 
 /* PanesHoldChanges: a pane the group's texts would replace holds changes nobody saved. */
@@ -89,8 +89,8 @@ BOOL ShowListed(const RecoveryGroup &g, const std::vector<FoundRecoveryCopy> &fo
             LoadSourceFromDisk(g.szPath);
         return TRUE;
     }
-    FileEntry *e = pFileList->FindByPath(g.szPath);
-    if (e && e != pFileList->pCurchk && SelectFileEntry(e->id) <= 0)
+    FileEntry *e = fileList.pFileList->FindByPath(g.szPath);
+    if (e && e != fileList.pFileList->pCurchk && SelectFileEntry(e->id) <= 0)
         return FALSE;
     if (e)
         return !PanesHoldChanges(g);
@@ -118,7 +118,7 @@ std::vector<bool> RestoreRecoveryCopies(const std::vector<FoundRecoveryCopy> &fo
         candidates[i].header = found[i].header;
         candidates[i].bSelected = chosen[i] && found[i].status == RECOVERY_OK;
     }
-    BOOL bList = IsMultiFileMode() && pFileList;
+    BOOL bList = IsMultiFileMode() && fileList.pFileList;
     RecoveryPlan plan = PlanRecoveryRestore(candidates, bList != FALSE);
     std::vector<bool> restored(found.size(), false);
     nKept = (int)plan.kept.size();

@@ -71,8 +71,8 @@ void QueueOnShowCopy(int pane, std::string &text, LONG nCopiedAt)
 {
     OnShowCopy &s = onShow[pane];
     RecoveryHeader h = pane == RECOVERY_PANE_RC
-                           ? OwnRecoveryHeader(0, RECOVERY_PANE_RC, szRcPath, szFullPath, RECOVERY_FLAG_ON_SHOW)
-                           : OwnRecoveryHeader(0, RECOVERY_PANE_MAIN, szFullPath, "", RECOVERY_FLAG_ON_SHOW);
+                           ? OwnRecoveryHeader(0, RECOVERY_PANE_RC, doc.szRcPath, doc.szFullPath, RECOVERY_FLAG_ON_SHOW)
+                           : OwnRecoveryHeader(0, RECOVERY_PANE_MAIN, doc.szFullPath, "", RECOVERY_FLAG_ON_SHOW);
     std::string szName = OwnRecoveryCopyPath(0, (RecoveryPane)pane);
     QueueRecoveryWrite(szName, h, std::move(text));
     // The copy of a parked text it was brought up from goes once this one is written.

@@ -64,10 +64,10 @@ BOOL ParkRc(FileEntry &entry, HWND pane, std::string *pText)
         return FALSE;
     entry.nRcModified = (int32_t)SendMessageA(pane, EM_GETMODIFY, 0, 0);
     entry.bRcTmp = 1;
-    entry.szRcFull = szRcPath;
-    lstrcpynA(entry.szSavedTitle, szMainTitleSave, sizeof entry.szSavedTitle);
-    szMainTitleSave[0] = '\0';
-    szRcPath[0] = '\0';
+    entry.szRcFull = doc.szRcPath;
+    lstrcpynA(entry.szSavedTitle, doc.szMainTitleSave, sizeof entry.szSavedTitle);
+    doc.szMainTitleSave[0] = '\0';
+    doc.szRcPath[0] = '\0';
     pane = SetPaneText(pane, "", 0);
     SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
     return TRUE;
@@ -85,10 +85,10 @@ static HWND EmptyPane(HWND pane)
 static void ForgetParked(FileEntry &entry, BOOL bMain)
 {
     if (bMain) {
-        szFullPath[0] = '\0';
+        doc.szFullPath[0] = '\0';
         entry.bMainTmp = 0;
     } else {
-        szRcPath[0] = '\0';
+        doc.szRcPath[0] = '\0';
         entry.bRcTmp = 0;
     }
 }
@@ -149,7 +149,7 @@ int restoreTmp(HWND mainWnd, HWND pane, FileEntry &entry)
     pane = SetPaneText(PaneWithFontForNewText(pane), buffer.data(), nText);
     if (bMain) {
         SendMessageA(pane, EM_SETMODIFY, entry.nMainModified, 0);
-        lstrcpynA(szFullPath, entry.szFull.c_str(), sizeof szFullPath);
+        lstrcpynA(doc.szFullPath, entry.szFull.c_str(), sizeof doc.szFullPath);
         char szFile[MAX_PATH] = "";
         GetNameOfPath(entry.szFull.c_str(), szFile, sizeof szFile);
         char szTitle[MAX_PATH + 80];
@@ -159,8 +159,8 @@ int restoreTmp(HWND mainWnd, HWND pane, FileEntry &entry)
         SetWindowTextA(mainWnd, szTitle);
     } else {
         SendMessageA(pane, EM_SETMODIFY, entry.nRcModified, 0);
-        lstrcpynA(szRcPath, entry.szRcFull.c_str(), sizeof szRcPath);
-        lstrcpynA(szMainTitleSave, entry.szSavedTitle, sizeof szMainTitleSave);
+        lstrcpynA(doc.szRcPath, entry.szRcFull.c_str(), sizeof doc.szRcPath);
+        lstrcpynA(doc.szMainTitleSave, entry.szSavedTitle, sizeof doc.szMainTitleSave);
     }
     return 1;
 }

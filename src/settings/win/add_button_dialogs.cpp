@@ -402,7 +402,7 @@ static INT_PTR CALLBACK PropDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
     case WM_INITDIALOG: {
         UINT id = (UINT)((PROPSHEETPAGEA *)lParam)->lParam;
         SetWindowLongPtrA(dlg, DWLP_USER, id);
-        UserButton *b = FindUserButton(userButtons, id);
+        UserButton *b = FindUserButton(buttonState.userButtons, id);
         if (b)
             OnPropInit(dlg, *b);
         return TRUE;
@@ -415,7 +415,7 @@ static INT_PTR CALLBACK PropDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
         return FALSE;
     case WM_NOTIFY:
         if (((NMHDR *)lParam)->code == PSN_APPLY) {
-            UserButton *b = FindUserButton(userButtons, (UINT)GetWindowLongPtrA(dlg, DWLP_USER));
+            UserButton *b = FindUserButton(buttonState.userButtons, (UINT)GetWindowLongPtrA(dlg, DWLP_USER));
             BOOL ok = !b || OnPropApply(dlg, *b);
             SetWindowLongPtrA(dlg, DWLP_MSGRESULT, ok ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
             return TRUE;

@@ -23,7 +23,7 @@ static int LabelWidth(HWND button, const char *szLabel)
 /* MakeBandButton: the button child and its band, styled for user or file bars. */
 static HWND MakeBandButton(HWND bar, const char *szLabel, UINT id, BOOL bFileButton)
 {
-    if (userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
+    if (buttonState.userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
         MessageBoxA(frame.hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
         return NULL;
     }

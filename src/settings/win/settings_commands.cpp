@@ -29,7 +29,7 @@ static BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     (void)code;
     (void)lParam;
     if (id >= USER_BUTTON_FIRST_ID && id < USER_BUTTON_FIRST_ID + USER_BUTTON_LIMIT)
-        return PressUserButton(id) || id < (UINT)(USER_BUTTON_FIRST_ID + userButtons.nUserButtons);
+        return PressUserButton(id) || id < (UINT)(USER_BUTTON_FIRST_ID + buttonState.userButtons.nUserButtons);
     if (id >= IDM_SNIPPET_FIRST && id <= IDM_SNIPPET_LAST) {
         InsertSnippet(id);
         return TRUE;
@@ -41,15 +41,15 @@ static BOOL SettingsCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
     case IDM_ADDOTHER:    ShowAddButtonTabBox(hwnd); return TRUE;
     case IDM_BTNPAGEXCHG: ShowUserPageExchange(hwnd); return TRUE;
     case IDM_BTNCHANGEPOS:
-        if (FindUserButton(userButtons, nUserPopupTarget) && SetPointerMode(POINTER_POS_CHANGE))
+        if (FindUserButton(buttonState.userButtons, buttonState.nUserPopupTarget) && SetPointerMode(POINTER_POS_CHANGE))
             SetCursor(LoadCursorA(frame.hInst, "JUMPCURSOR"));
         return TRUE;
     case IDM_BTNPROPERTY:
-        if (FindUserButton(userButtons, nUserPopupTarget))
-            ShowButtonProperties(hwnd, nUserPopupTarget);
+        if (FindUserButton(buttonState.userButtons, buttonState.nUserPopupTarget))
+            ShowButtonProperties(hwnd, buttonState.nUserPopupTarget);
         return TRUE;
     case IDM_BTNDELETE:
-        DeleteUserButtonWithId(nUserPopupTarget);
+        DeleteUserButtonWithId(buttonState.nUserPopupTarget);
         return TRUE;
     case IDM_NEXTBTNPAGE:
         NextUserButtonPage();

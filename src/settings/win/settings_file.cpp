@@ -65,7 +65,7 @@ static void PaneSelection(HWND pane, int32_t (&sel)[2])
 static void CollectConfig(ConfigFile &cfg)
 {
     cfg.settings = frame.settingsRecord;
-    lstrcpynA(cfg.session.szFullPath, szFullPath, sizeof cfg.session.szFullPath);
+    lstrcpynA(cfg.session.szFullPath, doc.szFullPath, sizeof cfg.session.szFullPath);
     PaneFormat(frame.hEdit, cfg.session.cfMain);
     PaneFormat(frame.hSubEdit1, cfg.session.cfRc);
     cfg.session.crBackMain = frame.crMainPane;
@@ -97,10 +97,10 @@ static void CollectConfig(ConfigFile &cfg)
             AddCommandItem(cfg.session.cmdItems, item);
         }
     }
-    cfg.session.rcAssoc = rcAssociation;
-    if (pFileList)
-        cfg.session.pages = pFileList->Snapshot();
-    cfg.session.buttons = userButtons;
+    cfg.session.rcAssoc = fileList.rcAssociation;
+    if (fileList.pFileList)
+        cfg.session.pages = fileList.pFileList->Snapshot();
+    cfg.session.buttons = buttonState.userButtons;
 }
 
 int WriteData(const char *szName)
@@ -197,7 +197,7 @@ static BOOL LoadButtonsFromUserFile()
     if (!WorkPath("ubuttons.cfg", szPath, sizeof szPath) || !ReadFileBytes(szPath, bytes))
         return FALSE;
     UserButtonPages pages;
-    pages.nUserButtons = userButtons.nUserButtons;
+    pages.nUserButtons = buttonState.userButtons.nUserButtons;
     BlockDamage damage;
     if (!DecodeButtonFile(bytes.data(), bytes.size(), pages, damage)) {
         char szKept[MAX_PATH];
@@ -264,11 +264,11 @@ static void LoadDefaults()
 static void OpenLastFile()
 {
     char szPath[FULL_PATH_SIZE];
-    lstrcpynA(szPath, szFullPath, sizeof szPath);
-    szFullPath[0] = '\0';
+    lstrcpynA(szPath, doc.szFullPath, sizeof szPath);
+    doc.szFullPath[0] = '\0';
     if (!frame.settingsRecord.bOpenLastFile || !szPath[0] || !FileExists(szPath))
         return;
-    FileEntry *e = pFileList && frame.settingsRecord.bMultiFile ? pFileList->FindByPath(szPath) : NULL;
+    FileEntry *e = fileList.pFileList && frame.settingsRecord.bMultiFile ? fileList.pFileList->FindByPath(szPath) : NULL;
     if (e)
         SelectFileEntry(e->id);
     else
@@ -290,7 +290,7 @@ int LoadData(const char *szName)
         return 0;
     }
     ConfigFile cfg;
-    cfg.session.buttons.nUserButtons = userButtons.nUserButtons;
+    cfg.session.buttons.nUserButtons = buttonState.userButtons.nUserButtons;
     BlockDamage damage;
     if (!DecodeConfigFile(bytes.data(), bytes.size(), cfg, damage)) {
         char szKept[MAX_PATH];
@@ -298,7 +298,7 @@ int LoadData(const char *szName)
         ReportDamage(szName, damage, szKept);
     }
     frame.settingsRecord = cfg.settings;
-    lstrcpynA(szFullPath, cfg.session.szFullPath, sizeof szFullPath);
+    lstrcpynA(doc.szFullPath, cfg.session.szFullPath, sizeof doc.szFullPath);
     if (frame.settingsRecord.bRestoreLook) {
         if (ConfigFieldRead(damage, 3))
             ApplyFormat(frame.hEdit, cfg.session.cfMain);
@@ -316,7 +316,7 @@ int LoadData(const char *szName)
     for (const std::string &item : cfg.session.cmdItems)
         if (frame.hCmdCombo && SendMessageA(frame.hCmdCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)item.c_str()) == CB_ERR)
             SendMessageA(frame.hCmdCombo, CB_ADDSTRING, 0, (LPARAM)item.c_str());
-    rcAssociation = cfg.session.rcAssoc;
+    fileList.rcAssociation = cfg.session.rcAssoc;
     LoadFileListPages(cfg.session.pages);
     LoadButtons(cfg, damage);
     ApplyMultiFileMode();

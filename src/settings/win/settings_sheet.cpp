@@ -42,7 +42,7 @@ static BOOL IsApply(LPARAM lParam) { return ((NMHDR *)lParam)->code == PSN_APPLY
 static std::string FolderOfFileOnShow(BOOL bTrailingSlash)
 {
     char szFolder[MAX_PATH] = "";
-    GetFolderOfPath(szFullPath, szFolder, sizeof szFolder);
+    GetFolderOfPath(doc.szFullPath, szFolder, sizeof szFolder);
     std::string s = szFolder;
     if (!bTrailingSlash && s.size() > 3 && s.back() == '\\')
         s.pop_back();
@@ -168,7 +168,7 @@ static INT_PTR CALLBACK CompilePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARA
         SendDlgItemMessageA(dlg, IDC_PS4_OPTIONS, EM_LIMITTEXT, 255, 0);
         SetDlgItemTextA(dlg, IDC_PS4_OPTIONS, frame.settingsRecord.szCplOptions);
         char szName[MAX_PATH] = "";
-        GetNameOfPath(szFullPath, szName, sizeof szName);
+        GetNameOfPath(doc.szFullPath, szName, sizeof szName);
         SetDlgItemTextA(dlg, IDC_PS4_FILE, szName);
         int len = lstrlenA(szName);
         SendDlgItemMessageA(dlg, IDC_PS4_FILE, EM_SETSEL, len, len);

@@ -15,29 +15,27 @@
 #include "settings/win/batch_run.h"
 #include "tools/win/dos_process.h"
 
-UserButtonPages userButtons;
-UINT nUserPopupTarget = 0;
-UINT nArmedInsertButton = 0;
+ButtonState buttonState;
 
 /* ShowPageBands: shows or hides the bands of one page. */
 static void ShowPageBands(int slot, BOOL bShow)
 {
-    for (const UserButton &b : userButtons.slots[slot])
+    for (const UserButton &b : buttonState.userButtons.slots[slot])
         ShowBandButton(frame.hRebar, b.id, bShow);
 }
 
 UserButton *MakeUserButton(const char *szLabel, uint8_t kind, int32_t value, const std::string &text)
 {
-    if (userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
+    if (buttonState.userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
         MessageBoxA(frame.hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
         return NULL;
     }
     // The band is made before the counter grows, as the limit counts made buttons.
     UserButton probe;
     SetButtonLabel(probe, szLabel);
-    UINT id = USER_BUTTON_FIRST_ID + userButtons.nUserButtons;
+    UINT id = USER_BUTTON_FIRST_ID + buttonState.userButtons.nUserButtons;
     AddBandButton(frame.hRebar, probe.szLabel, id);
-    UserButton *b = AddUserButton(userButtons, szLabel, kind, value, text);
+    UserButton *b = AddUserButton(buttonState.userButtons, szLabel, kind, value, text);
     InvalidateRect(frame.hRebar, NULL, TRUE);
     return b;
 }
@@ -46,50 +44,50 @@ void MakeUserButtonBands()
 {
     // The counter already counts the loaded buttons: make the bands as if
     // each were new, then put it back.
-    int nSaved = userButtons.nUserButtons;
-    userButtons.nUserButtons = 0;
+    int nSaved = buttonState.userButtons.nUserButtons;
+    buttonState.userButtons.nUserButtons = 0;
     for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
-        for (const UserButton &b : userButtons.slots[k]) {
+        for (const UserButton &b : buttonState.userButtons.slots[k]) {
             if (!AddBandButton(frame.hRebar, b.szLabel, b.id))
                 break;
-            ++userButtons.nUserButtons;
-            if (k != userButtons.nCurrent)
+            ++buttonState.userButtons.nUserButtons;
+            if (k != buttonState.userButtons.nCurrent)
                 ShowBandButton(frame.hRebar, b.id, FALSE);
         }
     }
-    userButtons.nUserButtons = nSaved;
+    buttonState.userButtons.nUserButtons = nSaved;
 }
 
 void ClearUserButtons()
 {
     for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
-        for (const UserButton &b : userButtons.slots[k])
+        for (const UserButton &b : buttonState.userButtons.slots[k])
             DeleteBandButton(frame.hRebar, b.id);
-        userButtons.slots[k].clear();
+        buttonState.userButtons.slots[k].clear();
     }
-    userButtons.nCurrent = 0;
+    buttonState.userButtons.nCurrent = 0;
 }
 
 void LoadUserButtonPages(const UserButtonPages &pages)
 {
     ClearUserButtons();
-    int nCounter = userButtons.nUserButtons;
-    userButtons = pages;
+    int nCounter = buttonState.userButtons.nUserButtons;
+    buttonState.userButtons = pages;
     // Ids follow the run's counter, whatever the given pages said.
-    userButtons.nUserButtons = nCounter;
+    buttonState.userButtons.nUserButtons = nCounter;
     for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
-        for (UserButton &b : userButtons.slots[k]) {
-            if (userButtons.nUserButtons >= USER_BUTTON_LIMIT)
+        for (UserButton &b : buttonState.userButtons.slots[k]) {
+            if (buttonState.userButtons.nUserButtons >= USER_BUTTON_LIMIT)
                 break;
-            b.id = USER_BUTTON_FIRST_ID + userButtons.nUserButtons++;
+            b.id = USER_BUTTON_FIRST_ID + buttonState.userButtons.nUserButtons++;
         }
     }
-    userButtons.nUserButtons = nCounter;
+    buttonState.userButtons.nUserButtons = nCounter;
     MakeUserButtonBands();
     int nMade = 0;
     for (int k = 0; k < USER_PAGE_SLOTS; ++k)
-        nMade += (int)userButtons.slots[k].size();
-    userButtons.nUserButtons = nCounter + nMade > USER_BUTTON_LIMIT ? USER_BUTTON_LIMIT : nCounter + nMade;
+        nMade += (int)buttonState.userButtons.slots[k].size();
+    buttonState.userButtons.nUserButtons = nCounter + nMade > USER_BUTTON_LIMIT ? USER_BUTTON_LIMIT : nCounter + nMade;
 }
 
 void MakeDefaultUserButtons()
@@ -108,7 +106,7 @@ static LONG TextEnd(HWND pane)
 
 BOOL PressUserButton(UINT id)
 {
-    UserButton *b = FindUserButton(userButtons, id);
+    UserButton *b = FindUserButton(buttonState.userButtons, id);
     if (!b)
         return FALSE;
     HWND pane = GetCurrentEdit(frame.hMainWnd);
@@ -122,7 +120,7 @@ BOOL PressUserButton(UINT id)
         break;
     }
     case KIND_INSERT_AT_POINTER:
-        nArmedInsertButton = id;
+        buttonState.nArmedInsertButton = id;
         SendMessageA(frame.hMainWnd, WM_COMMAND, IDM_ARMINSERT, 0);
         break;
     case KIND_DOS_COMMAND:
@@ -147,15 +145,15 @@ BOOL PressUserButton(UINT id)
 
 void DeleteUserButtonWithId(UINT id)
 {
-    if (DeleteUserButton(userButtons, id))
+    if (DeleteUserButton(buttonState.userButtons, id))
         DeleteBandButton(frame.hRebar, id);
-    if (nUserPopupTarget == id)
-        nUserPopupTarget = 0;
+    if (buttonState.nUserPopupTarget == id)
+        buttonState.nUserPopupTarget = 0;
 }
 
 void RelabelUserButton(UINT id, const char *szLabel)
 {
-    UserButton *b = FindUserButton(userButtons, id);
+    UserButton *b = FindUserButton(buttonState.userButtons, id);
     if (!b)
         return;
     SetButtonLabel(*b, szLabel);
@@ -168,7 +166,7 @@ void RelabelUserButton(UINT id, const char *szLabel)
 void OnPositionCaptured(HWND pane, LONG pos, BOOL bChangeMode)
 {
     if (bChangeMode) {
-        UserButton *b = FindUserButton(userButtons, nUserPopupTarget);
+        UserButton *b = FindUserButton(buttonState.userButtons, buttonState.nUserPopupTarget);
         if (b && b->kind == KIND_POSITION)
             b->value = pos;
         return;
@@ -183,7 +181,7 @@ void OnPositionCaptured(HWND pane, LONG pos, BOOL bChangeMode)
 /* ArmedInsertionText: the text of the button that armed the insertion. */
 const char *ArmedInsertionText()
 {
-    UserButton *b = FindUserButton(userButtons, nArmedInsertButton);
+    UserButton *b = FindUserButton(buttonState.userButtons, buttonState.nArmedInsertButton);
     if (!b || (b->kind != KIND_INSERT_AT_POINTER && b->kind != KIND_INSERT_AT_CARET))
         return NULL;
     return b->text.c_str();
@@ -193,10 +191,10 @@ const char *ArmedInsertionText()
 void ShowUserButtonMenu(HWND button, POINT screen)
 {
     UINT id = (UINT)GetDlgCtrlID(button);
-    UserButton *b = FindUserButton(userButtons, id);
+    UserButton *b = FindUserButton(buttonState.userButtons, id);
     if (!b)
         return;
-    nUserPopupTarget = id;
+    buttonState.nUserPopupTarget = id;
     HMENU menu = LoadMenuA(frame.hInst, "MYPOPUP5");
     if (!menu)
         return;
@@ -210,11 +208,11 @@ void ShowUserButtonMenu(HWND button, POINT screen)
 /* NextUserButtonPage: the following page of buttons comes up. */
 void NextUserButtonPage()
 {
-    ShowPageBands(userButtons.nCurrent, FALSE);
+    ShowPageBands(buttonState.userButtons.nCurrent, FALSE);
     ShowWindow(frame.hRebar, SW_HIDE);
     ShowWindow(frame.hRebar, SW_SHOW);
-    NextUserPage(userButtons);
-    ShowPageBands(userButtons.nCurrent, TRUE);
+    NextUserPage(buttonState.userButtons);
+    ShowPageBands(buttonState.userButtons.nCurrent, TRUE);
 }
 
 BOOL WriteUserButtonFile(HWND owner)
@@ -222,7 +220,7 @@ BOOL WriteUserButtonFile(HWND owner)
     char szPath[MAX_PATH];
     _snprintf(szPath, sizeof szPath - 1, "%subuttons.cfg", frame.startupPaths.szWorkDir);
     szPath[sizeof szPath - 1] = '\0';
-    std::string bytes = EncodeButtonFile(userButtons);
+    std::string bytes = EncodeButtonFile(buttonState.userButtons);
     if (WriteFileReplacing(szPath, bytes.data(), bytes.size()))
         return TRUE;
     MessageBoxA(owner, "\"ubuttons.cfg\" を書き込めませんでした。\r\n前のファイルはそのまま残っています。", "エラー",
@@ -230,13 +228,13 @@ BOOL WriteUserButtonFile(HWND owner)
     return FALSE;
 }
 
-static int UserCountPages() { return CountUserPages(userButtons); }
-static int UserPageIndex() { return userButtons.nCurrent; }
+static int UserCountPages() { return CountUserPages(buttonState.userButtons); }
+static int UserPageIndex() { return buttonState.userButtons.nCurrent; }
 
 /* UserShiftPage: exchanges the page on show; the bands follow. */
 static int UserShiftPage(int nshift)
 {
-    return ShiftUserPage(userButtons, nshift);
+    return ShiftUserPage(buttonState.userButtons, nshift);
 }
 
 static void NextUserPageFromDialog() {}

@@ -7,11 +7,14 @@
 
 #include "settings/user_button.h"
 
-extern UserButtonPages userButtons;
-// Id of the button the pop-up menu was opened for (0 when none).
-extern UINT nUserPopupTarget;
-// Id of the button whose insertion is armed (0 when none).
-extern UINT nArmedInsertButton;
+struct ButtonState {
+    UserButtonPages userButtons;
+    // Id of the button the pop-up menu was opened for (0 when none).
+    UINT nUserPopupTarget;
+    // Id of the button whose insertion is armed (0 when none).
+    UINT nArmedInsertButton;
+};
+extern ButtonState buttonState;
 
 // Makes a button on the page on show with its band. NULL when refused.
 UserButton *MakeUserButton(const char *szLabel, uint8_t kind, int32_t value, const std::string &text);

@@ -23,8 +23,6 @@ struct DosSession {
     HANDLE hProcess, hStdOut, hStdErr, hStdIn;
 };
 
-// The session of the open DOS window, null when none.
-extern DosSession *pDosSession;
 
 DosSession *NewDosSession(HWND hDlg);
 void ReleaseDosSession(DosSession *session);

@@ -9,7 +9,7 @@
 #include "tools/win/dos_internal.h"
 #include "tools/win/dos_process.h"
 
-DosProcess dosProcess;
+ToolsState tools;
 
 namespace {
 
@@ -50,12 +50,12 @@ BOOL MakePipe(HANDLE *read, HANDLE *write, BOOL bOursIsRead)
 
 void ClosePipes(void)
 {
-    CloseAndClear(&dosProcess.hStdInRd);
-    CloseAndClear(&dosProcess.hStdInWr);
-    CloseAndClear(&dosProcess.hStdOutRd);
-    CloseAndClear(&dosProcess.hStdOutWr);
-    CloseAndClear(&dosProcess.hStdErrRd);
-    CloseAndClear(&dosProcess.hStdErrWr);
+    CloseAndClear(&tools.dosProcess.hStdInRd);
+    CloseAndClear(&tools.dosProcess.hStdInWr);
+    CloseAndClear(&tools.dosProcess.hStdOutRd);
+    CloseAndClear(&tools.dosProcess.hStdOutWr);
+    CloseAndClear(&tools.dosProcess.hStdErrRd);
+    CloseAndClear(&tools.dosProcess.hStdErrWr);
     CloseAndClear(&hInputPeek);
     inputQueue.clear();
 }
@@ -65,7 +65,7 @@ void ClosePipes(void)
 /* StartInterpreter: COMSPEC with its standard handles on three pipes. */
 BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
 {
-    std::memset(&dosProcess, 0, sizeof dosProcess);
+    std::memset(&tools.dosProcess, 0, sizeof tools.dosProcess);
     char szComspec[256] = "";
     DWORD n = GetEnvironmentVariableA("COMSPEC", szComspec, sizeof szComspec);
     if (n == 0 || n >= sizeof szComspec) {
@@ -73,9 +73,9 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
                                      "このDOS窓ではコマンドを実行できません。\r\n");
         return FALSE;
     }
-    if (!MakePipe(&dosProcess.hStdInRd, &dosProcess.hStdInWr, FALSE) ||
-        !MakePipe(&dosProcess.hStdOutRd, &dosProcess.hStdOutWr, TRUE) ||
-        !MakePipe(&dosProcess.hStdErrRd, &dosProcess.hStdErrWr, TRUE)) {
+    if (!MakePipe(&tools.dosProcess.hStdInRd, &tools.dosProcess.hStdInWr, FALSE) ||
+        !MakePipe(&tools.dosProcess.hStdOutRd, &tools.dosProcess.hStdOutWr, TRUE) ||
+        !MakePipe(&tools.dosProcess.hStdErrRd, &tools.dosProcess.hStdErrWr, TRUE)) {
         std::snprintf(szWhy, whyCap, "パイプを作成できませんでした（エラー %lu）。\r\n"
                                      "このDOS窓ではコマンドを実行できません。\r\n", GetLastError());
         ClosePipes();
@@ -85,33 +85,33 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_HIDE;
-    si.hStdInput = dosProcess.hStdInRd;
-    si.hStdOutput = dosProcess.hStdOutWr;
-    si.hStdError = dosProcess.hStdErrWr;
+    si.hStdInput = tools.dosProcess.hStdInRd;
+    si.hStdOutput = tools.dosProcess.hStdOutWr;
+    si.hStdError = tools.dosProcess.hStdErrWr;
     const char *szCurDir = frame.startupPaths.szCurDir;
     const char *szFolder = szCurDir[0] && GetFileAttributesA(szCurDir) != INVALID_FILE_ATTRIBUTES ? szCurDir : NULL;
     if (!CreateProcessA(szComspec, NULL, NULL, NULL, TRUE, CREATE_NO_WINDOW | IDLE_PRIORITY_CLASS, NULL, szFolder,
-                        &si, &dosProcess.pi)) {
+                        &si, &tools.dosProcess.pi)) {
         std::snprintf(szWhy, whyCap, "コマンドインタープリタ「%s」を起動できませんでした（エラー %lu）。\r\n"
                                      "このDOS窓ではコマンドを実行できません。\r\n", szComspec, GetLastError());
         ClosePipes();
-        std::memset(&dosProcess.pi, 0, sizeof dosProcess.pi);
+        std::memset(&tools.dosProcess.pi, 0, sizeof tools.dosProcess.pi);
         return FALSE;
     }
-    CloseAndClear(&dosProcess.pi.hThread);
-    DuplicateHandle(GetCurrentProcess(), dosProcess.hStdInRd, GetCurrentProcess(), &hInputPeek, 0, FALSE,
+    CloseAndClear(&tools.dosProcess.pi.hThread);
+    DuplicateHandle(GetCurrentProcess(), tools.dosProcess.hStdInRd, GetCurrentProcess(), &hInputPeek, 0, FALSE,
                     DUPLICATE_SAME_ACCESS);
-    WaitForInputIdle(dosProcess.pi.hProcess, 2000);
-    session->hProcess = dosProcess.pi.hProcess;
-    session->hStdOut = dosProcess.hStdOutRd;
-    session->hStdErr = dosProcess.hStdErrRd;
-    session->hStdIn = dosProcess.hStdInWr;
+    WaitForInputIdle(tools.dosProcess.pi.hProcess, 2000);
+    session->hProcess = tools.dosProcess.pi.hProcess;
+    session->hStdOut = tools.dosProcess.hStdOutRd;
+    session->hStdErr = tools.dosProcess.hStdErrRd;
+    session->hStdIn = tools.dosProcess.hStdInWr;
     // The read ends belong to the reader from now on; the interpreter's
     // ends are its own.
-    dosProcess.hStdOutRd = dosProcess.hStdErrRd = NULL;
-    CloseAndClear(&dosProcess.hStdInRd);
-    CloseAndClear(&dosProcess.hStdOutWr);
-    CloseAndClear(&dosProcess.hStdErrWr);
+    tools.dosProcess.hStdOutRd = tools.dosProcess.hStdErrRd = NULL;
+    CloseAndClear(&tools.dosProcess.hStdInRd);
+    CloseAndClear(&tools.dosProcess.hStdOutWr);
+    CloseAndClear(&tools.dosProcess.hStdErrWr);
     return TRUE;
 }
 
@@ -119,10 +119,10 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
    empty. TRUE when no line waits any more. */
 BOOL FlushDosInput(void)
 {
-    while (!inputQueue.empty() && dosProcess.hStdInWr && InputPipeEmpty()) {
+    while (!inputQueue.empty() && tools.dosProcess.hStdInWr && InputPipeEmpty()) {
         const std::string &bytes = inputQueue.front();
         DWORD written = 0;
-        if (!WriteFile(dosProcess.hStdInWr, bytes.data(), (DWORD)bytes.size(), &written, NULL))
+        if (!WriteFile(tools.dosProcess.hStdInWr, bytes.data(), (DWORD)bytes.size(), &written, NULL))
             inputQueue.clear();
         else
             inputQueue.pop_front();
@@ -134,8 +134,8 @@ BOOL FlushDosInput(void)
    once or after the lines before it. */
 BOOL WriteDosCommand(const char *szLine)
 {
-    SORA_ASSERT(dosProcess.hStdInWr != NULL);
-    if (!dosProcess.hStdInWr)
+    SORA_ASSERT(tools.dosProcess.hStdInWr != NULL);
+    if (!tools.dosProcess.hStdInWr)
         return FALSE;
     std::vector<char> buf(std::strlen(szLine) + 4);
     size_t n = ComposeDosInput(szLine, buf.data(), buf.size());
@@ -151,40 +151,40 @@ BOOL WriteDosCommand(const char *szLine)
 BOOL DosProcessRunning(void)
 {
     DWORD code = 0;
-    return dosProcess.pi.hProcess && GetExitCodeProcess(dosProcess.pi.hProcess, &code) && code == STILL_ACTIVE;
+    return tools.dosProcess.pi.hProcess && GetExitCodeProcess(tools.dosProcess.pi.hProcess, &code) && code == STILL_ACTIVE;
 }
 
 /* EndInterpreter: "exit", waiting, closing our ends and, when it still
    runs, termination. */
 void EndInterpreter(HWND owner, DWORD dwFirstWaitMs, DWORD dwSecondWaitMs, const char *szQuestion)
 {
-    HANDLE hProcess = dosProcess.pi.hProcess;
+    HANDLE hProcess = tools.dosProcess.pi.hProcess;
     // The lines still waiting go first, then "exit" as a line of its own.
     for (DWORD start = GetTickCount(); GetTickCount() - start < 2000 && hProcess &&
                                        WaitForSingleObject(hProcess, 0) == WAIT_TIMEOUT;
          Sleep(20))
         if (FlushDosInput() && InputPipeEmpty())
             break;
-    if (dosProcess.hStdInWr) {
+    if (tools.dosProcess.hStdInWr) {
         char szExit[16];
         size_t n = ComposeDosInput("exit", szExit, sizeof szExit);
         DWORD written = 0;
-        WriteFile(dosProcess.hStdInWr, szExit, (DWORD)n, &written, NULL);
+        WriteFile(tools.dosProcess.hStdInWr, szExit, (DWORD)n, &written, NULL);
     }
     if (hProcess)
         WaitForSingleObject(hProcess, dwFirstWaitMs);
-    CloseAndClear(&dosProcess.hStdInWr);
+    CloseAndClear(&tools.dosProcess.hStdInWr);
     CloseDosSemaphore();
-    if (pDosSession)
-        InterlockedExchange(&pDosSession->bClosing, 1);
+    if (tools.pDosSession)
+        InterlockedExchange(&tools.pDosSession->bClosing, 1);
     if (hProcess && WaitForSingleObject(hProcess, dwSecondWaitMs) == WAIT_TIMEOUT) {
-        GetExitCodeProcess(hProcess, &dosProcess.dwExitCode);
+        GetExitCodeProcess(hProcess, &tools.dosProcess.dwExitCode);
         if (!szQuestion ||
             MessageBoxA(owner, szQuestion, "確認", MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
-            TerminateProcess(hProcess, dosProcess.dwExitCode);
+            TerminateProcess(hProcess, tools.dosProcess.dwExitCode);
     }
     // The process handle stays with the reader, which still drains the
     // pipes until the interpreter is gone.
     ClosePipes();
-    std::memset(&dosProcess, 0, sizeof dosProcess);
+    std::memset(&tools.dosProcess, 0, sizeof tools.dosProcess);
 }

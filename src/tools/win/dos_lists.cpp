@@ -78,7 +78,7 @@ int DosSideListWidth(void)
    marked with a star. */
 void ShowDosProcessList(HWND hDlg)
 {
-    dosProcess.nSideList = 1;
+    tools.dosProcess.nSideList = 1;
     HWND list = OpenList(hDlg);
     HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snap != INVALID_HANDLE_VALUE) {
@@ -88,7 +88,7 @@ void ShowDosProcessList(HWND hDlg)
             char szTitle[65];
             std::snprintf(szTitle, sizeof szTitle, "%s", FileTitleOf(pe.szExeFile));
             char szLine[160];
-            if (dosProcess.pi.dwProcessId && pe.th32ProcessID == dosProcess.pi.dwProcessId)
+            if (tools.dosProcess.pi.dwProcessId && pe.th32ProcessID == tools.dosProcess.pi.dwProcessId)
                 std::snprintf(szLine, sizeof szLine, "pIDparent %-10d pID:%-10d*  %-s",
                               (int)pe.th32ParentProcessID, (int)pe.th32ProcessID, szTitle);
             else
@@ -104,7 +104,7 @@ void ShowDosProcessList(HWND hDlg)
 /* ShowDosThreadList: "T": every thread of the system, or of one process. */
 void ShowDosThreadList(HWND hDlg, DWORD dwOnlyProcess)
 {
-    dosProcess.nSideList = 2;
+    tools.dosProcess.nSideList = 2;
     HWND list = OpenList(hDlg);
     WalkThreads(dwOnlyProcess, [list](const THREADENTRY32 &te) {
         char szLine[80];
@@ -121,7 +121,7 @@ void CloseDosSideList(HWND hDlg)
 {
     HWND list = GetDlgItem(hDlg, IDC_DOS_LIST);
     bListOpen = false;
-    dosProcess.nSideList = 0;
+    tools.dosProcess.nSideList = 0;
     ShowWindow(list, SW_HIDE);
     MoveWindow(list, 0, 0, 0, 0, FALSE);
     Relayout(hDlg);
@@ -142,14 +142,14 @@ void OnDosListDoubleClick(HWND hDlg)
         return;
     }
     DWORD data = (DWORD)SendMessageA(list, LB_GETITEMDATA, sel, 0);
-    if (dosProcess.nSideList == 1) {
+    if (tools.dosProcess.nSideList == 1) {
         ShowDosThreadList(hDlg, data);
         return;
     }
-    if (dosProcess.nSideList != 2 || !dosProcess.pi.dwProcessId)
+    if (tools.dosProcess.nSideList != 2 || !tools.dosProcess.pi.dwProcessId)
         return;
     bool bOurs = false;
-    WalkThreads(dosProcess.pi.dwProcessId, [&](const THREADENTRY32 &te) {
+    WalkThreads(tools.dosProcess.pi.dwProcessId, [&](const THREADENTRY32 &te) {
         bOurs = te.th32ThreadID == data;
         return !bOurs;
     });

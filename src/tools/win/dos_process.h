@@ -15,7 +15,13 @@ struct DosProcess {
     DWORD dwExitCode;
     int nSideList;                 // 0 none, 1 process list, 2 thread list
 };
-extern DosProcess dosProcess;
+struct DosSession;
+
+struct ToolsState {
+    DosProcess dosProcess;
+    DosSession *pDosSession; // the session of the open DOS window, null when none (dos_internal.h)
+};
+extern ToolsState tools;
 
 #include "common/test_hooks.h" // DOSM_GETTOTAL, DOSM_GETSTATE: questions the driver asks from outside
 

@@ -23,10 +23,10 @@ void Say(const char *text)
 // within the last moment: a command is still at work.
 bool InterpreterBusy(void)
 {
-    if (pDosSession) {
-        EnterCriticalSection(&pDosSession->cs);
-        DWORD dwLast = pDosSession->dwLastOutputTick;
-        LeaveCriticalSection(&pDosSession->cs);
+    if (tools.pDosSession) {
+        EnterCriticalSection(&tools.pDosSession->cs);
+        DWORD dwLast = tools.pDosSession->dwLastOutputTick;
+        LeaveCriticalSection(&tools.pDosSession->cs);
         if (dwLast && GetTickCount() - dwLast < 250)
             return true;
     }
@@ -39,8 +39,8 @@ bool InterpreterBusy(void)
     for (BOOL more = Process32First(snap, &pe); more && !bChild; more = Process32Next(snap, &pe))
         // The console host that the system gives the interpreter is no
         // command of the user's.
-        bChild = pe.th32ParentProcessID == dosProcess.pi.dwProcessId &&
-                 pe.th32ProcessID != dosProcess.pi.dwProcessId && lstrcmpiA(pe.szExeFile, "conhost.exe") != 0;
+        bChild = pe.th32ParentProcessID == tools.dosProcess.pi.dwProcessId &&
+                 pe.th32ProcessID != tools.dosProcess.pi.dwProcessId && lstrcmpiA(pe.szExeFile, "conhost.exe") != 0;
     CloseHandle(snap);
     return bChild;
 }
@@ -62,7 +62,7 @@ int RunDosCommand(const char *szCommandLine, HWND owner)
             CreateDosSemaphore();
         return 0;
     }
-    if (!dosProcess.hStdInWr || !WriteDosCommand(szCommandLine)) {
+    if (!tools.dosProcess.hStdInWr || !WriteDosCommand(szCommandLine)) {
         Say("コマンドインタープリタが動いていないため、コマンドは送られませんでした。\r\n");
         return 0;
     }
@@ -84,7 +84,7 @@ void OnDosInputEnter(void)
     char szLine[DOS_INPUT_LINE_MAX + 1] = "";
     GetDlgItemTextA(frame.hStdDialog, IDC_DOS_INPUT, szLine, sizeof szLine);
     SetDlgItemTextA(frame.hStdDialog, IDC_DOS_INPUT, "");
-    if (!dosProcess.hStdInWr || !WriteDosCommand(szLine)) {
+    if (!tools.dosProcess.hStdInWr || !WriteDosCommand(szLine)) {
         Say("コマンドインタープリタが動いていないため、入力は送られませんでした。\r\n");
         return;
     }

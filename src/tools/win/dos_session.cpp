@@ -1,7 +1,5 @@
 #include "tools/win/dos_internal.h"
 
-DosSession *pDosSession;
-
 static HANDLE volatile hDosSemaphore;
 
 /* NewDosSession: an empty stream record for a new DOS window, held once by

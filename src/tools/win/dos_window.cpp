@@ -91,7 +91,7 @@ void Undock(HWND hDlg)
 void OnInitDialog(HWND hDlg, const char *szFirst)
 {
     frame.hStdDialog = hDlg;
-    pDosSession = NewDosSession(hDlg);
+    tools.pDosSession = NewDosSession(hDlg);
     ResetDosOutput();
     DosHistoryClear(&history);
     HWND output = GetDlgItem(hDlg, IDC_DOS_OUTPUT);
@@ -100,11 +100,11 @@ void OnInitDialog(HWND hDlg, const char *szFirst)
     SendMessageA(input, EM_SETLIMITTEXT, DOS_INPUT_LINE_MAX, 0);
     oldInputProc = (WNDPROC)SetWindowLongPtrA(input, GWLP_WNDPROC, (LONG_PTR)InputProc);
     char szWhy[512];
-    if (!StartInterpreter(pDosSession, szWhy, sizeof szWhy)) {
+    if (!StartInterpreter(tools.pDosSession, szWhy, sizeof szWhy)) {
         AppendDosOutput(hDlg, szWhy, std::strlen(szWhy));
     } else {
         WriteDosCommand(szFirst ? szFirst : "");
-        if (!StartDosReader(pDosSession)) {
+        if (!StartDosReader(tools.pDosSession)) {
             static const char kNoReader[] = "出力を読むスレッドを開始できませんでした。DOS窓を閉じてください。\r\n";
             AppendDosOutput(hDlg, kNoReader, sizeof kNoReader - 1);
         }
@@ -121,7 +121,7 @@ void OnInitDialog(HWND hDlg, const char *szFirst)
 /* OnOutput: takes the text the reader has waiting. */
 void OnOutput(HWND hDlg)
 {
-    DosSession *session = pDosSession;
+    DosSession *session = tools.pDosSession;
     if (!session)
         return;
     std::string text;
@@ -145,10 +145,10 @@ void OnDestroy(HWND hDlg)
 {
     KillTimer(hDlg, DOS_INPUT_TIMER);
     Undock(hDlg);
-    if (pDosSession) {
-        InterlockedExchange(&pDosSession->bClosing, 1);
-        ReleaseDosSession(pDosSession);
-        pDosSession = NULL;
+    if (tools.pDosSession) {
+        InterlockedExchange(&tools.pDosSession->bClosing, 1);
+        ReleaseDosSession(tools.pDosSession);
+        tools.pDosSession = NULL;
     }
     ResetDosOutput();
     if (frame.hStdDialog == hDlg)
@@ -217,10 +217,10 @@ INT_PTR CALLBACK DosDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam
         return TRUE;
     case DOSM_GETTOTAL: {
         unsigned long long total = 0;
-        if (pDosSession) {
-            EnterCriticalSection(&pDosSession->cs);
-            total = pDosSession->nTotal;
-            LeaveCriticalSection(&pDosSession->cs);
+        if (tools.pDosSession) {
+            EnterCriticalSection(&tools.pDosSession->cs);
+            total = tools.pDosSession->nTotal;
+            LeaveCriticalSection(&tools.pDosSession->cs);
         }
         return Answer(hDlg, (LONG_PTR)total);
     }

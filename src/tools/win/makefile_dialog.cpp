@@ -18,8 +18,8 @@ void OnPreview(HWND hDlg)
     char szTemplate[1024] = "";
     LoadStringA(frame.hInst, IDS_MAKEFILE_TEMPLATE, szTemplate, sizeof szTemplate);
     MakefileState state = {};
-    state.szSourcePath = szFullPath;
-    state.szRcPath = szRcPath;
+    state.szSourcePath = doc.szFullPath;
+    state.szRcPath = doc.szRcPath;
     state.target = IsDlgButtonChecked(hDlg, IDC_MAKE_WINDOWS) ? TARGET_WINDOWS
                    : IsDlgButtonChecked(hDlg, IDC_MAKE_DLL)   ? TARGET_DLL
                                                               : TARGET_CONSOLE;
@@ -39,7 +39,7 @@ void OnPreview(HWND hDlg)
 void OnSave(HWND hDlg)
 {
     char szPath[260];
-    ToolsError error = MakefileSavePath(szFullPath, frame.startupPaths.szSysDrive, szPath, sizeof szPath);
+    ToolsError error = MakefileSavePath(doc.szFullPath, frame.startupPaths.szSysDrive, szPath, sizeof szPath);
     if (error != TOOLS_OK) {
         ShowToolsError(hDlg, error);
         return;

@@ -55,8 +55,8 @@ CompileRequest MakeRequest(const CplInfo *info)
     request.szOutFolder = info->szOutFolder;
     request.szOutName = info->szOutName;
     request.szOptions = info->szOptions;
-    request.szRcPath = szRcPath;
-    request.bRcExists = szRcPath[0] && FileExists(szRcPath);
+    request.szRcPath = doc.szRcPath;
+    request.bRcExists = doc.szRcPath[0] && FileExists(doc.szRcPath);
     request.templates = LoadedCommandTemplates();
     return request;
 }
@@ -176,7 +176,7 @@ bool PrepareInfo(HWND owner, const SourceFacts *facts, CplInfo *info)
 {
     info->owner = owner;
     info->nMode = frame.settingsRecord.btbcc;
-    if (!SplitFullPath(szFullPath, info->szSourceFolder, sizeof info->szSourceFolder, info->szSourceName,
+    if (!SplitFullPath(doc.szFullPath, info->szSourceFolder, sizeof info->szSourceFolder, info->szSourceName,
                        sizeof info->szSourceName)) {
         ShowToolsError(owner, TOOLS_TOO_LONG);
         return false;
@@ -224,7 +224,7 @@ bool PrepareInfo(HWND owner, const SourceFacts *facts, CplInfo *info)
    sends the compile to the DOS window, asking first. */
 void QuickCompile(HWND owner)
 {
-    if (!szFullPath[0]) {
+    if (!doc.szFullPath[0]) {
         MessageBoxA(owner, "ファイル名がありません。", "OK", MB_OK | MB_ICONEXCLAMATION);
         return;
     }

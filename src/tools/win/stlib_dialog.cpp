@@ -89,12 +89,12 @@ INT_PTR CALLBACK StLibDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 /* OpenStaticLibDialog: command 399 for the file on show. */
 void OpenStaticLibDialog(HWND owner)
 {
-    if (!szFullPath[0]) {
+    if (!doc.szFullPath[0]) {
         MessageBoxA(owner, "ファイル名がありません。", "OK", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     LibSource *source = new LibSource;
-    if (!SplitFullPath(szFullPath, source->szFolder, sizeof source->szFolder, source->szName,
+    if (!SplitFullPath(doc.szFullPath, source->szFolder, sizeof source->szFolder, source->szName,
                        sizeof source->szName)) {
         delete source;
         ShowToolsError(owner, TOOLS_TOO_LONG);

@@ -10,8 +10,12 @@
 // it cannot be allocated.
 SearchEntryTable *SearchEntries();
 
-extern char szSearchWord[SEARCH_WORD_SIZE];
-extern int nCurrentEntry;
+// The kept search word and the row of the entry table in use.
+struct WebState {
+    char szSearchWord[SEARCH_WORD_SIZE];
+    int nCurrentEntry;
+};
+extern WebState web;
 
 // Opens the modeless search dialog (hWebSearchDlg), or brings it forward.
 void OpenWebSearchDialog(HWND owner);

@@ -35,9 +35,9 @@ static void FillEngineBox(HWND hDlg)
     SendMessageA(box, CB_RESETCONTENT, 0, 0);
     for (int i = 0; table && i < table->nCount; ++i)
         SendMessageA(box, CB_ADDSTRING, 0, (LPARAM)table->aEntries[i].szName);
-    if (!table || nCurrentEntry >= table->nCount)
-        nCurrentEntry = 0;
-    SendMessageA(box, CB_SETCURSEL, nCurrentEntry, 0);
+    if (!table || web.nCurrentEntry >= table->nCount)
+        web.nCurrentEntry = 0;
+    SendMessageA(box, CB_SETCURSEL, web.nCurrentEntry, 0);
 }
 
 /* Starts fetching with the prepared request; controls off until it ends. */
@@ -64,11 +64,11 @@ static void OnSearchGo(HWND hDlg)
     SearchEntryTable *table = SearchEntries();
     if (HttpClientBusy(&searchClient) || !table)
         return;
-    GetDlgItemTextA(hDlg, IDC_WEB_WORD, szSearchWord, sizeof szSearchWord);
-    ReplaceBlanksWithPlus(szSearchWord);
+    GetDlgItemTextA(hDlg, IDC_WEB_WORD, web.szSearchWord, sizeof web.szSearchWord);
+    ReplaceBlanksWithPlus(web.szSearchWord);
     char request[REQUEST_SIZE];
-    const SearchEntry *entry = &table->aEntries[nCurrentEntry];
-    if (!BuildSearchRequest(entry, szSearchWord, request, sizeof request)) {
+    const SearchEntry *entry = &table->aEntries[web.nCurrentEntry];
+    if (!BuildSearchRequest(entry, web.szSearchWord, request, sizeof request)) {
         ShowRequestTooLongMessage(hDlg);
         return;
     }
@@ -130,7 +130,7 @@ static void OnPageReceived(HWND hDlg)
     SendMessageA(list, LVM_SETITEMCOUNT, nLinks, 0);
     InvalidateRect(list, NULL, TRUE);
     char text[SEARCH_WORD_SIZE + 128];
-    int n = std::snprintf(text, sizeof text, "検索語：%s %d件", szSearchWord, nLinks);
+    int n = std::snprintf(text, sizeof text, "検索語：%s %d件", web.szSearchWord, nLinks);
     if (pSearchAnal && pSearchAnal->nNoCloseAnchors > 0 && n > 0 && (size_t)n < sizeof text)
         std::snprintf(text + n, sizeof text - n, "（「>」のないアンカー%d個）", pSearchAnal->nNoCloseAnchors);
     SetDlgItemTextA(hDlg, IDC_WEB_RESULTTEXT, text);
@@ -229,7 +229,7 @@ static BOOL OnSearchInit(HWND hDlg)
     pSearchAnal = new (std::nothrow) HttpAnal;
     SearchEntries();
     SendDlgItemMessageA(hDlg, IDC_WEB_WORD, EM_LIMITTEXT, SEARCH_WORD_SIZE - 1, 0);
-    SetDlgItemTextA(hDlg, IDC_WEB_WORD, szSearchWord);
+    SetDlgItemTextA(hDlg, IDC_WEB_WORD, web.szSearchWord);
     FillEngineBox(hDlg);
     HWND list = GetDlgItem(hDlg, IDC_WEB_RESULTS);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
@@ -272,7 +272,7 @@ static void OnSearchCommand(HWND hDlg, int id, int code)
         if (code == CBN_SELENDOK || code == CBN_SELCHANGE) {
             LRESULT sel = SendDlgItemMessageA(hDlg, IDC_WEB_ENGINE, CB_GETCURSEL, 0, 0);
             if (sel != CB_ERR)
-                nCurrentEntry = (int)sel;
+                web.nCurrentEntry = (int)sel;
         }
         break;
     case IDCANCEL:

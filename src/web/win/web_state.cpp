@@ -3,8 +3,7 @@
 #include <commctrl.h>
 #include <new>
 
-char szSearchWord[SEARCH_WORD_SIZE];
-int nCurrentEntry;
+WebState web;
 
 /* SearchEntries: the table, made with the built-in rows on first use. */
 SearchEntryTable *SearchEntries()
@@ -14,7 +13,7 @@ SearchEntryTable *SearchEntries()
         pTable = new (std::nothrow) SearchEntryTable;
         if (pTable) {
             LoadBuiltInEntries(pTable);
-            lstrcpynA(szSearchWord, kInitialSearchWord, sizeof szSearchWord);
+            lstrcpynA(web.szSearchWord, kInitialSearchWord, sizeof web.szSearchWord);
         }
     }
     return pTable;
