@@ -28,7 +28,8 @@ std::string AwkwardLines(size_t minSize)
 {
     std::string text;
     for (int i = 0; text.size() < minSize; ++i) {
-        text += "int f" + std::to_string(i) + "(char *s) { g(\"\x95\x5c\x83\x5c{\", '}'); }\t// \x83\x7b\x83\x7d \\ {x}\r\n";
+        text += "int f" + std::to_string(i) +
+                "(char *s) { g(\"\x95\x5c\x83\x5c{\", '}'); }\t// \x83\x7b\x83\x7d \\ {x}\r\n";
         if (i % 50 == 0)
             text += "lone\rcr and\nlf \xb1\xdf (\r\n";
     }

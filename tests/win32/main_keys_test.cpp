@@ -130,7 +130,8 @@ TEST(MainKeys, MenuTextsShowTheTablesKeys)
 TEST(MainKeys, OnlyTheMainWindowsOwnWindowsTakeThem)
 {
     frame.hInst = GetModuleHandleA(NULL);
-    frame.hMainWnd = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, NULL, frame.hInst, NULL);
+    frame.hMainWnd =
+        CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, NULL, frame.hInst, NULL);
     ASSERT_TRUE(frame.hMainWnd);
     HWND pane = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
     HWND split = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
@@ -142,8 +143,10 @@ TEST(MainKeys, OnlyTheMainWindowsOwnWindowsTakeThem)
     HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
     HWND dialogField = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, dialog, NULL, frame.hInst, NULL);
     // The user-button bar's base: its buttons are the main window's.
-    frame.hRebarBase = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
-    HWND userButton = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 50, 20, frame.hRebarBase, NULL, frame.hInst, NULL);
+    frame.hRebarBase =
+        CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    HWND userButton =
+        CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 50, 20, frame.hRebarBase, NULL, frame.hInst, NULL);
 
     EXPECT_TRUE(KeysReachMainWindow(frame.hMainWnd));
     EXPECT_TRUE(KeysReachMainWindow(pane));
@@ -166,12 +169,15 @@ TEST(MainKeys, AGreyMenuStopsItsKeys)
     frame.hInst = GetModuleHandleA(NULL);
     HMENU menu = LoadMenuA(frame.hInst, "MYMENU1");
     ASSERT_TRUE(menu);
-    frame.hMainWnd = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, menu, frame.hInst, NULL);
+    frame.hMainWnd =
+        CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, menu, frame.hInst, NULL);
     ASSERT_TRUE(frame.hMainWnd);
-    frame.hEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
-    frame.hSubEdit1 = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
-    frame.hSwitchCheck = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 50, 20, frame.hMainWnd, NULL,
-                                   frame.hInst, NULL);
+    frame.hEdit =
+        CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    frame.hSubEdit1 =
+        CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, frame.hMainWnd, NULL, frame.hInst, NULL);
+    frame.hSwitchCheck = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 50, 20, frame.hMainWnd,
+                                         NULL, frame.hInst, NULL);
     ShowWindow(frame.hMainWnd, SW_SHOWNA);
     for (UINT id : {IDM_OPEN, IDM_SAVEAS, IDM_OVERWRITE, IDM_NEXTLISTED, IDM_FOCUSFIND, IDM_QUICKCOMPILE})
         EXPECT_TRUE(KeyCommandAllowed(frame.hMainWnd, id)) << id;

@@ -92,9 +92,9 @@ HWND CreateFindBar(HWND mainWnd)
         {2, IDM_MODE_PATTERN, TBSTATE_ENABLED, BTNS_CHECKGROUP, {0}, 0, 0},
     };
     HBITMAP images = LoadBitmapA(frame.hInst, "FINDREBARBITMAP");
-    frame.hFindToolbar = CreateToolbarEx(frame.hFindRebar, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NODIVIDER | CCS_NORESIZE,
-                                   IDC_TOOLBAR, 3, NULL, (UINT_PTR)images, modes, 3, 16, 15, 16, 15,
-                                   sizeof(TBBUTTON));
+    frame.hFindToolbar =
+        CreateToolbarEx(frame.hFindRebar, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NODIVIDER | CCS_NORESIZE,
+                        IDC_TOOLBAR, 3, NULL, (UINT_PTR)images, modes, 3, 16, 15, 16, 15, sizeof(TBBUTTON));
     switch (frame.findInfo.btCurmode) {
     case 0: SendMessageA(frame.hFindToolbar, TB_CHECKBUTTON, IDM_MODE_NORMAL, TRUE); break;
     case 1: SendMessageA(frame.hFindToolbar, TB_CHECKBUTTON, IDM_MODE_VARIABLE, TRUE); break;

@@ -84,7 +84,10 @@ void LeavePointerMode(PointerMode mode);
 // Armed, by the main window's own area or the screen capture (also while dragging).
 inline BOOL IsArmed() { return frame.pointerMode == POINTER_ARMED || frame.pointerMode == POINTER_CAPTURE_DRAGGING; }
 // Position capture, with or without its change mode.
-inline BOOL IsPosCapture() { return frame.pointerMode == POINTER_POS_CAPTURE || frame.pointerMode == POINTER_POS_CHANGE; }
+inline BOOL IsPosCapture()
+{
+    return frame.pointerMode == POINTER_POS_CAPTURE || frame.pointerMode == POINTER_POS_CHANGE;
+}
 
 // Status bar part 0 message with its clearing timer (150)
 void ShowStatusMessage(const char *text, UINT clearAfterMs);

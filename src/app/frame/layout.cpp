@@ -23,7 +23,8 @@ void LayoutMain(HWND hwnd, int w, int h)
         MoveWindow(frame.hStatus, 0, h - frame.nBottomInset + 2, w - frame.nRightInset, 22, TRUE);
     }
     if (frame.Split0)
-        MoveWindow(frame.Split0, 0, frame.nTopInset, w - frame.nRightInset, h - frame.nTopInset - frame.nBottomInset, TRUE);
+        MoveWindow(frame.Split0, 0, frame.nTopInset, w - frame.nRightInset, h - frame.nTopInset - frame.nBottomInset,
+                   TRUE);
 }
 
 void RelayoutMain()

@@ -19,8 +19,8 @@ static void SendEnter(HWND to, int fieldId, LPARAM lParam)
  */
 BOOL Pretranslate(MSG *msg)
 {
-    if (TakenByDialog(frame.hMakeDlgD, msg) || TakenByDialog(frame.hMakeDlgS, msg) || TakenByDialog(frame.hListDlg2, msg) ||
-        TakenByDialog(frame.hWebSearchDlg, msg))
+    if (TakenByDialog(frame.hMakeDlgD, msg) || TakenByDialog(frame.hMakeDlgS, msg) ||
+        TakenByDialog(frame.hListDlg2, msg) || TakenByDialog(frame.hWebSearchDlg, msg))
         return 0;
     if (msg->message != WM_KEYDOWN)
         return 1;
@@ -50,7 +50,8 @@ BOOL Pretranslate(MSG *msg)
     if (key == VK_RETURN && frame.hMakeDlgM && IsWindow(frame.hMakeDlgM)) {
         HWND parent = GetParent(target);
         int parentId = parent ? GetDlgCtrlID(parent) : 0;
-        if (parent && GetParent(parent) == frame.hMakeDlgM && parentId >= IDC_MENU_COMBO1 && parentId <= IDC_MENU_COMBO4) {
+        if (parent && GetParent(parent) == frame.hMakeDlgM && parentId >= IDC_MENU_COMBO1 &&
+            parentId <= IDC_MENU_COMBO4) {
             SendEnter(frame.hMakeDlgM, parentId, (LPARAM)parent);
             msg->wParam = 0;
             return 1;

@@ -125,7 +125,8 @@ static void BuildSplitTree(HWND hwnd)
     frame.Split3 = CreateChild(SPLIT_WINDOW_CLASS, NULL, child | SWS_HORZ | SWS_FIXED | SWS_KEEPSECOND,
                          0, 0, 100, 100, frame.Split1, IDC_SPLIT3);
     frame.Split2 = CreateChild(SPLIT_WINDOW_CLASS, NULL, child | SWS_HORZ, 0, 0, 100, 100, frame.Split1, IDC_SPLIT2);
-    frame.Split4 = CreateChild(SPLIT_WINDOW_CLASS, NULL, child | SWS_SECONDFULL, 0, 0, 100, 100, frame.Split3, IDC_SPLIT4);
+    frame.Split4 =
+        CreateChild(SPLIT_WINDOW_CLASS, NULL, child | SWS_SECONDFULL, 0, 0, 100, 100, frame.Split3, IDC_SPLIT4);
 
     SendMessageA(frame.Split2, SWM_SETPOS, 40, 0);
     SendMessageA(frame.Split2, SWM_SETFIRST, (WPARAM)frame.hFindRebar, 1);

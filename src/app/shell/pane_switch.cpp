@@ -119,7 +119,8 @@ void UnsubclassPanes()
 {
     if (frame.hEdit && frame.OldEditProc && !SetWindowLongPtrA(frame.hEdit, GWLP_WNDPROC, (LONG_PTR)frame.OldEditProc))
         MessageBoxA(frame.hMainWnd, "サブクラス化解除失敗(hEdit)", "失敗", MB_OK);
-    if (frame.hEditEntry && frame.OldEntryProc && !SetWindowLongPtrA(frame.hEditEntry, GWLP_WNDPROC, (LONG_PTR)frame.OldEntryProc))
+    if (frame.hEditEntry && frame.OldEntryProc &&
+        !SetWindowLongPtrA(frame.hEditEntry, GWLP_WNDPROC, (LONG_PTR)frame.OldEntryProc))
         MessageBoxA(frame.hMainWnd, "サブクラス化解除失敗(hEditEntry)", "失敗", MB_OK);
     frame.OldEditProc = frame.OldEntryProc = NULL;
 }

@@ -54,7 +54,8 @@ static void OfferWorkDir()
 static void NumberInstance()
 {
     for (;;) {
-        HANDLE mutex = CreateMutexA(NULL, TRUE, InstanceMutexName(frame.startupPaths.szModule, frame.nInstanceNo).c_str());
+        HANDLE mutex =
+            CreateMutexA(NULL, TRUE, InstanceMutexName(frame.startupPaths.szModule, frame.nInstanceNo).c_str());
         DWORD error = GetLastError();
         frame.nInstanceNo++;
         if (error != ERROR_ALREADY_EXISTS)
@@ -92,7 +93,8 @@ BOOL InitWorkPaths(HINSTANCE instance)
 
     BuildStartupPaths(current, module, windows, &frame.startupPaths);
     if (frame.startupPaths.bCurDirTooLong)
-        MessageBoxA(NULL, "起動したフォルダのパスが長すぎるため、作業用ディレクトリを使えません。\r\n設定は保存されません。",
+        MessageBoxA(NULL,
+                    "起動したフォルダのパスが長すぎるため、作業用ディレクトリを使えません。\r\n設定は保存されません。",
                     "警告", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
 
     OfferWorkDir();

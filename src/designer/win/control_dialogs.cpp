@@ -195,7 +195,8 @@ static INT_PTR CALLBACK EntryProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
         if (LOWORD(wp) == IDOK) {
             char text[512];
             GetDlgItemTextA(dlg, IDC_ENTRY_TEXT, text, sizeof text);
-            CopyField(designer.Ctrls[designer.nSelected].szText, sizeof designer.Ctrls[designer.nSelected].szText, text, strlen(text));
+            CopyField(designer.Ctrls[designer.nSelected].szText, sizeof designer.Ctrls[designer.nSelected].szText, text,
+                      strlen(text));
             EndDialog(dlg, IDOK);
         } else if (LOWORD(wp) == IDCANCEL)
             EndDialog(dlg, IDCANCEL);

@@ -187,7 +187,8 @@ static void CopyLayoutOf(HWND panel, HWND src)
     SetDlgItemTextA(panel, IDC_DSG_CAPTION, title.c_str());
     for (HWND c = GetWindow(src, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         if (designer.Icount >= kMaxControls) {
-            MessageBoxA(panel, "コントロールの数が許容最大数に達しています", "Controls too many", MB_OK | MB_ICONEXCLAMATION);
+            MessageBoxA(panel, "コントロールの数が許容最大数に達しています", "Controls too many",
+                        MB_OK | MB_ICONEXCLAMATION);
             break;
         }
         CopyChild(src, c);

@@ -156,12 +156,13 @@ static void StartCustomising(HWND dlg, DialogList *l)
     }
     ParsedDialog p = ListedDialog(l, l->selected);
     if (p.stop.kind != kStopNone) {
-        MessageBoxA(dlg, (StopMessage(p) + "\r\n最後まで読めないダイアログは変更できません。").c_str(), "開始できません。", MB_OK);
+        MessageBoxA(dlg, (StopMessage(p) + "\r\n最後まで読めないダイアログは変更できません。").c_str(),
+                    "開始できません。", MB_OK);
         return;
     }
     if (l->dialogs[l->selected].header.empty()) {
-        MessageBoxA(dlg, "このダイアログの文はマクロかインクルードされたファイルにあるため、変更できません。", "開始できません。",
-                    MB_OK);
+        MessageBoxA(dlg, "このダイアログの文はマクロかインクルードされたファイルにあるため、変更できません。",
+                    "開始できません。", MB_OK);
         return;
     }
     if (l->preview && IsWindow(l->preview))

@@ -160,7 +160,8 @@ static void OnToggle(HWND dlg, int id)
             SetWindowPos(designer.hDesignDlg, NULL, r.left, r.top + dy, r.right - r.left, r.bottom - r.top - dy,
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         } else
-            SetWindowPos(designer.hDesignDlg, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+            SetWindowPos(designer.hDesignDlg, NULL, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
     RefreshToggles(dlg);
     RefreshDialogChecks(dlg);

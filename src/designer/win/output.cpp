@@ -93,7 +93,8 @@ void WriteDialogScript(HWND panel)
         c.style = 0;
         c.exStyle = 0;
     }
-    std::string style = designer.hOptDlg ? DlgFlagsToStyleText(designer.dlgData, false) : "DS_MODALFRAME | WS_VISIBLE | WS_POPUP";
+    std::string style =
+        designer.hOptDlg ? DlgFlagsToStyleText(designer.dlgData, false) : "DS_MODALFRAME | WS_VISIBLE | WS_POPUP";
     std::string defs;
     std::string dialog = WriteNewDialog(designer.dlgData, recs, prefix.c_str(), startId, style, defs);
     for (size_t i = 0; i < recs.size() && (int)i < designer.Icount; i++)
@@ -155,7 +156,8 @@ void UpdateCustomisedScript(HWND panel)
     HWND edit = frame.hCurEdit ? frame.hCurEdit : frame.hSubEdit1;
     if (!SelectTextInEdit(edit, header, FALSE))
         return;
-    int answer = MessageBoxA(panel, "この部分が書き換わります。宜しいですか？", "確認", MB_YESNOCANCEL | MB_ICONQUESTION);
+    int answer =
+        MessageBoxA(panel, "この部分が書き換わります。宜しいですか？", "確認", MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL)
         return;
     if (answer == IDYES) {
@@ -191,7 +193,8 @@ std::string ControlScriptOfRecord(int index)
                  row && row->shortKeyword[0] ? row->shortKeyword : cls, word, (int)r.left, (int)r.top, (int)r.right,
                  (int)r.bottom, style.c_str());
     else
-        snprintf(buf, sizeof buf, "CONTROL \"%-s\",\r\n      IDC_TEMP_%-s ,\"%-s\" ,%-s,\r\n      %-d ,%-d ,%-d ,%-d\r\n",
-                 c.szText, word, cls, style.c_str(), (int)r.left, (int)r.top, (int)r.right, (int)r.bottom);
+        snprintf(buf, sizeof buf,
+                 "CONTROL \"%-s\",\r\n      IDC_TEMP_%-s ,\"%-s\" ,%-s,\r\n      %-d ,%-d ,%-d ,%-d\r\n", c.szText,
+                 word, cls, style.c_str(), (int)r.left, (int)r.top, (int)r.right, (int)r.bottom);
     return buf;
 }

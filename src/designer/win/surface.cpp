@@ -29,7 +29,8 @@ static std::vector<uint8_t> BuildDesignTemplate(const Dlgdata &d, BOOL customise
     size_t need = 4096 + (customise ? (size_t)designer.Icount * (40 + 2 * (32 + 256)) : 0);
     std::vector<uint8_t> bytes(need, 0);
     TemplateBuffer buf = {bytes.data(), bytes.size(), 0, false};
-    WriteTemplateHeader(buf, d, d.style | kWsVisible, (uint16_t)(customise ? designer.Icount : 0), true, Cp932ToUtf16Win);
+    WriteTemplateHeader(buf, d, d.style | kWsVisible, (uint16_t)(customise ? designer.Icount : 0), true,
+                        Cp932ToUtf16Win);
     if (customise)
         for (int i = 0; i < designer.Icount; i++)
             AppendItem(buf, designer.Ctrls[i], Cp932ToUtf16Win);
@@ -176,7 +177,8 @@ static void ShowControlMenu(HWND hwnd, int index, POINT screen)
     std::string flags = std::string(designer.Ctrls[index].szClass) + "のフラグ";
     ModifyMenuA(menu, IDM_CTL_FLAGS, MF_BYCOMMAND | MF_STRING, IDM_CTL_FLAGS, flags.c_str());
     SelectStatementOfRecord(index);
-    if (strncmp(designer.Ctrls[index].szClass, "BUTTON", 6) != 0 && strncmp(designer.Ctrls[index].szClass, "STATIC", 6) != 0)
+    if (strncmp(designer.Ctrls[index].szClass, "BUTTON", 6) != 0 &&
+        strncmp(designer.Ctrls[index].szClass, "STATIC", 6) != 0)
         EnableMenuItem(menu, IDM_CTL_TEXT, MF_BYCOMMAND | MF_GRAYED);
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, screen.x, screen.y, 0, hwnd, NULL);
     DestroyMenu(bar);
@@ -284,24 +286,26 @@ static void OnInitDesign(HWND hwnd)
     int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
     if (dc)
         ReleaseDC(hwnd, dc);
-    hDesignFont = CreateFontA(-MulDiv(designer.dlgData.pointSize, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0,
-                              0, 0, 0, designer.dlgData.szFace);
+    hDesignFont = CreateFontA(-MulDiv(designer.dlgData.pointSize, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                              SHIFTJIS_CHARSET, 0, 0, 0, 0, designer.dlgData.szFace);
     // The dialog manager's own base units of this dialog, so that dialog units read from a
     // script come back unchanged after the round trip through pixels.
     RECT units = {0, 0, 4, 8};
     if (MapDialogRect(hwnd, &units) && units.right > 0 && units.bottom > 0) {
         designer.gridpixelX = units.right;
         designer.gridpixelY = units.bottom;
-    } else if (!MeasureDialogUnits(hwnd, designer.dlgData.pointSize, designer.dlgData.szFace, &designer.gridpixelX, &designer.gridpixelY)) {
+    } else if (!MeasureDialogUnits(hwnd, designer.dlgData.pointSize, designer.dlgData.szFace, &designer.gridpixelX,
+                                   &designer.gridpixelY)) {
         designer.gridpixelX = 8;
         designer.gridpixelY = 16;
     }
-    RECT rc = {0, 0, DluToPixelsX(designer.dlgData.cx, designer.gridpixelX), DluToPixelsY(designer.dlgData.cy, designer.gridpixelY)};
+    RECT rc = {0, 0, DluToPixelsX(designer.dlgData.cx, designer.gridpixelX),
+               DluToPixelsY(designer.dlgData.cy, designer.gridpixelY)};
     AdjustWindowRectEx(&rc, 0x90C80080, FALSE, 0);
     RECT panel;
     GetWindowRect(frame.hMakeDlgD, &panel);
-    SetWindowPos(hwnd, NULL, panel.right + designer.dlgData.x, panel.top + designer.dlgData.y, rc.right - rc.left, rc.bottom - rc.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, NULL, panel.right + designer.dlgData.x, panel.top + designer.dlgData.y, rc.right - rc.left,
+                 rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
     designer.hSizeBox = CreateSizeBox(hwnd);
 }
 
@@ -357,7 +361,9 @@ static void OnDesignCommand(HWND hwnd, UINT id)
         if (designer.nSelected >= 0) {
             std::string caption = std::string("#define IDC_TEMP_") +
                                   (FindClassInfo(designer.Ctrls[designer.nSelected].szClass)
-                                       ? FindClassInfo(designer.Ctrls[designer.nSelected].szClass)->identWord : "CTRL") + "  1";
+                                       ? FindClassInfo(designer.Ctrls[designer.nSelected].szClass)->identWord
+                                       : "CTRL") +
+                                  "  1";
             MessageBoxA(hwnd, ControlScriptOfRecord(designer.nSelected).c_str(), caption.c_str(), MB_OK);
         }
         break;

@@ -84,7 +84,8 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
     BOOL isMain = pane == frame.hEdit;
     if (isMain) {
         pane = PaneWithFontForNewText(pane);
-        EnableMenuItem(GetMenu(frame.hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | (read.bOverwriteAllowed ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(GetMenu(frame.hMainWnd), IDM_OVERWRITE,
+                       MF_BYCOMMAND | (read.bOverwriteAllowed ? MF_ENABLED : MF_GRAYED));
         if (read.bHasZeroBytes && ShowDocMessage(owner, DOC_MSG_NOT_PURE_TEXT) == IDYES) {
             ReplaceZeroBytes(buf.data(), read.nTextLen, nRead);
             nShown = nRead;

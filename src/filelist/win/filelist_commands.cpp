@@ -73,8 +73,9 @@ static void OnTreeCommand(UINT id, LPARAM lParam)
         break;
     case IDM_FILESELECT:
         if (fileList.pFileTree)
-            fileList.pFileTree->SetEntryState(e, IsWindowVisible(frame.hEdit) ? TVIS_EXPANDED | TVIS_BOLD | TVIS_SELECTED
-                                                               : TVIS_EXPANDED | TVIS_BOLD);
+            fileList.pFileTree->SetEntryState(e, IsWindowVisible(frame.hEdit)
+                                                     ? TVIS_EXPANDED | TVIS_BOLD | TVIS_SELECTED
+                                                     : TVIS_EXPANDED | TVIS_BOLD);
         break;
     case IDM_FILEDROP:
         if (fileList.pFileTree) fileList.pFileTree->RemoveEntry(e);
@@ -151,8 +152,12 @@ static BOOL FileListCommand(HWND hwnd, UINT id, UINT code, LPARAM lParam)
 
 // The file buttons number on from 8500 for as long as the editor runs;
 // 9997 between them is the Enter command.
-static const CommandRange kFileListIds[] = {
-    COMMAND_ID(IDM_FILEREMOVE), {IDM_FILEOPENFOLDER, IDM_FILEPAGEXCHG}, {IDM_FILEDOSHERE, IDM_PREVLISTED},
-    {IDM_FILEADD, IDM_TREETARGET}, COMMAND_ID(IDM_NEXTFILEPAGE), COMMAND_ID(IDM_FILELISTCLEAR), {IDM_FILEBUTTON_FIRST, IDM_ENTER - 1},
-    {IDM_ENTER + 1, 0xFFFF}};
+static const CommandRange kFileListIds[] = {COMMAND_ID(IDM_FILEREMOVE),
+                                            {IDM_FILEOPENFOLDER, IDM_FILEPAGEXCHG},
+                                            {IDM_FILEDOSHERE, IDM_PREVLISTED},
+                                            {IDM_FILEADD, IDM_TREETARGET},
+                                            COMMAND_ID(IDM_NEXTFILEPAGE),
+                                            COMMAND_ID(IDM_FILELISTCLEAR),
+                                            {IDM_FILEBUTTON_FIRST, IDM_ENTER - 1},
+                                            {IDM_ENTER + 1, 0xFFFF}};
 const CommandOwner fileListCommands = {"filelist", FileListCommand, COMMAND_IDS(kFileListIds)};

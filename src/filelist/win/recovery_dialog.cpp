@@ -157,7 +157,8 @@ void OnChoice(HWND hDlg, DialogState &s, RecoveryChoice choice)
     if (choice == RECOVERY_CHOICE_DELETE) {
         char szAsk[200];
         _snprintf(szAsk, sizeof szAsk - 1,
-                  "選んだ%d件のテキストを削除します。\r\n削除したテキストは元に戻せません。\r\n\r\nよろしいですか？", n);
+                  "選んだ%d件のテキストを削除します。\r\n削除したテキストは元に戻せません。\r\n\r\nよろしいですか？",
+                  n);
         szAsk[sizeof szAsk - 1] = '\0';
         if (MessageBoxA(hDlg, szAsk, "確認", MB_YESNO | MB_ICONQUESTION) != IDYES)
             return;
@@ -176,8 +177,9 @@ INT_PTR CALLBACK RecoveryDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_NOTIFY: {
         NMLISTVIEW *nm = (NMLISTVIEW *)lParam;
         // Damaged and foreign rows cannot be chosen.
-        if (s && nm->hdr.idFrom == IDC_RCV_LIST && nm->hdr.code == LVN_ITEMCHANGING && (nm->uNewState & LVIS_SELECTED) &&
-            (size_t)nm->lParam < s->found->size() && (*s->found)[nm->lParam].status != RECOVERY_OK) {
+        if (s && nm->hdr.idFrom == IDC_RCV_LIST && nm->hdr.code == LVN_ITEMCHANGING &&
+            (nm->uNewState & LVIS_SELECTED) && (size_t)nm->lParam < s->found->size() &&
+            (*s->found)[nm->lParam].status != RECOVERY_OK) {
             SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, TRUE);
             return TRUE;
         }

@@ -139,7 +139,8 @@ void StartBatchRun(const std::string &szBatch)
     uintptr_t h = _beginthreadex(NULL, 0, BatchThread, copy, 0, NULL);
     if (!h) {
         delete copy;
-        MessageBoxA(frame.hMainWnd, "バッチを実行するスレッドを作れませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(frame.hMainWnd, "バッチを実行するスレッドを作れませんでした。", "エラー",
+                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     CloseHandle((HANDLE)h);

@@ -29,7 +29,8 @@ static BOOL EnsureWorkDir()
     if (FolderExists(frame.startupPaths.szWorkDir))
         return TRUE;
     char szMsg[WORK_DIR_SIZE + 128];
-    _snprintf(szMsg, sizeof szMsg - 1, "作業用ディレクトリがありません。\r\n新規に作成してもよろしいですか？\r\n（%-s）",
+    _snprintf(szMsg, sizeof szMsg - 1,
+              "作業用ディレクトリがありません。\r\n新規に作成してもよろしいですか？\r\n（%-s）",
               frame.startupPaths.szWorkDir);
     szMsg[sizeof szMsg - 1] = '\0';
     if (MessageBoxA(frame.hMainWnd, szMsg, "設定ファイル作成", MB_YESNO | MB_ICONQUESTION) != IDYES)
@@ -112,7 +113,8 @@ int WriteData(const char *szName)
     std::string bytes = EncodeConfigFile(cfg);
     char szPath[MAX_PATH];
     if (!WorkPath(szName, szPath, sizeof szPath) || !WriteFileReplacing(szPath, bytes.data(), bytes.size()))
-        MessageBoxA(frame.hMainWnd, "設定ファイルを書き込めませんでした(WriteData)\r\n前の設定ファイルはそのまま残っています。",
+        MessageBoxA(frame.hMainWnd,
+                    "設定ファイルを書き込めませんでした(WriteData)\r\n前の設定ファイルはそのまま残っています。",
                     "Error", MB_OK | MB_ICONEXCLAMATION);
     return 1;
 }
@@ -268,7 +270,8 @@ static void OpenLastFile()
     doc.szFullPath[0] = '\0';
     if (!frame.settingsRecord.bOpenLastFile || !szPath[0] || !FileExists(szPath))
         return;
-    FileEntry *e = fileList.pFileList && frame.settingsRecord.bMultiFile ? fileList.pFileList->FindByPath(szPath) : NULL;
+    FileEntry *e =
+        fileList.pFileList && frame.settingsRecord.bMultiFile ? fileList.pFileList->FindByPath(szPath) : NULL;
     if (e)
         SelectFileEntry(e->id);
     else
@@ -314,7 +317,8 @@ int LoadData(const char *szName)
         ApplySelection(frame.hSubEdit1, cfg.session.selRc);
     }
     for (const std::string &item : cfg.session.cmdItems)
-        if (frame.hCmdCombo && SendMessageA(frame.hCmdCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)item.c_str()) == CB_ERR)
+        if (frame.hCmdCombo &&
+            SendMessageA(frame.hCmdCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)item.c_str()) == CB_ERR)
             SendMessageA(frame.hCmdCombo, CB_ADDSTRING, 0, (LPARAM)item.c_str());
     fileList.rcAssociation = cfg.session.rcAssoc;
     LoadFileListPages(cfg.session.pages);

@@ -84,7 +84,8 @@ static INT_PTR CALLBACK StartPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
         }
         Check(dlg, IDC_PS1_OPENLAST, frame.settingsRecord.bOpenLastFile);
         Check(dlg, IDC_PS1_RESTORELOOK, frame.settingsRecord.bRestoreLook);
-        CheckRadioButton(dlg, IDC_PS1_LAYOUTUSER, IDC_PS1_LAYOUTDEF, IDC_PS1_LAYOUTUSER + frame.settingsRecord.btButtonLayout);
+        CheckRadioButton(dlg, IDC_PS1_LAYOUTUSER, IDC_PS1_LAYOUTDEF,
+                         IDC_PS1_LAYOUTUSER + frame.settingsRecord.btButtonLayout);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_PS1_SAVELAYOUT) {
@@ -195,7 +196,8 @@ static INT_PTR CALLBACK CompilePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARA
             return FALSE;
         std::string text = DlgText(dlg, IDC_PS4_OPTIONS, 255);
         lstrcpynA(frame.settingsRecord.szCplOptions, text.c_str(), sizeof frame.settingsRecord.szCplOptions);
-        frame.settingsRecord.btCplFlags = (uint8_t)((frame.settingsRecord.btCplFlags & ~1) | (Checked(dlg, IDC_PS4_OPENFOLDER) ? 1 : 0));
+        frame.settingsRecord.btCplFlags =
+            (uint8_t)((frame.settingsRecord.btCplFlags & ~1) | (Checked(dlg, IDC_PS4_OPENFOLDER) ? 1 : 0));
         return ApplyResult(dlg, TRUE);
     }
     }
@@ -420,10 +422,14 @@ void ShowSettingsSheet(HWND owner, int nStartPage)
         const char *szTitle;
         DLGPROC proc;
     } pages[8] = {
-        {"PSH1DIALOG", "起動", StartPageProc},         {"PSH2DIALOG", "インデント", IndentPageProc},
-        {"PSH4DIALOG", "簡易コンパイル", CompilePageProc}, {"PSH5DIALOG", "コンボボックス", ComboPageProc},
-        {"PSH6DIALOG", "検索", SearchPageProc},        {"PSH7DIALOG", "出力", OutputPageProc},
-        {"PSH8DIALOG", "バックアップ設定", BackupPageProc}, {"PSHODIALOG", "設定そのほか", OtherPageProc},
+        {"PSH1DIALOG", "起動", StartPageProc},
+        {"PSH2DIALOG", "インデント", IndentPageProc},
+        {"PSH4DIALOG", "簡易コンパイル", CompilePageProc},
+        {"PSH5DIALOG", "コンボボックス", ComboPageProc},
+        {"PSH6DIALOG", "検索", SearchPageProc},
+        {"PSH7DIALOG", "出力", OutputPageProc},
+        {"PSH8DIALOG", "バックアップ設定", BackupPageProc},
+        {"PSHODIALOG", "設定そのほか", OtherPageProc},
     };
     PROPSHEETPAGEA psp[8] = {};
     for (int k = 0; k < 8; ++k) {

@@ -46,7 +46,8 @@ struct ColourPass {
 /* UpperBarHeight: the user-button bar's height when it is docked and shown. */
 int UpperBarHeight()
 {
-    if (!frame.hRebarBase || !IsWindowVisible(frame.hRebarBase) || (GetWindowLongPtrA(frame.hRebarBase, GWL_STYLE) & WS_CAPTION))
+    if (!frame.hRebarBase || !IsWindowVisible(frame.hRebarBase) ||
+        (GetWindowLongPtrA(frame.hRebarBase, GWL_STYLE) & WS_CAPTION))
         return 0;
     RECT rc;
     GetWindowRect(frame.hRebarBase, &rc);

@@ -17,8 +17,8 @@ const char kSpaceSet[] = " \r\n\t\v";
 // The search of the find bar: the mode and settings of the moment.
 const char *ChooseForFindBar(SearchFunction &fn, const char *phrase, char *compiled)
 {
-    return ChooseFindPrimitive(fn, phrase, frame.findInfo.btCurmode, frame.findInfo.btSearchMode, frame.findInfo.bVarSyntax,
-                               compiled);
+    return ChooseFindPrimitive(fn, phrase, frame.findInfo.btCurmode, frame.findInfo.btSearchMode,
+                               frame.findInfo.bVarSyntax, compiled);
 }
 
 } // namespace

@@ -151,5 +151,6 @@ INT_PTR CALLBACK SkeletonDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM)
 
 void ShowSkeletonDialog(HWND mainWnd)
 {
-    ShowModelessOnce(&frame.hMakeDlgS, "MAKEDLGS", mainWnd, SkeletonDialogProc, "スケルトン作成のダイアログを作れませんでした。");
+    ShowModelessOnce(&frame.hMakeDlgS, "MAKEDLGS", mainWnd, SkeletonDialogProc,
+                     "スケルトン作成のダイアログを作れませんでした。");
 }

@@ -69,8 +69,9 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
     char szComspec[256] = "";
     DWORD n = GetEnvironmentVariableA("COMSPEC", szComspec, sizeof szComspec);
     if (n == 0 || n >= sizeof szComspec) {
-        std::snprintf(szWhy, whyCap, "環境変数COMSPECが見つからないため、コマンドインタープリタを起動できません。\r\n"
-                                     "このDOS窓ではコマンドを実行できません。\r\n");
+        std::snprintf(szWhy, whyCap,
+                      "環境変数COMSPECが見つからないため、コマンドインタープリタを起動できません。\r\n"
+                      "このDOS窓ではコマンドを実行できません。\r\n");
         return FALSE;
     }
     if (!MakePipe(&tools.dosProcess.hStdInRd, &tools.dosProcess.hStdInWr, FALSE) ||
@@ -92,8 +93,10 @@ BOOL StartInterpreter(DosSession *session, char *szWhy, size_t whyCap)
     const char *szFolder = szCurDir[0] && GetFileAttributesA(szCurDir) != INVALID_FILE_ATTRIBUTES ? szCurDir : NULL;
     if (!CreateProcessA(szComspec, NULL, NULL, NULL, TRUE, CREATE_NO_WINDOW | IDLE_PRIORITY_CLASS, NULL, szFolder,
                         &si, &tools.dosProcess.pi)) {
-        std::snprintf(szWhy, whyCap, "コマンドインタープリタ「%s」を起動できませんでした（エラー %lu）。\r\n"
-                                     "このDOS窓ではコマンドを実行できません。\r\n", szComspec, GetLastError());
+        std::snprintf(szWhy, whyCap,
+                      "コマンドインタープリタ「%s」を起動できませんでした（エラー %lu）。\r\n"
+                      "このDOS窓ではコマンドを実行できません。\r\n",
+                      szComspec, GetLastError());
         ClosePipes();
         std::memset(&tools.dosProcess.pi, 0, sizeof tools.dosProcess.pi);
         return FALSE;
@@ -151,7 +154,8 @@ BOOL WriteDosCommand(const char *szLine)
 BOOL DosProcessRunning(void)
 {
     DWORD code = 0;
-    return tools.dosProcess.pi.hProcess && GetExitCodeProcess(tools.dosProcess.pi.hProcess, &code) && code == STILL_ACTIVE;
+    return tools.dosProcess.pi.hProcess && GetExitCodeProcess(tools.dosProcess.pi.hProcess, &code) &&
+           code == STILL_ACTIVE;
 }
 
 /* EndInterpreter: "exit", waiting, closing our ends and, when it still

@@ -105,11 +105,10 @@ BOOL EndDosProcessForClose(HWND owner)
                 bBusy = false;
                 break;
             }
-        if (bBusy &&
-            MessageBoxA(owner,
-                        "DOSプロセスは実行中です。\r\nこのまま終わると正しく終了することは保証されません。\r\n"
-                        "exitコマンドで終了することが推奨されます\r\n\r\n終了しますか？",
-                        "警告", MB_YESNOCANCEL | MB_ICONSTOP | MB_TASKMODAL) != IDYES)
+        if (bBusy && MessageBoxA(owner,
+                                 "DOSプロセスは実行中です。\r\nこのまま終わると正しく終了することは保証されません。\r\n"
+                                 "exitコマンドで終了することが推奨されます\r\n\r\n終了しますか？",
+                                 "警告", MB_YESNOCANCEL | MB_ICONSTOP | MB_TASKMODAL) != IDYES)
             return FALSE;
     }
     EndInterpreter(owner, 1500, 0, NULL);

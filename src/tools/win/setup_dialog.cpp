@@ -78,9 +78,10 @@ void ShowPreview(HWND hDlg, PreviewState *state)
                                          state->current.size(), szText, sizeof szText, &nOut, &parse);
     if (error != TOOLS_OK) {
         char szMsg[256];
-        std::snprintf(szMsg, sizeof szMsg,
-                      "「%s」の内容を読み取れないため、追加する行を決められません（%s）。\r\nファイルはそのままにします。",
-                      SetupShortName(state->item), error == TOOLS_BAD_TEXT ? SetupParseName(parse) : "too long");
+        std::snprintf(
+            szMsg, sizeof szMsg,
+            "「%s」の内容を読み取れないため、追加する行を決められません（%s）。\r\nファイルはそのままにします。",
+            SetupShortName(state->item), error == TOOLS_BAD_TEXT ? SetupParseName(parse) : "too long");
         MessageBoxA(hDlg, szMsg, "注意", MB_OK | MB_ICONEXCLAMATION);
         CheckRadioButton(hDlg, IDC_SETPRE_CURRENT, IDC_SETPRE_PREVIEW, IDC_SETPRE_CURRENT);
         return;
@@ -97,8 +98,10 @@ void ShowPreview(HWND hDlg, PreviewState *state)
 void OnWrite(HWND hDlg, PreviewState *state)
 {
     if (state->nRead == SETUP_READ_TOO_LARGE) {
-        MessageBoxA(hDlg, "ファイルサイズが大きいようです。(4096KB以上)\r\nプレビューを参考にしてセルフカスタマイズしてください。",
-                    "書き換えできません。", MB_OK);
+        MessageBoxA(
+            hDlg,
+            "ファイルサイズが大きいようです。(4096KB以上)\r\nプレビューを参考にしてセルフカスタマイズしてください。",
+            "書き換えできません。", MB_OK);
         return;
     }
     std::string text;
