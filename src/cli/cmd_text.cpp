@@ -205,6 +205,7 @@ int RunColour(int argc, char **argv)
         return 1;
     ColourScan scan;
     ScanColours(text.data(), text.size(), 0, scan);
+    LeaveCrowdedLinesPlain(text.data(), text.size(), kMaxRunsPerLine, scan.runs);
     std::string out;
     char line[64];
     for (const ColourRun &r : scan.runs) {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -145,6 +146,29 @@ void ScanColours(const char *t, size_t len, size_t nBase, ColourScan &out)
             out.runs.push_back({nBase + i, nBase + j, c});
         i = j;
     }
+}
+
+void LeaveCrowdedLinesPlain(const char *text, size_t len, size_t maxRuns, std::vector<ColourRun> &runs)
+{
+    std::vector<ColourRun> kept;
+    kept.reserve(runs.size());
+    for (size_t i = 0; i < runs.size();) {
+        size_t from = runs[i].nStart < len ? runs[i].nStart : len;
+        const void *nl = std::memchr(text + from, '\n', len - from);
+        size_t lineEnd = nl ? static_cast<size_t>(static_cast<const char *>(nl) - text) + 1 : len;
+        size_t j = i;
+        while (j < runs.size() && runs[j].nStart < lineEnd)
+            ++j;
+        if (j - i <= maxRuns) {
+            kept.insert(kept.end(), runs.begin() + i, runs.begin() + j);
+        } else if (runs[j - 1].nEnd > lineEnd) {
+            ColourRun tail = runs[j - 1];
+            tail.nStart = lineEnd;
+            kept.push_back(tail);
+        }
+        i = j;
+    }
+    runs.swap(kept);
 }
 
 static std::string BalanceText(int n, char open, char close)

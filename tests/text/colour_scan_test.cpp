@@ -77,3 +77,30 @@ TEST(ColourScan, RunsAreMergedOrderedAndOffset)
     EXPECT_EQ(ColourAt(p, 6), ParenTint(1));
     EXPECT_EQ(p.nParenDepth, 0);
 }
+
+TEST(ColourScan, CrowdedLinesStayPlain)
+{
+    std::string text = "abcd\r\nefgh\r\nijklmno\r\npqrs"; // lines start at 0, 6, 12, 21
+    // Line 1: two runs; line 2: one; line 3: three, the last going on over line 4.
+    const std::vector<ColourRun> runs = {{0, 1, 1}, {2, 3, 2}, {6, 8, 3}, {12, 13, 4}, {14, 15, 5}, {16, 23, 6}};
+    std::vector<ColourRun> left = runs;
+    LeaveCrowdedLinesPlain(text.data(), text.size(), 3, left);
+    EXPECT_EQ(left.size(), runs.size()); // no line over the limit
+
+    left = runs;
+    LeaveCrowdedLinesPlain(text.data(), text.size(), 2, left);
+    ASSERT_EQ(left.size(), 4u);
+    EXPECT_EQ(left[2].nStart, 6u);  // lines 1 and 2 as they were
+    EXPECT_EQ(left[3].nStart, 21u); // line 3 plain, the last run's part on line 4 kept
+    EXPECT_EQ(left[3].nEnd, 23u);
+    EXPECT_EQ(left[3].rgb, 6u);
+
+    // One line without a line end, as the scan colours it.
+    std::string line(4 * kMaxRunsPerLine, '{');
+    for (size_t i = 1; i < line.size(); i += 2)
+        line[i] = '(';
+    ColourScan one = Scan(line);
+    ASSERT_GT(one.runs.size(), size_t(kMaxRunsPerLine));
+    LeaveCrowdedLinesPlain(line.data(), line.size(), kMaxRunsPerLine, one.runs);
+    EXPECT_TRUE(one.runs.empty());
+}

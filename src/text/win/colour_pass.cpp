@@ -195,6 +195,7 @@ BOOL PrepareScan(ColourPass &p, HWND pane)
         p.nTo = map.ToByte(p.sel.cpMax);
     }
     ScanColours(p.text.c_str() + p.nFrom, p.nTo - p.nFrom, p.nFrom, p.scan);
+    LeaveCrowdedLinesPlain(p.text.c_str(), p.text.size(), kMaxRunsPerLine, p.scan.runs);
     return TRUE;
 }
 
