@@ -148,6 +148,7 @@ TEST_F(PaneTextTest, ReloadColoursEveryByteAndKeepsTextFlagsAndPane)
     CHARFORMATA base;
     GetPaneBaseFormat(pane, &base);
     ASSERT_TRUE(PaneFormatIsUniform(pane));
+    EXPECT_TRUE(PaneIsPlain(pane, base)); // as loaded: a pass without runs may leave it
     ShowWindow(pane, SW_HIDE);
     HWND old = pane;
     int slices = 0;
@@ -171,6 +172,7 @@ TEST_F(PaneTextTest, ReloadColoursEveryByteAndKeepsTextFlagsAndPane)
     ExpectLookKept(p);
     EXPECT_EQ(GetDlgCtrlID(p), 5001);
     EXPECT_TRUE(PaneFormatIsUniform(p)); // nothing but the colours changed
+    EXPECT_FALSE(PaneIsPlain(p, base));
     // Sampled characters (and every one of the first lines): the run's colour, or the pane's own.
     PanePositions map(text.c_str(), text.size(), PaneCountsBytes(p, text));
     size_t k = 0, checked = 0;

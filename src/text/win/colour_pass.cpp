@@ -218,7 +218,11 @@ void StartColourPass(HWND pane)
     LockUserInterface(p);
     BOOL whole = p.nFrom == 0 && p.nTo == p.text.size();
     BOOL small = p.scan.runs.size() <= RANGE_WAY_STROKES && p.text.size() <= RANGE_WAY_BYTES;
-    if (!whole || small || !Reload(p))
+    // Nothing to colour in a text that has no colours yet (a very long line
+    // left plain, say): reloading it would only make Wine lay it out again.
+    if (whole && p.scan.runs.empty() && PaneIsPlain(p.pane, p.base))
+        ;
+    else if (!whole || small || !Reload(p))
         PaintRanges(p);
     SecureZeroMemory(&p.text[0], p.text.size());
     RestorePane(p);

@@ -5,7 +5,10 @@
 #include "text/colour_rtf.h"
 #include "text/win/pane_select.h"
 
-bool PaneFormatIsUniform(HWND pane)
+namespace {
+
+/* WholePaneFormat: the format of all the text; the control clears the mask bit of every property that varies. */
+CHARFORMATA WholePaneFormat(HWND pane)
 {
     CHARRANGE sel = {0, 0}, all = {0, -1};
     SendMessageA(pane, EM_EXGETSEL, 0, (LPARAM)&sel);
@@ -14,9 +17,26 @@ bool PaneFormatIsUniform(HWND pane)
     cf.cbSize = sizeof cf;
     SendMessageA(pane, EM_GETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
     SendMessageA(pane, EM_EXSETSEL, 0, (LPARAM)&sel);
-    // The control clears the mask bit of every property that varies.
+    return cf;
+}
+
+} // namespace
+
+bool PaneFormatIsUniform(HWND pane)
+{
     const DWORD kept = FontMask & ~CFM_COLOR;
-    return (cf.dwMask & kept) == kept;
+    return (WholePaneFormat(pane).dwMask & kept) == kept;
+}
+
+bool PaneIsPlain(HWND pane, const CHARFORMATA &base)
+{
+    CHARFORMATA cf = WholePaneFormat(pane);
+    if ((cf.dwMask & FontMask) != FontMask)
+        return false;
+    BOOL autoColour = (cf.dwEffects & CFE_AUTOCOLOR) != 0;
+    if (autoColour != ((base.dwEffects & CFE_AUTOCOLOR) != 0))
+        return false;
+    return autoColour || cf.crTextColor == base.crTextColor;
 }
 
 /* ColourPaneByReload: the coloured RTF into a fresh pane, checked, then put in place. */

@@ -19,6 +19,10 @@
 // everything but the colours. The selection is kept.
 bool PaneFormatIsUniform(HWND pane);
 
+// True when all of the pane's text has one format in the colour of base
+// (the pane's own): a whole pass without runs has nothing to change there.
+bool PaneIsPlain(HWND pane, const CHARFORMATA &base);
+
 // Colours the pane, whose whole text is text, with the runs (base 0): the
 // text outside the runs takes the colour of base (the pane's own). Returns
 // the pane now in place, or NULL when the pane was left as it was (no new
