@@ -32,8 +32,9 @@ open_and_colour() {
 drive launch "$SORA_EXE" "$work" waitmain || exit 1
 # The watch starts once the main window answers after the question (the 2 s
 # that Wine waits to hide a box on a display without a window manager are
-# not the editor's). At the end of each pass Wine's control releases the
-# old pane in one go: 0.1 s on x86_64, 0.4-0.7 s under qemu-i386.
+# not the editor's). At the end of the random text's pass Wine's control
+# releases the old pane in one go: 0.1 s on x86_64, 0.4-0.7 s under
+# qemu-i386 (the empty lines get no colours, and their pane stays).
 open_and_colour random.bin "{ と } は同数です" "( と ) は同数です" answer "チェック" 6 answering
 # A fresh editor for the empty lines: releasing the coloured 1 MiB pane that
 # their opening replaces takes 0.1 s on x86_64 but about 1 s under qemu-i386.

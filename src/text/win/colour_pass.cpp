@@ -220,9 +220,8 @@ void StartColourPass(HWND pane)
     BOOL small = p.scan.runs.size() <= RANGE_WAY_STROKES && p.text.size() <= RANGE_WAY_BYTES;
     // Nothing to colour in a text that has no colours yet (a very long line
     // left plain, say): reloading it would only make Wine lay it out again.
-    if (whole && p.scan.runs.empty() && PaneIsPlain(p.pane, p.base))
-        ;
-    else if (!whole || small || !Reload(p))
+    BOOL nothingToChange = whole && p.scan.runs.empty() && PaneIsPlain(p.pane, p.base);
+    if (!nothingToChange && (!whole || small || !Reload(p)))
         PaintRanges(p);
     SecureZeroMemory(&p.text[0], p.text.size());
     RestorePane(p);
