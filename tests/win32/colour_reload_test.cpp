@@ -227,3 +227,46 @@ TEST_F(PaneTextTest, OneLineOfAMebibyteLoadsAndReloadsByteForByte)
     EXPECT_EQ(PaneColourAt(p, map.ToPane(brace), &autoColour), (COLORREF)BracePaletteColour(0));
     EXPECT_EQ(PaneColourAt(p, map.ToPane(brace + 5), &autoColour), (COLORREF)kStringColour);
 }
+
+// Holds a guard until the second event, after setting the first; answers
+// whether it saw a busy time then.
+static DWORD WINAPI HoldGuardOffMainThread(LPVOID p)
+{
+    HANDLE *ev = (HANDLE *)p;
+    BusyGuard busy;
+    PumpWhileBusy(); // returns at once off the main thread
+    SetEvent(ev[0]);
+    WaitForSingleObject(ev[1], 10000);
+    return IsBusy() ? 1 : 0;
+}
+
+// The viewer's thread loads its dump through the same layer: its guard must
+// neither make the main window busy nor race the main thread's count.
+TEST_F(PaneTextTest, GuardOnAnotherThreadLeavesTheMainWindowAlone)
+{
+    frame.hMainWnd = parent;
+    HANDLE held = CreateEventA(NULL, TRUE, FALSE, NULL), release = CreateEventA(NULL, TRUE, FALSE, NULL);
+    HANDLE events[2] = {held, release};
+    HANDLE worker = CreateThread(NULL, 0, HoldGuardOffMainThread, events, 0, NULL);
+    ASSERT_NE(worker, nullptr);
+    ASSERT_EQ(WaitForSingleObject(held, 10000), WAIT_OBJECT_0);
+    EXPECT_FALSE(IsBusy());
+    EXPECT_EQ(GetPropA(parent, BUSY_PROP), nullptr);
+    {
+        BusyGuard busy;
+        EXPECT_TRUE(IsBusy());
+        EXPECT_NE(GetPropA(parent, BUSY_PROP), nullptr);
+        SetEvent(release);
+        WaitForSingleObject(worker, 10000); // its guard ends inside ours
+        EXPECT_TRUE(IsBusy());
+    }
+    EXPECT_FALSE(IsBusy());
+    EXPECT_EQ(GetPropA(parent, BUSY_PROP), nullptr);
+    DWORD sawBusy = 0;
+    GetExitCodeThread(worker, &sawBusy);
+    EXPECT_EQ(sawBusy, 1u); // the main thread's busy time, seen from the other thread
+    CloseHandle(worker);
+    CloseHandle(held);
+    CloseHandle(release);
+    frame.hMainWnd = NULL;
+}

@@ -24,11 +24,17 @@ BOOL IsPress(UINT msg)
            msg == WM_MBUTTONDOWN;
 }
 
+/* OnMainThread: busy times are the main window's (before it exists, the start-up's). */
+BOOL OnMainThread()
+{
+    return !frame.hMainWnd || GetWindowThreadProcessId(frame.hMainWnd, NULL) == GetCurrentThreadId();
+}
+
 } // namespace
 
-BusyGuard::BusyGuard()
+BusyGuard::BusyGuard() : bCounted(OnMainThread() != FALSE)
 {
-    if (nBusyDepth++ == 0) {
+    if (bCounted && nBusyDepth++ == 0) {
         dwLastPump = GetTickCount();
         if (frame.hMainWnd) {
             SetPropA(frame.hMainWnd, BUSY_PROP, (HANDLE)1);
@@ -39,7 +45,7 @@ BusyGuard::BusyGuard()
 
 BusyGuard::~BusyGuard()
 {
-    if (--nBusyDepth != 0)
+    if (!bCounted || --nBusyDepth != 0)
         return;
     if (frame.hMainWnd)
         RemovePropA(frame.hMainWnd, BUSY_PROP);
@@ -68,7 +74,7 @@ void SetBusyPretranslate(BOOL (*pretranslate)(MSG *msg))
 /* PumpWhileBusy: a short nested message loop without user input. */
 void PumpWhileBusy()
 {
-    if (!IsBusy() || GetTickCount() - dwLastPump < PUMP_EVERY_MS)
+    if (!IsBusy() || GetTickCount() - dwLastPump < PUMP_EVERY_MS || !OnMainThread())
         return;
     DWORD start = GetTickCount();
     MSG msg;

@@ -16,13 +16,18 @@
 #include "common/test_hooks.h" // BUSY_PROP, BUSY_STARTS_PROP
 
 // Marks a long operation for as long as it lives; guards nest, the
-// outermost one ends the busy time.
+// outermost one ends the busy time. Only the main window's thread has busy
+// times: a guard on another thread (the binary viewer's) does nothing, and
+// PumpWhileBusy there returns at once.
 class BusyGuard {
 public:
     BusyGuard();
     ~BusyGuard();
     BusyGuard(const BusyGuard &) = delete;
     BusyGuard &operator=(const BusyGuard &) = delete;
+
+private:
+    bool bCounted;
 };
 
 // True while a long operation runs.
