@@ -21,6 +21,9 @@ static const DocMessage kMessages[DOC_MSG_COUNT + 1] = {
     // DOC_MSG_TOO_BIG: ファイルサイズが大きすぎます。\r\n1,048,576バイト以上のファイルは開けません。 / Too Big File Size!
     {"\x83t\x83\x40\x83" "C\x83\x8b\x83T\x83" "C\x83Y\x82\xaa\x91\xe5\x82\xab\x82\xb7\x82\xac\x82\xdc\x82\xb7\x81" "B\r\n1,048,576\x83o\x83" "C\x83g\x88\xc8\x8f\xe3\x82\xcc\x83t\x83\x40\x83" "C\x83\x8b\x82\xcd\x8aJ\x82\xaf\x82\xdc\x82\xb9\x82\xf1\x81" "B",
      "Too Big File Size!", DOC_BOX_EXCLAMATION_TASKMODAL},
+    // DOC_MSG_LINE_TOO_LONG: 1行が16,384バイトを超えるファイルは開けません。 / 警告 (LineTooLongText puts the line before it)
+    {"1\x8ds\x82\xaa" "16,384\x83o\x83" "C\x83g\x82\xf0\x92\xb4\x82\xa6\x82\xe9\x83t\x83@\x83" "C\x83\x8b\x82\xcd\x8aJ\x82\xaf\x82\xdc\x82\xb9\x82\xf1\x81" "B",
+     "\x8cx\x8d\x90", DOC_BOX_EXCLAMATION},
     // DOC_MSG_READ_NO_MEMORY: ファイルを展開するメモリを確保できません / ERROR
     {"\x83t\x83\x40\x83" "C\x83\x8b\x82\xf0\x93W\x8aJ\x82\xb7\x82\xe9\x83\x81\x83\x82\x83\x8a\x82\xf0\x8am\x95\xdb\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1",
      "ERROR", DOC_BOX_PLAIN},
@@ -130,6 +133,7 @@ DocMessageId ReadCheckMessage(DocCheck check)
     switch (check) {
     case DOC_LOCKED_FILE: return DOC_MSG_LOCKED_FILE;
     case DOC_TOO_BIG: return DOC_MSG_TOO_BIG;
+    case DOC_LINE_TOO_LONG: return DOC_MSG_LINE_TOO_LONG;
     case DOC_NO_MEMORY: return DOC_MSG_READ_NO_MEMORY;
     default: return PathCheckMessage(check);
     }
@@ -172,4 +176,12 @@ DocMessageId SaveCheckMessage(SaveCaller caller, SaveCheck check)
     case SAVE_REPLACE_FAILED: return DOC_MSG_SAVE_REPLACE_FAILED;
     default: return DOC_MSG_NONE;
     }
+}
+
+std::string LineTooLongText(const LongLine &line)
+{
+    // "N 行目が長すぎます（M バイト）。" and the limit on the next line.
+    return std::to_string(line.nLine) + " \x8ds\x96\xda\x82\xaa\x92\xb7\x82\xb7\x82\xac\x82\xdc\x82\xb7\x81i" +
+           std::to_string(line.nBytes) + " \x83o\x83" "C\x83g\x81j\x81" "B\r\n" +
+           GetDocMessage(DOC_MSG_LINE_TOO_LONG).szText;
 }

@@ -4,6 +4,8 @@
 #pragma once
 #include "doc/document_core.h"
 
+#include <string>
+
 // How a box is shown; the Win32 layer maps each kind to its MB_ flags.
 enum DocBoxKind {
     DOC_BOX_PLAIN,                 // MB_OK
@@ -28,6 +30,7 @@ enum DocMessageId {
     DOC_MSG_PATH_TOO_LONG,
     DOC_MSG_LOCKED_FILE,
     DOC_MSG_TOO_BIG,
+    DOC_MSG_LINE_TOO_LONG,
     DOC_MSG_READ_NO_MEMORY,
     DOC_MSG_READ_FAILED,
     DOC_MSG_NOT_PURE_TEXT,
@@ -60,6 +63,10 @@ const DocMessage &GetDocMessage(DocMessageId id);
 
 // Message of a refusal of MySetFileOn (DOC_SIZE_UNKNOWN shows none).
 DocMessageId ReadCheckMessage(DocCheck check);
+
+// The refusal of a file with a line over the limit: the line's number and
+// length, then the message DOC_MSG_LINE_TOO_LONG.
+std::string LineTooLongText(const LongLine &line);
 
 // Message of a refusal of OverWrite.
 DocMessageId OverWriteCheckMessage(DocCheck check);

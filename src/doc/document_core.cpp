@@ -53,6 +53,25 @@ DocCheck CheckReadSize(bool bSizeKnown, uint64_t nSize)
     return DOC_OK;
 }
 
+bool FindLongLine(const char *text, size_t len, size_t nLimit, LongLine *found)
+{
+    size_t nLine = 1, start = 0;
+    for (size_t at = 0;; ++at) {
+        if (at < len && text[at] != '\r' && text[at] != '\n')
+            continue;
+        if (at - start > nLimit) {
+            *found = {nLine, at - start};
+            return true;
+        }
+        if (at >= len)
+            return false;
+        if (text[at] == '\r' && at + 1 < len && text[at + 1] == '\n')
+            ++at;
+        start = at + 1;
+        ++nLine;
+    }
+}
+
 size_t ReadBufferSize(size_t nSize)
 {
     return nSize + 2;

@@ -32,6 +32,7 @@ enum DocCheck {
     DOC_SIZE_UNKNOWN,     // the size could not be read (no message)
     DOC_TOO_BIG,          // DOCUMENT_SIZE_LIMIT bytes or more
     DOC_NO_MEMORY,        // the buffer could not be allocated
+    DOC_LINE_TOO_LONG,    // a line longer than DOCUMENT_LINE_LIMIT bytes
 };
 
 // Path checks of MySetFileOn, in their order: a path too long for
@@ -48,6 +49,24 @@ DocCheck CheckOverWritePath(const char *szPath, const PathPredicate &folderExist
 // nSize must be the whole 64-bit size, so that a file of 4 GiB and a few
 // bytes is not taken for a small one.
 DocCheck CheckReadSize(bool bSizeKnown, uint64_t nSize);
+
+// The longest line a pane takes, in bytes (CR and LF end lines). Wine's
+// rich edit lays out and paints a row in a time that grows with the square
+// of the changes between letters, digits and signs on it: 16 KiB of the
+// worst kind take a quarter of a second to paint, 64 KiB six seconds and a
+// 1 MiB line minutes, during which the window cannot answer.
+const size_t DOCUMENT_LINE_LIMIT = 16384;
+
+// A line found longer than a limit: its number (from 1) and length.
+struct LongLine {
+    size_t nLine;
+    size_t nBytes;
+};
+
+// The first line of text[0, len) longer than nLimit bytes, if any. A CR LF
+// pair, a lone CR and a lone LF each end a line; other bytes (zero bytes
+// too) count as part of it.
+bool FindLongLine(const char *text, size_t len, size_t nLimit, LongLine *found);
 
 // Bytes to allocate for reading a file of nSize accepted bytes: the bytes,
 // a terminator and one spare zero byte.

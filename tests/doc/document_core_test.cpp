@@ -76,6 +76,33 @@ TEST(ReadChecks, SizeLimitIsOneMebibyteExclusive)
     EXPECT_EQ(ViewerCheckMessage(DOC_TOO_BIG), DOC_MSG_VIEWER_TOO_BIG);
 }
 
+TEST(ReadChecks, LineLongerThanTheLimitIsFoundWithItsNumber)
+{
+    const size_t kLimit = DOCUMENT_LINE_LIMIT;
+    LongLine found = {0, 0};
+    std::string atLimit(kLimit, 'a');
+    EXPECT_FALSE(FindLongLine(atLimit.data(), atLimit.size(), kLimit, &found));
+    EXPECT_FALSE(FindLongLine("", 0, kLimit, &found));
+    // CR LF counts once; lone CR and lone LF end lines too; the line ends are
+    // not part of the length; a zero byte is.
+    std::string text = "a\r\nb\rc\nd\r\n" + atLimit + "\r\n" + atLimit + "\n" + std::string(kLimit, '\0') + "x";
+    ASSERT_TRUE(FindLongLine(text.data(), text.size(), kLimit, &found));
+    EXPECT_EQ(found.nLine, 7u);
+    EXPECT_EQ(found.nBytes, kLimit + 1);
+    // Within a short buffer, and the last line without its end.
+    ASSERT_TRUE(FindLongLine("ab\r\ncdef", 8, 3, &found));
+    EXPECT_EQ(found.nLine, 2u);
+    EXPECT_EQ(found.nBytes, 4u);
+    EXPECT_FALSE(FindLongLine("ab\r\ncdef", 7, 3, &found));
+    // The box names the line and its length, then the limit.
+    std::string box = LineTooLongText({12, 1048575});
+    EXPECT_EQ(box.rfind("12 ", 0), 0u);
+    EXPECT_NE(box.find("1048575 "), std::string::npos);
+    EXPECT_NE(box.find("\r\n1"), std::string::npos);
+    EXPECT_NE(box.find("16,384"), std::string::npos);
+    EXPECT_EQ(ReadCheckMessage(DOC_LINE_TOO_LONG), DOC_MSG_LINE_TOO_LONG);
+}
+
 TEST(ReadBuffer, ZeroBytesAskTheQuestionAndBecomeBackslashesOnYes)
 {
     const char file[] = "ab\0cd\0e";

@@ -1,4 +1,4 @@
-// Path helpers and the read analysis on arbitrary bytes.
+// Path helpers, the read analysis and the line limit on arbitrary bytes.
 #include "doc/document_core.h"
 #include "doc/path_core.h"
 
@@ -22,5 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::copy(data, data + size, buf.begin());
     ReadAnalysis a = AnalyseReadBuffer(buf.data(), size, size);
     ReplaceZeroBytes(buf.data(), a.nTextLen, size);
+    LongLine line;
+    if (FindLongLine(reinterpret_cast<const char *>(data), size, size % 64, &line) &&
+        (line.nBytes <= size % 64 || line.nBytes > size || line.nLine == 0 || line.nLine > size + 1))
+        __builtin_trap();
     return 0;
 }

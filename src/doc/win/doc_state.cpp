@@ -7,9 +7,13 @@ DocState doc;
 /* ShowDocMessage: one message box of the documents, by its id. */
 int ShowDocMessage(HWND owner, DocMessageId id)
 {
+    return id == DOC_MSG_NONE ? 0 : ShowDocMessageText(owner, id, GetDocMessage(id).szText);
+}
+
+/* ShowDocMessageText: the box of an id with a text of its own. */
+int ShowDocMessageText(HWND owner, DocMessageId id, const char *szText)
+{
     const DocMessage &m = GetDocMessage(id);
-    if (id == DOC_MSG_NONE)
-        return 0;
     UINT flags = MB_OK;
     switch (m.nBox) {
     case DOC_BOX_PLAIN:                 flags = MB_OK; break;
@@ -22,7 +26,7 @@ int ShowDocMessage(HWND owner, DocMessageId id)
         flags = MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND;
         break;
     }
-    return MessageBoxA(owner, m.szText, m.szTitle, flags);
+    return MessageBoxA(owner, szText, m.szTitle, flags);
 }
 
 void InitFileDialog(OPENFILENAMEA *ofn, HWND owner, const char *szFilter, char *szFile, DWORD nFile,

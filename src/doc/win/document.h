@@ -24,6 +24,10 @@ extern DocState doc;
 // opens the chosen file into the pane. Returns 0.
 int OpenFileCommand(HWND owner, HWND pane);
 
+// The main pane empty and unmodified, with no file (a listed file that is
+// gone or was refused).
+void ShowNoDocument();
+
 // Opens a chosen or dropped path into the pane, through the file list in
 // multi-file mode. Returns 1.
 int OpenIntoPane(HWND pane, const char *szPath);
@@ -52,3 +56,6 @@ void InitFileDialog(OPENFILENAMEA *ofn, HWND owner, const char *szFilter, char *
 
 // Shows one of the documents' messages with its title and kind.
 int ShowDocMessage(HWND owner, DocMessageId id);
+
+// The box of an id (title and kind) with a text made for the case.
+int ShowDocMessageText(HWND owner, DocMessageId id, const char *szText);

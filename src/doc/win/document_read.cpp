@@ -71,11 +71,18 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
         return 0;
     }
 
-    BOOL wasVisible = IsWindowVisible(pane);
-    ShowWindow(pane, SW_HIDE);
     bool bReadFailed;
     size_t nRead = ReadWholeFile(file, buf.data(), nFileSize, &bReadFailed);
     CloseHandle(file);
+    // Refused before anything changes: the pane keeps its text and state.
+    LongLine longLine;
+    if (FindLongLine(buf.data(), nRead, DOCUMENT_LINE_LIMIT, &longLine)) {
+        ShowDocMessageText(owner, DOC_MSG_LINE_TOO_LONG, LineTooLongText(longLine).c_str());
+        SecureZeroMemory(buf.data(), buf.size());
+        return 0;
+    }
+    BOOL wasVisible = IsWindowVisible(pane);
+    ShowWindow(pane, SW_HIDE);
     if (bReadFailed)
         ShowDocMessage(owner, DOC_MSG_READ_FAILED);
     ReadAnalysis read = AnalyseReadBuffer(buf.data(), nRead, nFileSize);
@@ -115,6 +122,13 @@ static void SetFullPath(const char *szPath)
         std::strcpy(doc.szFullPath, szPath);
 }
 
+void ShowNoDocument()
+{
+    doc.szFullPath[0] = '\0';
+    HWND pane = SetPaneText(frame.hEdit, "", 0);
+    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+}
+
 /* OpenIntoPane: opens a chosen or dropped file, through the file list in multi-file mode. */
 int OpenIntoPane(HWND pane, const char *szPath)
 {
@@ -140,6 +154,8 @@ int OpenIntoPane(HWND pane, const char *szPath)
             return 1;
         if (MySetFileOn(frame.hMainWnd, pane, szPath))
             SetFullPath(szPath);
+        else
+            ShowNoDocument(); // the file on show is parked: nothing of it may pass for the new entry
         return 1;
     }
     ShowDocMessage(frame.hMainWnd, DOC_MSG_ALREADY_LISTED);

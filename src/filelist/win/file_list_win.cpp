@@ -135,12 +135,10 @@ static void BringUp(FileEntry &e)
     if (e.bMainTmp) {
         restoreTmp(frame.hMainWnd, frame.hEdit, e);
         RestoreView(frame.hEdit, e.crMain, e.nMainTopLine);
-    } else if (!FileExists(e.szFull.c_str())) {
-        doc.szFullPath[0] = '\0';
-        HWND pane = SetPaneText(frame.hEdit, "", 0);
-        SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
-    } else if (MySetFileOn(frame.hMainWnd, frame.hEdit, e.szFull.c_str())) {
+    } else if (FileExists(e.szFull.c_str()) && MySetFileOn(frame.hMainWnd, frame.hEdit, e.szFull.c_str())) {
         lstrcpynA(doc.szFullPath, e.szFull.c_str(), sizeof doc.szFullPath);
+    } else {
+        ShowNoDocument(); // gone, or refused (too big, a line too long)
     }
     ShowWindow(frame.hEdit, SW_SHOW);
     SetFocus(frame.hEdit);
