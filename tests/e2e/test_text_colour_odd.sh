@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Opening and colouring odd inputs: a 1 MiB file of random bytes (zero
 # bytes shown as "\" after the question; the four bracket bytes left out so
-# that the balance is known) and 200,000 empty lines. Throughout each
+# that the balance is known), 200,000 empty lines and 30,000 unbalanced
+# "{(" pairs (100 to a line: one line of them all is refused at the opening,
+# test_doc_limits.sh). Throughout each
 # opening and each pass the main window answers every WM_NULL within the
 # watch's time-out; the coloured text is the text that was shown,
 # unmodified, and the balance is reported.
@@ -15,6 +17,7 @@ data = bytes(r.choice(b'\x00\x01ab') if b in b'{}()' else b for b in r.randbytes
 assert data.count(0) > 1000
 open(work + '/random.bin', 'wb').write(data)
 open(work + '/empty.c', 'wb').write(b'\r\n' * 200000)
+open(work + '/braces.c', 'wb').write((b'{(' * 100 + b'\r\n') * 300)
 PY
 # open_and_colour FILE BRACES PARENS [QUESTION-STEPS...]: opens the file
 # (answering the question steps) and colours it, each under the answer
@@ -42,4 +45,7 @@ drive waitclass Sora_EditorClass close waitexit 0 || exit 1
 drive launch "$SORA_EXE" "$work" waitmain || exit 1
 open_and_colour empty.c "{ と } は同数です" "( と ) は同数です"
 cmp "$work/empty.c" "$work/empty.c.shown" || { echo "FAIL: empty.c shown otherwise"; exit 1; }
+drive waitclass Sora_EditorClass close waitexit 0 || exit 1
+drive launch "$SORA_EXE" "$work" waitmain || exit 1
+open_and_colour braces.c "{ が30000個多い" "( が30000個多い"
 drive waitclass Sora_EditorClass close waitexit 0 || exit 1
