@@ -37,21 +37,34 @@ static size_t ReadWholeFile(HANDLE file, char *buf, size_t nSize, bool *pFailed)
     return got;
 }
 
-/*
- * MySetFileOn: reads a file into a pane after checking the path, the
- * lock and the size; asks before showing a file that holds zero bytes.
- */
-int MySetFileOn(HWND owner, HWND pane, const char *szPath)
+// A file read and accepted, waiting to be shown.
+struct ReadDocument {
+    std::vector<char> buf;
+    size_t nFileSize = 0;
+    size_t nRead = 0;
+    bool bReadFailed = false;
+};
+
+/* DiscardReadDocument: the bytes read zeroed before they go. */
+static void DiscardReadDocument(ReadDocument &r)
+{
+    if (!r.buf.empty())
+        SecureZeroMemory(r.buf.data(), r.buf.size());
+}
+
+/* ReadDocumentFile: reads a file after checking the path, the lock, the
+   size and the length of its lines; each refusal shows its box. */
+static bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
 {
     DocCheck check = CheckReadPath(szPath, PathExists, PathExists);
     if (check != DOC_OK) {
         ShowDocMessage(owner, ReadCheckMessage(check));
-        return 0;
+        return false;
     }
     HANDLE file = CreateFileA(szPath, GENERIC_READ, 0, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) {
         ShowDocMessage(owner, DOC_MSG_LOCKED_FILE);
-        return 0;
+        return false;
     }
     LARGE_INTEGER size;
     bool bSizeKnown = GetFileSizeEx(file, &size) != 0;
@@ -59,33 +72,36 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
     if (check != DOC_OK) {
         ShowDocMessage(check == DOC_TOO_BIG ? frame.hMainWnd : owner, ReadCheckMessage(check));
         CloseHandle(file);
-        return 0;
+        return false;
     }
-    size_t nFileSize = (size_t)size.QuadPart;
-    std::vector<char> buf;
+    r.nFileSize = (size_t)size.QuadPart;
     try {
-        buf.assign(ReadBufferSize(nFileSize), '\0');
+        r.buf.assign(ReadBufferSize(r.nFileSize), '\0');
     } catch (...) {
         ShowDocMessage(owner, DOC_MSG_READ_NO_MEMORY);
         CloseHandle(file);
-        return 0;
+        return false;
     }
-
-    bool bReadFailed;
-    size_t nRead = ReadWholeFile(file, buf.data(), nFileSize, &bReadFailed);
+    r.nRead = ReadWholeFile(file, r.buf.data(), r.nFileSize, &r.bReadFailed);
     CloseHandle(file);
-    // Refused before anything changes: the pane keeps its text and state.
     LongLine longLine;
-    if (FindLongLine(buf.data(), nRead, DOCUMENT_LINE_LIMIT, &longLine)) {
+    if (FindLongLine(r.buf.data(), r.nRead, DOCUMENT_LINE_LIMIT, &longLine)) {
         ShowDocMessageText(owner, DOC_MSG_LINE_TOO_LONG, LineTooLongText(longLine).c_str());
-        SecureZeroMemory(buf.data(), buf.size());
-        return 0;
+        DiscardReadDocument(r);
+        return false;
     }
+    return true;
+}
+
+/* ShowReadDocument: the bytes read into the pane, after asking about zero
+   bytes; the title, the overwrite command and the rc association follow. */
+static void ShowReadDocument(HWND owner, HWND pane, const char *szPath, ReadDocument &r)
+{
     BOOL wasVisible = IsWindowVisible(pane);
     ShowWindow(pane, SW_HIDE);
-    if (bReadFailed)
+    if (r.bReadFailed)
         ShowDocMessage(owner, DOC_MSG_READ_FAILED);
-    ReadAnalysis read = AnalyseReadBuffer(buf.data(), nRead, nFileSize);
+    ReadAnalysis read = AnalyseReadBuffer(r.buf.data(), r.nRead, r.nFileSize);
     size_t nShown = read.nTextLen;
 
     BOOL isMain = pane == frame.hEdit;
@@ -94,24 +110,37 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
         EnableMenuItem(GetMenu(frame.hMainWnd), IDM_OVERWRITE,
                        MF_BYCOMMAND | (read.bOverwriteAllowed ? MF_ENABLED : MF_GRAYED));
         if (read.bHasZeroBytes && ShowDocMessage(owner, DOC_MSG_NOT_PURE_TEXT) == IDYES) {
-            ReplaceZeroBytes(buf.data(), read.nTextLen, nRead);
-            nShown = nRead;
+            ReplaceZeroBytes(r.buf.data(), read.nTextLen, r.nRead);
+            nShown = r.nRead;
         }
     }
     GetNameOfPath(szPath, doc.szFileTitle, sizeof doc.szFileTitle);
-    std::string title = FormatDocumentTitle(doc.szFileTitle, nFileSize, read.nTextLen, false);
+    std::string title = FormatDocumentTitle(doc.szFileTitle, r.nFileSize, read.nTextLen, false);
     SetWindowTextA(frame.hMainWnd, title.c_str());
 
-    pane = SetPaneText(pane, buf.data(), nShown);
+    pane = SetPaneText(pane, r.buf.data(), nShown);
     SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
     if (isMain) {
         char szRc[FULL_PATH_SIZE];
         if (ReplaceExtension(szPath, ".rc", szRc, sizeof szRc))
             RecordRcAssociation(szPath, szRc);
     }
-    SecureZeroMemory(buf.data(), buf.size());
+    DiscardReadDocument(r);
     if (wasVisible)
         ShowWindow(pane, SW_SHOW);
+}
+
+/*
+ * MySetFileOn: reads a file into a pane after checking the path, the
+ * lock, the size and the lines; asks before showing a file that holds zero
+ * bytes. A refusal changes nothing.
+ */
+int MySetFileOn(HWND owner, HWND pane, const char *szPath)
+{
+    ReadDocument r;
+    if (!ReadDocumentFile(owner, szPath, r))
+        return 0;
+    ShowReadDocument(owner, pane, szPath, r);
     return 1;
 }
 
@@ -147,15 +176,19 @@ int OpenIntoPane(HWND pane, const char *szPath)
             ShowDocMessage(frame.hMainWnd, DOC_MSG_PATH_TOO_LONG);
             return 1;
         }
+        // Read first: a refused file gets no entry and the file on show stays.
+        ReadDocument r;
+        if (!ReadDocumentFile(frame.hMainWnd, szPath, r))
+            return 1;
         GetNameOfPath(szPath, szLabel, sizeof szLabel);
         RecordRcAssociation(szPath, szRc);
         // The file on show is parked first; when that fails its text stays.
-        if (!FileListAddFileChecked(szPath, szRc, szLabel, -1))
+        if (!FileListAddFileChecked(szPath, szRc, szLabel, -1)) {
+            DiscardReadDocument(r);
             return 1;
-        if (MySetFileOn(frame.hMainWnd, pane, szPath))
-            SetFullPath(szPath);
-        else
-            ShowNoDocument(); // the file on show is parked: nothing of it may pass for the new entry
+        }
+        ShowReadDocument(frame.hMainWnd, pane, szPath, r);
+        SetFullPath(szPath);
         return 1;
     }
     ShowDocMessage(frame.hMainWnd, DOC_MSG_ALREADY_LISTED);
