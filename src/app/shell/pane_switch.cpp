@@ -27,7 +27,10 @@ static void LoadResourceScriptOnce()
             return;
         }
     }
-    MySetFileOn(frame.hMainWnd, frame.hSubEdit1, doc.szRcPath);
+    // A refused script (too big, a line too long) leaves the pane without a
+    // file, so that a save there cannot write over the script.
+    if (!MySetFileOn(frame.hMainWnd, frame.hSubEdit1, doc.szRcPath))
+        doc.szRcPath[0] = '\0';
 }
 
 static void EnableMenuBar(HWND mainWnd, BOOL enableFirst)
