@@ -3,7 +3,8 @@
 # its selection and modified flag survive switching away and back (parked
 # in "<id>.tmp1"); clicking the file on show changes nothing; the page
 # button shows an empty page and comes back; after a restart the buttons
-# come back in order, none checked.
+# come back in order, none checked; a listed file refused on the way back
+# leaves the pane empty.
 source "$(dirname "$0")/lib.sh"
 mkdir -p "$work/mycfg"
 # A failed step leaves no editor behind.
@@ -29,7 +30,11 @@ drive waitclass Sora_EditorClass \
       command 1413 fl-no-button 8500 expect-text 1413 "Files2" fl-tree-count 5 \
       command 1413 fl-expect-button 8500 "a.c" 1 expect-text 1413 "Files1" fl-tree-count 8 \
       close answer "注意" 1 waitexit 0 || fail
+# c.txt grows a line over 16,384 bytes meanwhile: bringing it up is refused
+# and leaves the pane empty, not showing b.h under c.txt's button.
+{ head -c 16385 /dev/zero | tr '\0' 'c'; printf '\r\n'; } > "$work/c.txt"
 drive launch "$SORA_EXE" "$work" waitmain \
       fl-expect-button 8500 "a.c" 0 fl-expect-button 8501 "b.h" 0 fl-expect-button 8502 "c.txt" 0 \
       fl-tree-count 8 command 8501 expect-text 5001 $'#define B 1\r\n' fl-expect-button 8501 "b.h" 1 \
+      command 8502 answer "警告" 1 expect-text 5001 "" expect-modified 5001 0 \
       close waitexit 0 || fail
