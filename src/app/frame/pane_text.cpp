@@ -228,6 +228,13 @@ void AppendPaneText(HWND pane, const char *text, size_t len)
     InvalidateRect(pane, NULL, FALSE);
 }
 
+HWND EmptyPane(HWND pane)
+{
+    pane = SetPaneText(pane, "", 0);
+    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    return pane;
+}
+
 void ReplacePaneSelection(HWND pane, const char *text, size_t len, BOOL canUndo)
 {
     (void)canUndo;  // a stream-in of the selection is one step of the control's undo

@@ -40,6 +40,10 @@ void ReplacePaneSelection(HWND pane, const char *text, size_t len, BOOL canUndo)
 // pane is on show.
 void AppendPaneText(HWND pane, const char *text, size_t len);
 
+// The pane without text and unmodified; returns the pane that holds it (see
+// SetPaneText).
+HWND EmptyPane(HWND pane);
+
 // The pane's whole text as CP932 bytes, exactly as the control holds them.
 std::string GetPaneText(HWND pane);
 

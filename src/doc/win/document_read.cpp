@@ -154,8 +154,7 @@ static void SetFullPath(const char *szPath)
 void ShowNoDocument()
 {
     doc.szFullPath[0] = '\0';
-    HWND pane = SetPaneText(frame.hEdit, "", 0);
-    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    EmptyPane(frame.hEdit);
 }
 
 /* OpenIntoPane: opens a chosen or dropped file, through the file list in multi-file mode. */

@@ -65,8 +65,7 @@ void LoadSourceFromDisk(const std::string &path)
         lstrcpynA(doc.szFullPath, path.c_str(), sizeof doc.szFullPath);
         return;
     }
-    HWND p = SetPaneText(frame.hEdit, "", 0);
-    SendMessageA(p, EM_SETMODIFY, FALSE, 0);
+    EmptyPane(frame.hEdit);
     lstrcpynA(doc.szFullPath, path.c_str(), sizeof doc.szFullPath);
 }
 

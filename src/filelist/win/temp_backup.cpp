@@ -68,18 +68,10 @@ BOOL ParkRc(FileEntry &entry, HWND pane, std::string *pText)
     lstrcpynA(entry.szSavedTitle, doc.szMainTitleSave, sizeof entry.szSavedTitle);
     doc.szMainTitleSave[0] = '\0';
     doc.szRcPath[0] = '\0';
-    pane = SetPaneText(pane, "", 0);
-    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    EmptyPane(pane);
     return TRUE;
 }
 
-/* EmptyPane: the pane without text and unmodified; returns the pane. */
-static HWND EmptyPane(HWND pane)
-{
-    pane = SetPaneText(pane, "", 0);
-    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
-    return pane;
-}
 
 /* ForgetParked: a parked text that cannot come back. */
 static void ForgetParked(FileEntry &entry, BOOL bMain)
