@@ -3,6 +3,7 @@
 // whatever the source encoding and looks them up by the outcome.
 #pragma once
 #include "doc/document_core.h"
+#include "doc/document_record.h"
 
 #include <string>
 
@@ -15,6 +16,7 @@ enum DocBoxKind {
     DOC_BOX_OKCANCEL,              // MB_OKCANCEL
     DOC_BOX_OKCANCEL_TOPMOST,      // MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TOPMOST
     DOC_BOX_YESNO_TASKMODAL,       // MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND
+    DOC_BOX_YESNOCANCEL,           // MB_YESNOCANCEL | MB_ICONEXCLAMATION
 };
 
 struct DocMessage {
@@ -54,6 +56,10 @@ enum DocMessageId {
     DOC_MSG_VIEWER_NO_MEMORY,
     DOC_MSG_VIEWER_READ_FAILED,
     DOC_MSG_VIEWER_CREATE_FAILED,
+    DOC_MSG_NOT_WHOLE_ZERO_BYTES,
+    DOC_MSG_NOT_WHOLE_SHORT_READ,
+    DOC_MSG_NOT_WHOLE_LOST_CHARS,
+    DOC_MSG_NOT_WHOLE_INVALID_BYTES,
     DOC_MSG_COUNT,
     DOC_MSG_NONE = DOC_MSG_COUNT, // the outcome shows no box
 };
@@ -73,6 +79,9 @@ DocMessageId OverWriteCheckMessage(DocCheck check);
 
 // Message of a refusal of ReadAsBinary (DOC_LOCKED_FILE for a failed open).
 DocMessageId ViewerCheckMessage(DocCheck check);
+
+// Message that refuses an overwrite of a text the pane does not hold whole.
+DocMessageId NotWholeMessage(DocWholeness w);
 
 // Message of a failed save of the given caller (none when cancelled or done).
 DocMessageId SaveCheckMessage(SaveCaller caller, SaveCheck check);

@@ -131,6 +131,7 @@ enum SaveCheck {
     SAVE_WRITE_FAILED,
     SAVE_CLOSE_FAILED,
     SAVE_REPLACE_FAILED,
+    SAVE_REFUSED,          // refused before writing (its message shown)
 };
 
 // The first step of a save that went wrong, in the order they are taken.

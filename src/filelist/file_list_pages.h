@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "filelist/block_io.h"
+#include "common/block_io.h"
+#include "doc/document_record.h"
 #include "filelist/page_block.h"
 
 enum { FILELIST_FIRST_ID = 8500 };
@@ -29,7 +30,8 @@ struct FileEntry {
     uint32_t bRcTmp = 0;
     int32_t nMainModified = 0;
     int32_t nRcModified = 0;
-    char szSavedTitle[256] = {0};
+    DocumentRecord mainDoc;    // the records of the parked texts
+    DocumentRecord rcDoc;
     CharRange crMain = {0, 0};
     CharRange crRc = {0, 0};
     int32_t nMainTopLine = 0;

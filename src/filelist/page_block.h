@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "filelist/block_io.h"
+#include "common/block_io.h"
 
 enum {
     FILELIST_PAGE_SLOTS = 256,

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "filelist/block_io.h"
+#include "common/block_io.h"
 
 struct RcPair {
     std::string szSource;

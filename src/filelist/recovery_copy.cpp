@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "filelist/block_io.h"
+#include "common/block_io.h"
 
 namespace {
 

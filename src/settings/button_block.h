@@ -5,7 +5,7 @@
 #pragma once
 #include <string>
 
-#include "filelist/block_io.h"
+#include "common/block_io.h"
 #include "settings/user_button.h"
 
 // Appends the block: the leading slots that hold buttons (at most 32).

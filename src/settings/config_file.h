@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "filelist/block_io.h"
+#include "common/block_io.h"
 #include "filelist/page_block.h"
 #include "filelist/rc_association.h"
 #include "settings/settings_record.h"

@@ -51,3 +51,5 @@ void ReportAssertion(const char *condition, const char *file, int line)
     text[sizeof text - 1] = '\0';
     MessageBoxA(frame.hMainWnd, text, "Error", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
+
+const char MAIN_WINDOW_TITLE[] = "Ｓｏｒａ_エディタ ";

@@ -92,6 +92,9 @@ inline BOOL IsPosCapture()
 // Status bar part 0 message with its clearing timer (150)
 void ShowStatusMessage(const char *text, UINT clearAfterMs);
 
+// The main window's title while it shows no document.
+extern const char MAIN_WINDOW_TITLE[];
+
 // Internal consistency checks: report the condition in the code's own words
 // with the source file and line of the check.
 void ReportAssertion(const char *condition, const char *file, int line);

@@ -57,6 +57,7 @@ extern const CommandOwner toolsCommands;     // tools/win
 extern const CommandOwner webCommands;       // web/win
 extern const CommandOwner designerCommands;  // designer/win
 extern const CommandOwner captureCommands;   // capture/win
+extern const CommandOwner workspaceCommands; // app/workspace
 
 // The commands of the design surface's own menus (MYPOPUP2, MYPOPUP3) and
 // its cancel button; they go to the surface window, not to the main window.

@@ -4,20 +4,13 @@
 #include "filelist/win/recovery.h"
 #include "app/shell/mainwnd.h"
 #include "app/shell/pane_switch.h"
+#include "app/workspace/workspace.h"
 #include "app/frame/panes.h"
 #include "doc/win/binary_viewer.h"
 #include "settings/win/settings_file.h"
 #include "tools/win/dos_process.h"
 
 #include <cstdio>
-
-/* AskIfModified: OK/Cancel question for a modified pane; FALSE on Cancel. */
-static BOOL AskIfModified(HWND pane, const char *question)
-{
-    if (!pane || !SendMessageA(pane, EM_GETMODIFY, 0, 0))
-        return TRUE;
-    return MessageBoxA(frame.hMainWnd, question, "注意", MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TASKMODAL) != IDCANCEL;
-}
 
 // How long the close waits for the binary viewer's thread to end (it
 // frees the viewer's pane, which takes seconds for a large dump under Wine);
@@ -43,9 +36,7 @@ void OnMainClose(HWND hwnd)
         return; // asked again when the long operation has ended
     if (!EndDosProcessForClose(hwnd))
         return;
-    if (!AskIfModified(frame.hEdit, "メインの内容が変更されています。\r\nそれでも終了しますか？"))
-        return;
-    if (!AskIfModified(frame.hSubEdit1, "リソースの内容が変更されています。\r\nそれでも終了しますか？"))
+    if (!AskAboutUnsavedTexts(hwnd))
         return;
     SaveSettingsAtClose(hwnd);
     UnsubclassPanes();

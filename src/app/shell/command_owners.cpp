@@ -2,7 +2,8 @@
 
 const CommandOwner *const kCommandOwners[] = {&frameCommands,    &docCommands,   &textCommands,
                                               &fileListCommands, &settingsCommands, &toolsCommands,
-                                              &webCommands,      &designerCommands, &captureCommands};
+                                              &webCommands,      &designerCommands, &captureCommands,
+                                              &workspaceCommands};
 const int nCommandOwners = sizeof kCommandOwners / sizeof kCommandOwners[0];
 
 // The owner of each 16-bit command id: its index in kCommandOwners + 1, 0 for none.

@@ -3,6 +3,7 @@
 #include "app/shell/mainwnd.h"
 #include "app/frame/layout.h"
 #include "app/shell/pane_switch.h"
+#include "app/workspace/workspace.h"
 #include "app/frame/panes.h"
 #include "app/frame/split_window.h"
 #include "app/frame/tooltips.h"
@@ -183,6 +184,7 @@ BOOL OnMainCreate(HWND hwnd)
     ShowWindow(frame.hFileRebarBase, SW_SHOW);
     ShowWindow(frame.hRebarBase, SW_SHOW);
     RelayoutMain();
+    InitWorkspace();
     LoadSettingsAtStart(hwnd);
     ScheduleStartupSetupCheck(hwnd);
     return TRUE;

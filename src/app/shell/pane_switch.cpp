@@ -12,25 +12,22 @@
 #include <cstring>
 #include <string>
 
-/* LoadResourceScriptOnce: the ".rc" beside the main file, when the resource pane is empty. */
+/* LoadResourceScriptOnce: the script the pane is named after, or the ".rc"
+   beside the main file, when the resource pane is empty. A refused script
+   (too big, a line too long) leaves the pane without a file, so that a save
+   there cannot write over the script. */
 static void LoadResourceScriptOnce()
 {
     if (doc.szFullPath[0] == '\0' || GetWindowTextLengthA(frame.hSubEdit1) > 0)
         return;
-    if (doc.szRcPath[0] == '\0' || GetFileAttributesA(doc.szRcPath) == INVALID_FILE_ATTRIBUTES) {
-        char szRc[FULL_PATH_SIZE];
-        if (!ReplaceExtension(doc.szFullPath, ".rc", szRc, sizeof szRc))
-            szRc[0] = '\0';
-        std::strcpy(doc.szRcPath, szRc);
-        if (doc.szRcPath[0] == '\0' || GetFileAttributesA(doc.szRcPath) == INVALID_FILE_ATTRIBUTES) {
-            doc.szRcPath[0] = '\0';
-            return;
-        }
-    }
-    // A refused script (too big, a line too long) leaves the pane without a
-    // file, so that a save there cannot write over the script.
-    if (!MySetFileOn(frame.hMainWnd, frame.hSubEdit1, doc.szRcPath))
-        doc.szRcPath[0] = '\0';
+    char szRc[FULL_PATH_SIZE] = "";
+    if (doc.szRcPath[0] && GetFileAttributesA(doc.szRcPath) != INVALID_FILE_ATTRIBUTES)
+        lstrcpynA(szRc, doc.szRcPath, sizeof szRc);
+    else if (!ReplaceExtension(doc.szFullPath, ".rc", szRc, sizeof szRc) ||
+             GetFileAttributesA(szRc) == INVALID_FILE_ATTRIBUTES)
+        szRc[0] = '\0';
+    if (!szRc[0] || !MySetFileOn(frame.hMainWnd, frame.hSubEdit1, szRc))
+        ShowNoDocument(frame.hSubEdit1);
 }
 
 static void EnableMenuBar(HWND mainWnd, BOOL enableFirst)
@@ -47,8 +44,6 @@ static void EnableMenuBar(HWND mainWnd, BOOL enableFirst)
 void SwitchPane(HWND mainWnd)
 {
     BOOL toResource = (SendMessageA(frame.hToolbar, TB_GETSTATE, IDM_PANESWITCH, 0) & TBSTATE_CHECKED) != 0;
-    char title[WINDOW_TITLE_SIZE] = "";
-    GetWindowTextA(mainWnd, title, sizeof title);
     if (toResource) {
         TBBUTTON list = {15, IDM_RESOURCELIST, TBSTATE_ENABLED, BTNS_BUTTON, {0}, 0, 15};
         SendMessageA(frame.hToolbar, TB_INSERTBUTTONA, 1, (LPARAM)&list);
@@ -59,10 +54,9 @@ void SwitchPane(HWND mainWnd)
         ShowWindow(frame.hSubEdit1, SW_SHOW);
         SendMessageA(frame.hSwitchCheck, BM_SETCHECK, BST_CHECKED, 0);
         frame.hCurEdit = frame.hSubEdit1;
-        std::strcpy(doc.szMainTitleSave, title);
-        SetWindowTextA(mainWnd, doc.szRcTitleSave);
         EnableMenuBar(mainWnd, FALSE);
         LoadResourceScriptOnce();
+        UpdateDocumentUi();
     } else {
         SendMessageA(frame.hToolbar, TB_DELETEBUTTON, 1, 0);
         SendMessageA(frame.hSwitchCheck, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -73,9 +67,8 @@ void SwitchPane(HWND mainWnd)
         if (frame.settingsRecord.bMultiFile && (frame.dwBarStates[2] & BAR_SHOWN))
             ShowWindow(frame.hFileRebarBase, SW_SHOW);
         frame.hCurEdit = frame.hEdit;
-        std::strcpy(doc.szRcTitleSave, title);
-        SetWindowTextA(mainWnd, doc.szMainTitleSave);
         EnableMenuBar(mainWnd, TRUE);
+        UpdateDocumentUi();
     }
     SetFocus(frame.hCurEdit);
 }

@@ -10,7 +10,6 @@
 #include <cstring>
 
 const char MAIN_WINDOW_CLASS[] = "Sora_EditorClass";
-const char MAIN_WINDOW_TITLE[] = "Ｓｏｒａ_エディタ ";
 
 /*
  * RegisterMainClass: registers "Sora_EditorClass" with the main window

@@ -9,4 +9,3 @@ HMENU MakeMenuA();
 BOOL Pretranslate(MSG *msg);
 
 extern const char MAIN_WINDOW_CLASS[];
-extern const char MAIN_WINDOW_TITLE[];

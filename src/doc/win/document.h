@@ -7,45 +7,110 @@
 
 #include "doc/doc_messages.h"
 #include "doc/document_core.h"
+#include "doc/document_record.h"
+#include "filelist/rc_association.h"
 
-// Document state
+#include <string>
+#include <vector>
+
+// Document state: one record per pane. The records change only through the
+// operations below (a read, a save, PutDocument); the title and the
+// overwrite command follow from the record of the pane on show.
 struct DocState {
-    char szFullPath[FULL_PATH_SIZE];       // the file in the main pane, "" when none
-    char szRcPath[FULL_PATH_SIZE];         // the resource script in the resource pane
-    char szFileTitle[FILE_TITLE_SIZE];     // name part of the last file read or saved
+    DocumentRecord mainDoc; // the main pane's document
+    DocumentRecord rcDoc;   // the resource pane's document
+    // The paths as the rest of the editor reads them ("" when none).
+    const char (&szFullPath)[FULL_PATH_SIZE] = mainDoc.szPath;
+    const char (&szRcPath)[FULL_PATH_SIZE] = rcDoc.szPath;
+    char szFileTitle[FILE_TITLE_SIZE];     // name part of the last file read or saved (the dialogs' buffer)
     char szPrevFileTitle[FILE_TITLE_SIZE]; // szFileTitle before a save under a new name
-    // Main window titles of the pane that is not on show.
-    char szMainTitleSave[WINDOW_TITLE_SIZE];
-    char szRcTitleSave[WINDOW_TITLE_SIZE];
+    RcAssociation rcAssociation;           // each source read, with its resource script
 };
 extern DocState doc;
 
-// Command 200: asks to save a modified pane, shows the open dialog and
-// opens the chosen file into the pane. Returns 0.
+// The record of a pane: the resource pane's, or the main pane's for any other.
+DocumentRecord &DocumentOf(HWND pane);
+
+// Puts a text into a pane as its document: the text, the record and the
+// modified flag together, then the title and the overwrite command follow.
+// Returns the pane, which may have been rebuilt.
+HWND PutDocument(HWND pane, const char *text, size_t nLen, const DocumentRecord &record, BOOL bModified);
+
+// Records the pair (source path, resource script path) in the association
+// list; an existing source path keeps its pair.
+void RecordRcAssociation(const char *szPath, const char *szRc);
+
+// The pane empty and unmodified, with no document.
+void ShowNoDocument(HWND pane);
+
+// The window title, the 202 menu item and the toolbar's 202 button from the
+// record of the pane on show.
+void UpdateDocumentUi();
+
+// The opener of multi-file mode, registered by the layer that keeps the
+// file list: it lists the file and parks the one on show before showing it.
+using DocumentOpener = int (*)(HWND pane, const char *szPath);
+void SetDocumentOpener(DocumentOpener opener);
+
+// Command 200: asks about a modified pane (save, don't save, cancel),
+// shows the open dialog and opens the chosen file. Returns 0.
 int OpenFileCommand(HWND owner, HWND pane);
 
-// The main pane empty and unmodified, with no file (a listed file that is
-// gone or was refused).
-void ShowNoDocument();
-
-// Opens a chosen or dropped path into the pane, through the file list in
-// multi-file mode. Returns 1.
+// Opens a chosen or dropped path into the pane, through the registered
+// opener in multi-file mode. Returns 1.
 int OpenIntoPane(HWND pane, const char *szPath);
 
 // Reads the file into the pane with every check; 1 when the file is in
 // the pane, 0 after a refusal (its message has been shown).
 int MySetFileOn(HWND owner, HWND pane, const char *szPath);
 
+// A file read and checked, not yet in a pane: lets a caller read first and
+// decide (list it, park another) before anything on show changes.
+struct ReadDocument {
+    std::vector<char> buf;
+    size_t nFileSize = 0;
+    size_t nRead = 0;
+    bool bReadFailed = false;
+};
+// Reads and checks the file; each refusal shows its box and returns false.
+bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r);
+// Shows a read file in the pane (asking about zero bytes) as its document.
+void ShowReadDocument(HWND owner, HWND pane, const char *szPath, ReadDocument &r);
+// The bytes read zeroed before they go (a read that is not shown).
+void DiscardReadDocument(ReadDocument &r);
+
 // Save under a new name: the dialog writes the chosen path into szPath
-// (256 bytes). Returns the written file's size, 0 when cancelled or failed.
+// (256 bytes); the pane's record takes the new file. Returns the written
+// file's size, 0 when cancelled or failed.
 int WriteMyFile(HWND owner, HWND pane, char *szPath);
 
 // The same for generated texts (szPath 260 bytes); -1 when cancelled or
-// failed; the window title is left alone.
+// failed; the window title and the records are left alone.
 int WriteMyFile2(HWND owner, HWND pane, char *szPath);
 
 // Writes the pane over its file: 0 when written, -1 on refusal or failure.
+// A text that the pane does not hold whole is never written (refused with
+// its message), whatever sent the command.
 int OverWrite(HWND owner, HWND pane, const char *szPath);
+
+// The outcome of the saving functions, one way for all of them.
+SaveCheck SavePaneAs(HWND owner, HWND pane, char *szPath, uint64_t *pFileSize);
+SaveCheck OverWritePane(HWND owner, HWND pane, const char *szPath, uint64_t *pFileSize);
+
+// A text that is in no pane (a parked one) over the file of its record,
+// with the checks and messages of an overwrite; the record follows.
+SaveCheck OverWriteRecordText(HWND owner, DocumentRecord &record, const std::string &text);
+
+// Writes bytes over a file the way every save does (a temporary file that
+// takes the target's place); SAVE_OK or the failed step.
+SaveCheck SaveTextAtomically(const char *szPath, const std::string &text, uint64_t *pFileSize);
+
+// Command 204: the resource pane over its script, or under a new name when
+// it has none (or the main file's name).
+void SaveResourcePane(HWND hwnd);
+
+// A status message (part 0) with a path in the format's placeholder.
+void ShowSavedStatus(const char *format, const char *szPath, UINT ms);
 
 // Dropped files on the main pane (WM_DROPFILES).
 void OnDropFiles(HWND pane, HDROP drop);

@@ -4,7 +4,6 @@
 #include "app/frame/pane_text.h"
 #include "app/frame/panes.h"
 #include "doc/doc_messages.h"
-#include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
 
 #include <cderr.h>
@@ -37,16 +36,7 @@ static size_t ReadWholeFile(HANDLE file, char *buf, size_t nSize, bool *pFailed)
     return got;
 }
 
-// A file read and accepted, waiting to be shown.
-struct ReadDocument {
-    std::vector<char> buf;
-    size_t nFileSize = 0;
-    size_t nRead = 0;
-    bool bReadFailed = false;
-};
-
-/* DiscardReadDocument: the bytes read zeroed before they go. */
-static void DiscardReadDocument(ReadDocument &r)
+void DiscardReadDocument(ReadDocument &r)
 {
     if (!r.buf.empty())
         SecureZeroMemory(r.buf.data(), r.buf.size());
@@ -54,7 +44,7 @@ static void DiscardReadDocument(ReadDocument &r)
 
 /* ReadDocumentFile: reads a file after checking the path, the lock, the
    size and the length of its lines; each refusal shows its box. */
-static bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
+bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
 {
     DocCheck check = CheckReadPath(szPath, PathExists, PathExists);
     if (check != DOC_OK) {
@@ -93,9 +83,19 @@ static bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
     return true;
 }
 
-/* ShowReadDocument: the bytes read into the pane, after asking about zero
-   bytes; the title, the overwrite command and the rc association follow. */
-static void ShowReadDocument(HWND owner, HWND pane, const char *szPath, ReadDocument &r)
+/* WholenessOf: whether the pane will hold the file's bytes exactly. */
+static DocWholeness WholenessOf(const ReadAnalysis &read)
+{
+    if (read.bHasZeroBytes)
+        return DOC_NOT_WHOLE_ZERO_BYTES;
+    if (read.bShortRead)
+        return DOC_NOT_WHOLE_SHORT_READ;
+    return DOC_WHOLE;
+}
+
+/* ShowReadDocument: the bytes read into the pane as its document, after
+   asking about zero bytes (main pane); the rc association follows. */
+void ShowReadDocument(HWND owner, HWND pane, const char *szPath, ReadDocument &r)
 {
     BOOL wasVisible = IsWindowVisible(pane);
     ShowWindow(pane, SW_HIDE);
@@ -104,22 +104,18 @@ static void ShowReadDocument(HWND owner, HWND pane, const char *szPath, ReadDocu
     ReadAnalysis read = AnalyseReadBuffer(r.buf.data(), r.nRead, r.nFileSize);
     size_t nShown = read.nTextLen;
 
-    BOOL isMain = pane == frame.hEdit;
+    BOOL isMain = pane != frame.hSubEdit1;
     if (isMain) {
         pane = PaneWithFontForNewText(pane);
-        EnableMenuItem(GetMenu(frame.hMainWnd), IDM_OVERWRITE,
-                       MF_BYCOMMAND | (read.bOverwriteAllowed ? MF_ENABLED : MF_GRAYED));
         if (read.bHasZeroBytes && ShowDocMessage(owner, DOC_MSG_NOT_PURE_TEXT) == IDYES) {
             ReplaceZeroBytes(r.buf.data(), read.nTextLen, r.nRead);
             nShown = r.nRead;
         }
     }
     GetNameOfPath(szPath, doc.szFileTitle, sizeof doc.szFileTitle);
-    std::string title = FormatDocumentTitle(doc.szFileTitle, r.nFileSize, read.nTextLen, false);
-    SetWindowTextA(frame.hMainWnd, title.c_str());
-
-    pane = SetPaneText(pane, r.buf.data(), nShown);
-    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    DocumentRecord record = DocumentOf(pane);
+    RecordFileRead(record, szPath, r.nFileSize, read.nTextLen, WholenessOf(read));
+    pane = PutDocument(pane, r.buf.data(), nShown, record, FALSE);
     if (isMain) {
         char szRc[FULL_PATH_SIZE];
         if (ReplaceExtension(szPath, ".rc", szRc, sizeof szRc))
@@ -144,64 +140,45 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath)
     return 1;
 }
 
-/* SetFullPath: the main path, refused (never cut) when it does not fit. */
-static void SetFullPath(const char *szPath)
+static DocumentOpener documentOpener;
+
+void SetDocumentOpener(DocumentOpener opener)
 {
-    if (std::strlen(szPath) < sizeof doc.szFullPath)
-        std::strcpy(doc.szFullPath, szPath);
+    documentOpener = opener;
 }
 
-void ShowNoDocument()
-{
-    doc.szFullPath[0] = '\0';
-    EmptyPane(frame.hEdit);
-}
-
-/* OpenIntoPane: opens a chosen or dropped file, through the file list in multi-file mode. */
+/* OpenIntoPane: opens a chosen or dropped file; in multi-file mode the
+   registered opener lists it first. */
 int OpenIntoPane(HWND pane, const char *szPath)
 {
-    if (!frame.settingsRecord.bMultiFile) {
-        if (MySetFileOn(frame.hMainWnd, pane, szPath))
-            SetFullPath(szPath);
-        return 1;
-    }
-    if (std::strcmp(szPath, doc.szFullPath) == 0) {
-        MySetFileOn(frame.hMainWnd, pane, szPath);
-        return 1;
-    }
-    if (!FileListPageHasPath(szPath)) {
-        char szRc[FULL_PATH_SIZE], szLabel[FILE_TITLE_SIZE];
-        if (!ReplaceExtension(szPath, ".rc", szRc, sizeof szRc)) {
-            ShowDocMessage(frame.hMainWnd, DOC_MSG_PATH_TOO_LONG);
-            return 1;
-        }
-        // Read first: a refused file gets no entry and the file on show stays.
-        ReadDocument r;
-        if (!ReadDocumentFile(frame.hMainWnd, szPath, r))
-            return 1;
-        GetNameOfPath(szPath, szLabel, sizeof szLabel);
-        RecordRcAssociation(szPath, szRc);
-        // The file on show is parked first; when that fails its text stays.
-        if (!FileListAddFileChecked(szPath, szRc, szLabel, -1)) {
-            DiscardReadDocument(r);
-            return 1;
-        }
-        ShowReadDocument(frame.hMainWnd, pane, szPath, r);
-        SetFullPath(szPath);
-        return 1;
-    }
-    ShowDocMessage(frame.hMainWnd, DOC_MSG_ALREADY_LISTED);
+    if (frame.settingsRecord.bMultiFile && documentOpener)
+        return documentOpener(pane, szPath);
+    MySetFileOn(frame.hMainWnd, pane, szPath);
     return 1;
 }
 
-/* OpenFileCommand: the open dialog, after offering to save a modified pane. */
+/* OpenFileCommand: the open dialog, after asking about a modified pane:
+   save it (over its file when it has one), drop the changes, or cancel. */
 int OpenFileCommand(HWND owner, HWND pane)
 {
     char szFile[MAX_PATH] = "";
-    lstrcpynA(szFile, doc.szFullPath, sizeof szFile);
-    if (SendMessageA(pane, EM_GETMODIFY, 0, 0) && ShowDocMessage(owner, DOC_MSG_ASK_SAVE_BEFORE_OPEN) == IDOK)
-        WriteMyFile(owner, pane, doc.szFullPath);
-
+    const DocumentRecord &record = DocumentOf(pane);
+    lstrcpynA(szFile, record.szPath, sizeof szFile);
+    if (SendMessageA(pane, EM_GETMODIFY, 0, 0)) {
+        int answer = ShowDocMessage(owner, DOC_MSG_ASK_SAVE_BEFORE_OPEN);
+        if (answer == IDCANCEL)
+            return 0;
+        if (answer == IDYES) {
+            uint64_t nSize = 0;
+            char szSaveAs[FULL_PATH_SIZE];
+            lstrcpynA(szSaveAs, record.szPath, sizeof szSaveAs);
+            SaveCheck saved = record.szPath[0] && OverwriteAllowed(record)
+                                  ? OverWritePane(owner, pane, record.szPath, &nSize)
+                                  : SavePaneAs(owner, pane, szSaveAs, &nSize);
+            if (saved != SAVE_OK)
+                return 0;  // not saved: nothing is opened over the changes
+        }
+    }
     OPENFILENAMEA ofn;
     InitFileDialog(&ofn, owner, szOpenFilter, szFile, sizeof szFile, doc.szFileTitle, sizeof doc.szFileTitle,
                    szOpenDialogTitle, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);

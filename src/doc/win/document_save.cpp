@@ -15,7 +15,7 @@
  * target and puts it in the target's place only when every byte is
  * written and the file is closed, so a failure leaves the old file whole.
  */
-static SaveCheck SaveTextAtomically(const char *szPath, const std::string &text, uint64_t *pFileSize)
+SaveCheck SaveTextAtomically(const char *szPath, const std::string &text, uint64_t *pFileSize)
 {
     SaveSteps steps = {};
     steps.bBufferAllocated = true;
@@ -89,19 +89,29 @@ static SaveCheck SavePane(HWND owner, HWND pane, SaveCaller caller, const char *
     return check;
 }
 
-/* WriteMyFile: save under a new name chosen in the save dialog. */
-int WriteMyFile(HWND owner, HWND pane, char *szPath)
+/* SavePaneAs: save under a new name chosen in the save dialog; the pane's
+   record takes the new file. */
+SaveCheck SavePaneAs(HWND owner, HWND pane, char *szPath, uint64_t *pFileSize)
 {
     char szTitle[FILE_TITLE_SIZE] = "";
+    *pFileSize = 0;
     if (!AskSavePath(owner, szPath, FULL_PATH_SIZE, szTitle, sizeof szTitle, szSaveAsDialogTitle))
-        return SaveReturnValue(SAVE_AS, SAVE_CANCELLED, 0);
+        return SAVE_CANCELLED;
     std::strcpy(doc.szFileTitle, szTitle);
-    uint64_t nFileSize, nTextLen;
-    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, &nFileSize, &nTextLen);
+    uint64_t nTextLen;
+    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, pFileSize, &nTextLen);
     if (check == SAVE_OK) {
-        std::string title = FormatDocumentTitle(doc.szFileTitle, nFileSize, nTextLen, false);
-        SetWindowTextA(frame.hMainWnd, title.c_str());
+        RecordSaved(DocumentOf(pane), szPath, *pFileSize, nTextLen, false);
+        UpdateDocumentUi();
     }
+    return check;
+}
+
+/* WriteMyFile: save under a new name; the file's size, 0 when cancelled or failed. */
+int WriteMyFile(HWND owner, HWND pane, char *szPath)
+{
+    uint64_t nFileSize;
+    SaveCheck check = SavePaneAs(owner, pane, szPath, &nFileSize);
     return SaveReturnValue(SAVE_AS, check, nFileSize);
 }
 
@@ -128,20 +138,62 @@ static bool FolderExists(const char *szFolder)
     return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-/* OverWrite: the pane over its file, after checking the path. */
-int OverWrite(HWND owner, HWND pane, const char *szPath)
+/* RefuseOverWrite: the checks before a text is written over its file: the
+   text must be whole and the path usable. SAVE_OK when it may be written. */
+static SaveCheck RefuseOverWrite(HWND owner, const DocumentRecord &record, const char *szPath)
 {
+    if (!OverwriteAllowed(record)) {
+        ShowDocMessage(frame.hMainWnd, NotWholeMessage(record.wholeness));
+        return SAVE_REFUSED;
+    }
     DocCheck refusal = CheckOverWritePath(szPath, FolderExists);
     if (refusal != DOC_OK) {
         ShowDocMessage(refusal == DOC_NO_FILE_NAME ? frame.hMainWnd : owner, OverWriteCheckMessage(refusal));
-        return -1;
+        return SAVE_REFUSED;
     }
-    uint64_t nFileSize, nTextLen;
-    SaveCheck check = SavePane(owner, pane, SAVE_OVERWRITE, szPath, &nFileSize, &nTextLen);
+    return SAVE_OK;
+}
+
+/* OverWritePane: the pane over its file, after checking the path and that
+   the pane holds the file's text whole. */
+SaveCheck OverWritePane(HWND owner, HWND pane, const char *szPath, uint64_t *pFileSize)
+{
+    *pFileSize = 0;
+    SaveCheck check = RefuseOverWrite(owner, DocumentOf(pane), szPath);
+    if (check != SAVE_OK)
+        return check;
+    uint64_t nTextLen;
+    std::string szTarget = szPath; // the record may hold the path being written
+    check = SavePane(owner, pane, SAVE_OVERWRITE, szTarget.c_str(), pFileSize, &nTextLen);
     if (check == SAVE_OK) {
-        GetNameOfPath(szPath, doc.szFileTitle, sizeof doc.szFileTitle);
-        std::string title = FormatDocumentTitle(doc.szFileTitle, nFileSize, nTextLen, true);
-        SetWindowTextA(frame.hMainWnd, title.c_str());
+        GetNameOfPath(szTarget.c_str(), doc.szFileTitle, sizeof doc.szFileTitle);
+        RecordSaved(DocumentOf(pane), szTarget.c_str(), *pFileSize, nTextLen, true);
+        UpdateDocumentUi();
     }
+    return check;
+}
+
+/* OverWriteRecordText: a text that is in no pane (a parked one) over the
+   file of its record, with the checks of an overwrite. */
+SaveCheck OverWriteRecordText(HWND owner, DocumentRecord &record, const std::string &text)
+{
+    std::string szTarget = record.szPath;
+    SaveCheck check = RefuseOverWrite(owner, record, szTarget.c_str());
+    if (check != SAVE_OK)
+        return check;
+    uint64_t nFileSize = 0;
+    check = SaveTextAtomically(szTarget.c_str(), text, &nFileSize);
+    if (check == SAVE_OK)
+        RecordSaved(record, szTarget.c_str(), nFileSize, text.size(), true);
+    else
+        ShowDocMessage(owner, SaveCheckMessage(SAVE_OVERWRITE, check));
+    return check;
+}
+
+/* OverWrite: 0 when written, -1 on refusal or failure. */
+int OverWrite(HWND owner, HWND pane, const char *szPath)
+{
+    uint64_t nFileSize;
+    SaveCheck check = OverWritePane(owner, pane, szPath, &nFileSize);
     return SaveReturnValue(SAVE_OVERWRITE, check, nFileSize);
 }

@@ -7,12 +7,12 @@
 #include "app/frame/globals.h"
 #include "app/frame/pane_text.h"
 #include "doc/win/document.h"
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 #include "filelist/win/file_tree.h"
 #include "filelist/win/recovery.h"
 #include "filelist/win/temp_backup.h"
 #include "resource_ids.h"
-#include "settings/win/band_button.h"
+#include "app/frame/band_button.h"
 
 FileListState fileList;
 
@@ -101,9 +101,29 @@ static void RestoreView(HWND pane, const CharRange &cr, int32_t nTopLine)
     SendMessageA(pane, EM_LINESCROLL, 0, nTopLine - first);
 }
 
+// Set while a save under a new name moves the text on show to a new entry:
+// the entry on show keeps its own file, not the text now saved elsewhere.
+static bool bDetachMainText;
+
+/* DetachMain: the entry's main text is its file's again (read from disk when brought up). */
+static void DetachMain(FileEntry &e)
+{
+    e.bMainTmp = 0;
+    e.nMainModified = 0;
+    RecordNoDocument(e.mainDoc);
+}
+
 /* Park: both panes of the entry on show aside; FALSE keeps them. */
 static bool Park(FileEntry &e)
 {
+    if (bDetachMainText) {
+        std::string mainText, rcText;
+        if (!ParkRc(e, frame.hSubEdit1, &rcText))
+            return false;
+        DetachMain(e);
+        RecoveryParked(e, mainText, rcText);
+        return true;
+    }
     CharRange crMain, crRc;
     int32_t nMainTop = 0, nRcTop = 0;
     RememberView(frame.hEdit, crMain, nMainTop);
@@ -135,10 +155,8 @@ static void BringUp(FileEntry &e)
     if (e.bMainTmp) {
         restoreTmp(frame.hMainWnd, frame.hEdit, e);
         RestoreView(frame.hEdit, e.crMain, e.nMainTopLine);
-    } else if (FileExists(e.szFull.c_str()) && MySetFileOn(frame.hMainWnd, frame.hEdit, e.szFull.c_str())) {
-        lstrcpynA(doc.szFullPath, e.szFull.c_str(), sizeof doc.szFullPath);
-    } else {
-        ShowNoDocument(); // gone, or refused (too big, a line too long)
+    } else if (!FileExists(e.szFull.c_str()) || !MySetFileOn(frame.hMainWnd, frame.hEdit, e.szFull.c_str())) {
+        ShowNoDocument(frame.hEdit); // gone, or refused (too big, a line too long)
     }
     ShowWindow(frame.hEdit, SW_SHOW);
     SetFocus(frame.hEdit);
@@ -166,7 +184,7 @@ void FreeFileList()
 {
     delete fileList.pFileList;
     fileList.pFileList = NULL;
-    fileList.rcAssociation.pairs.clear();
+    doc.rcAssociation.pairs.clear();
     FreeFileTree();
 }
 
@@ -174,13 +192,6 @@ void FreeFileList()
 BOOL FileListPageHasPath(const char *szPath)
 {
     return fileList.pFileList && szPath && fileList.pFileList->FindByPath(szPath) != NULL;
-}
-
-/* RecordRcAssociation: the pair, unless the source path has one. */
-void RecordRcAssociation(const char *szPath, const char *szRc)
-{
-    if (szPath && szRc)
-        AddRcAssociation(fileList.rcAssociation, szPath, szRc);
 }
 
 /* ShowFileButtonMenu: MYPOPUP6 for the file button with its label on top. */
@@ -212,6 +223,40 @@ BOOL FileListAddFileChecked(const char *szPath, const char *szRc, const char *sz
         }
     }
     return r >= 0;
+}
+
+/* FileListTakeSavedAs: after the text on show was saved under a new name,
+   the new file gets the entry on show (its own, or a new one) and the old
+   entry keeps its file as it is on disk. FALSE when parking failed. */
+BOOL FileListTakeSavedAs(const char *szNewPath, const char *szRc, const char *szLabel)
+{
+    if (!fileList.pFileList)
+        return TRUE;
+    BusyScope busy;
+    bDetachMainText = true;
+    int r;
+    FileEntry *existing = fileList.pFileList->FindByPath(szNewPath);
+    if (existing) {
+        DetachMain(*existing); // its parked text is older than the file now
+        r = existing == fileList.pFileList->pCurchk ? 1 : fileList.pFileList->Select(existing->id, std::string());
+    } else {
+        r = fileList.pFileList->Add(szNewPath, szRc ? szRc : "", szLabel ? szLabel : "", ADD_OPENED);
+    }
+    bDetachMainText = false;
+    return r >= 0;
+}
+
+std::vector<FileEntry *> ParkedEntriesWithChanges()
+{
+    std::vector<FileEntry *> found;
+    if (!fileList.pFileList)
+        return found;
+    FileListPages &list = *fileList.pFileList;
+    for (int k = 0; k < FILELIST_PAGE_SLOTS; ++k)
+        for (FileEntry *e = k == list.ipage ? list.top : list.pagetops[k].top; e; e = e->next)
+            if (e != list.pCurchk && ((e->bMainTmp && e->nMainModified) || (e->bRcTmp && e->nRcModified)))
+                found.push_back(e);
+    return found;
 }
 
 int SelectFileEntry(UINT id)

@@ -13,7 +13,6 @@ class FileTree;
 
 struct FileListState {
     FileListPages *pFileList;
-    RcAssociation rcAssociation;
     // Id of the entry the file pop-up menu was opened for (0 when none).
     UINT nFilePopupTarget;
     FileTree *pFileTree; // the folder tree's categories (file_tree.h)
@@ -33,10 +32,6 @@ BOOL CheckMultiFileMode(HWND owner);
 // True when the path is an entry of the file list page on show.
 BOOL FileListPageHasPath(const char *szPath);
 
-// Records the pair (source path, resource script path) in the RcAssociation
-// list; an existing source path keeps its pair.
-void RecordRcAssociation(const char *szPath, const char *szRc);
-
 // Right click on a file-list button (a child of hFileRebar) at a screen
 // point: MYPOPUP6 with the file's label on top.
 void ShowFileButtonMenu(HWND button, POINT screen);
@@ -44,6 +39,13 @@ void ShowFileButtonMenu(HWND button, POINT screen);
 // Adds a file opened by the user; FALSE when the file on show could not
 // be parked (its text stays; the caller must not load the new file).
 BOOL FileListAddFileChecked(const char *szPath, const char *szRc, const char *szLabel, int nMode);
+
+// After a save under a new name: the new file becomes the entry on show and
+// the old entry keeps its file as it is on disk. FALSE when parking failed.
+BOOL FileListTakeSavedAs(const char *szNewPath, const char *szRc, const char *szLabel);
+
+// The entries, on every page, whose parked texts hold unsaved changes.
+std::vector<FileEntry *> ParkedEntriesWithChanges();
 
 // Brings up the entry with the id (a click on its button). 1 brought up,
 // 0 already on show or unknown, -1 when parking failed.

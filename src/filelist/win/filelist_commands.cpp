@@ -8,7 +8,7 @@
 #include "filelist/win/file_tree.h"
 #include "filelist/win/page_exchange.h"
 #include "resource_ids.h"
-#include "settings/win/band_button.h"
+#include "app/frame/band_button.h"
 
 /* TargetEntry: the entry the pop-up menu was opened for, or NULL. */
 static FileEntry *TargetEntry()

@@ -9,8 +9,7 @@
 #include "doc/path_core.h"
 #include "doc/win/document.h"
 #include "filelist/recovery_plan.h"
-#include "filelist/win/file_bytes.h"
-#include "filelist/win/file_list_win.h"
+#include "app/frame/file_bytes.h"
 #include "filelist/win/file_list_win.h"
 #include "resource_ids.h"
 
@@ -30,43 +29,26 @@ BOOL ReadCopyText(const FoundRecoveryCopy &found, std::string &text)
     return TRUE;
 }
 
-/* RestoredTitle: "[name]  (復元したテキスト N byte、未保存)". */
-void RestoredTitle(const std::string &path, size_t nText, char *szTitle, size_t nSize)
-{
-    char szName[MAX_PATH] = "(無題)";
-    if (!path.empty())
-        GetNameOfPath(path.c_str(), szName, sizeof szName);
-    _snprintf(szTitle, nSize - 1, "[%s]  (復元したテキスト %lubyte、未保存)", szName, (unsigned long)nText);
-    szTitle[nSize - 1] = '\0';
-}
-
-/* PutText: the text into the pane, marked modified, with its path. */
+/* PutText: the text into the pane, marked modified, as a recovered document of its path. */
 void PutText(RecoveryPane pane, const std::string &text, const std::string &path)
 {
-    HWND p = SetPaneText(PaneWithFontForNewText(pane == RECOVERY_PANE_RC ? frame.hSubEdit1 : frame.hEdit), text);
-    SendMessageA(p, EM_SETMODIFY, TRUE, 0);
-    char szTitle[WINDOW_TITLE_SIZE];
-    RestoredTitle(path, text.size(), szTitle, sizeof szTitle);
-    if (pane == RECOVERY_PANE_RC) {
-        lstrcpynA(doc.szRcPath, path.c_str(), sizeof doc.szRcPath);
-        lstrcpynA(doc.szRcTitleSave, szTitle, sizeof doc.szRcTitleSave);
-        return;
-    }
-    lstrcpynA(doc.szFullPath, path.c_str(), sizeof doc.szFullPath);
-    SetWindowTextA(frame.hMainWnd, szTitle);
-    EnableMenuItem(GetMenu(frame.hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND | MF_ENABLED);
-    ShowWindow(p, SW_SHOW);
+    DocumentRecord record;
+    RecordRecovered(record, path.c_str(), text.size());
+    HWND target = pane == RECOVERY_PANE_RC ? frame.hSubEdit1 : frame.hEdit;
+    HWND p = PutDocument(PaneWithFontForNewText(target), text.data(), text.size(), record, TRUE);
+    if (pane == RECOVERY_PANE_MAIN)
+        ShowWindow(p, SW_SHOW);
 }
 
-/* LoadSourceFromDisk: the source of a group that has no main text, as it is on disk. */
+/* LoadSourceFromDisk: the source of a group that has no main text, as it is on disk
+   (a missing file leaves the pane empty, named after it, so that a save makes it). */
 void LoadSourceFromDisk(const std::string &path)
 {
-    if (!path.empty() && FileExists(path.c_str()) && MySetFileOn(frame.hMainWnd, frame.hEdit, path.c_str())) {
-        lstrcpynA(doc.szFullPath, path.c_str(), sizeof doc.szFullPath);
+    if (!path.empty() && FileExists(path.c_str()) && MySetFileOn(frame.hMainWnd, frame.hEdit, path.c_str()))
         return;
-    }
-    EmptyPane(frame.hEdit);
-    lstrcpynA(doc.szFullPath, path.c_str(), sizeof doc.szFullPath);
+    DocumentRecord record;
+    RecordFileRead(record, path.c_str(), 0, 0, DOC_WHOLE);
+    PutDocument(frame.hEdit, "", 0, record, FALSE);
 }
 
 /* PanesHoldChanges: a pane the group's texts would replace holds changes nobody saved. */

@@ -5,7 +5,7 @@
 
 #include "app/frame/globals.h"
 #include "filelist/recovery_name.h"
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 
 namespace {
 

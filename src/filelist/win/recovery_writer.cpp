@@ -4,7 +4,7 @@
 
 #include <deque>
 
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 
 namespace {
 

@@ -8,10 +8,9 @@
 #include "app/frame/globals.h"
 #include "app/frame/pane_text.h"
 #include "app/frame/panes.h"
-#include "doc/path_core.h"
 #include "doc/win/document.h"
 #include "filelist/temp_backup_name.h"
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 #include "resource_ids.h"
 
 /* TempName: the temporary file name of the entry for one pane. */
@@ -42,18 +41,19 @@ static BOOL WritePaneAside(const FileEntry &entry, HWND pane, TempPane which, st
     return FALSE;
 }
 
-/* ParkMain: the main pane's text and modified flag aside. */
+/* ParkMain: the main pane's text, modified flag and record aside. */
 BOOL ParkMain(FileEntry &entry, HWND pane, std::string *pText)
 {
     if (!WritePaneAside(entry, pane, TEMP_PANE_MAIN, pText))
         return FALSE;
     entry.nMainModified = (int32_t)SendMessageA(pane, EM_GETMODIFY, 0, 0);
     entry.bMainTmp = 1;
+    entry.mainDoc = DocumentOf(pane);
     SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
     return TRUE;
 }
 
-/* ParkRc: the resource pane's text aside; the pane is emptied. */
+/* ParkRc: the resource pane's text aside; the pane is left with no document. */
 BOOL ParkRc(FileEntry &entry, HWND pane, std::string *pText)
 {
     if (PaneTextBytesBound(pane) == 0 || GetPaneText(pane).empty()) {
@@ -65,94 +65,66 @@ BOOL ParkRc(FileEntry &entry, HWND pane, std::string *pText)
     entry.nRcModified = (int32_t)SendMessageA(pane, EM_GETMODIFY, 0, 0);
     entry.bRcTmp = 1;
     entry.szRcFull = doc.szRcPath;
-    lstrcpynA(entry.szSavedTitle, doc.szMainTitleSave, sizeof entry.szSavedTitle);
-    doc.szMainTitleSave[0] = '\0';
-    doc.szRcPath[0] = '\0';
-    EmptyPane(pane);
+    entry.rcDoc = DocumentOf(pane);
+    ShowNoDocument(pane);
     return TRUE;
 }
 
-
-/* ForgetParked: a parked text that cannot come back. */
-static void ForgetParked(FileEntry &entry, BOOL bMain)
+/* ParkedRecord: the record a parked text comes back with. */
+static DocumentRecord ParkedRecord(const FileEntry &entry, BOOL bMain, size_t nText)
 {
-    if (bMain) {
-        doc.szFullPath[0] = '\0';
-        entry.bMainTmp = 0;
-    } else {
-        doc.szRcPath[0] = '\0';
-        entry.bRcTmp = 0;
-    }
+    DocumentRecord r = bMain ? entry.mainDoc : entry.rcDoc;
+    if (r.origin == DOC_ORIGIN_NONE && !r.szPath[0])
+        RecordFileRead(r, bMain ? entry.szFull.c_str() : entry.szRcFull.c_str(), nText, nText, DOC_WHOLE);
+    RecordRestored(r);
+    return r;
 }
 
-/* restoreTmp: fills the pane from the entry's temporary file. */
+/* restoreTmp: fills the pane from the entry's temporary file, with the
+   record and the modified flag it was parked with. */
 int restoreTmp(HWND mainWnd, HWND pane, FileEntry &entry)
 {
     BOOL bMain = pane != frame.hSubEdit1;
     char szName[MAX_PATH] = "";
-    TempName(entry, bMain ? TEMP_PANE_MAIN : TEMP_PANE_RC, szName, sizeof szName);
-    if (!szName[0] || !FileExists(szName)) {
-        MessageBoxA(mainWnd, "エラー。\r\n退避用のtmpファイルが存在しません。", "ERROR", MB_OK | MB_ICONEXCLAMATION);
-        EmptyPane(pane);
-        ForgetParked(entry, bMain);
-        return 0;
-    }
-    char szFolder[MAX_PATH] = "";
-    if (!GetFolderOfPath(szName, szFolder, sizeof szFolder) || !szFolder[0]) {
-        MessageBoxA(mainWnd, "ファイル名が不正です。\r\n（ディレクトリ(X:\\)の指定がありません）", "警告",
-                    MB_OK | MB_ICONEXCLAMATION);
-        EmptyPane(pane);
-        return 0;
-    }
-    if (!FolderExists(szFolder)) {
-        MessageBoxA(mainWnd, "ディレクトリ名の指定が不正です。", "警告", MB_OK | MB_ICONEXCLAMATION);
-        EmptyPane(pane);
-        return 0;
-    }
-    HANDLE h = CreateFileA(szName, GENERIC_READ, 0, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (h == INVALID_HANDLE_VALUE) {
-        MessageBoxA(mainWnd, "ファイルハンドルは無効です。\r\nファイルがロックされている(使用中)かもしれません。",
-                    "Error", MB_OK | MB_TASKMODAL | MB_TOPMOST);
-        EmptyPane(pane);
-        SetWindowTextA(mainWnd, "");
-        return 0;
-    }
-    DWORD nSize = GetFileSize(h, NULL);
-    if (nSize == INVALID_FILE_SIZE) {
-        CloseHandle(h);
-        return 0;
-    }
     std::string buffer;
-    try {
-        buffer.assign((size_t)nSize + 2, '\0');
-    } catch (...) {
-        MessageBoxA(mainWnd, "ファイルを展開するメモリを確保できません", "ERROR", MB_OK);
-        EmptyPane(pane);
-        CloseHandle(h);
+    if (!TempName(entry, bMain ? TEMP_PANE_MAIN : TEMP_PANE_RC, szName, sizeof szName) || !FileExists(szName)) {
+        MessageBoxA(mainWnd, "エラー。\r\n退避用のtmpファイルが存在しません。", "ERROR", MB_OK | MB_ICONEXCLAMATION);
+        ShowNoDocument(pane);
+        (bMain ? entry.bMainTmp : entry.bRcTmp) = 0;
         return 0;
     }
-    DWORD nRead = 0;
-    if (!ReadFile(h, &buffer[0], nSize, &nRead, NULL) || nRead != nSize)
-        MessageBoxA(mainWnd, "読み込みが不正に終りました:restoreTmp();", "Error", MB_OK);
-    CloseHandle(h);
-    size_t nText = RestoredTextLength(buffer.data(), nRead);
-
-    EnableMenuItem(GetMenu(mainWnd), IDM_OVERWRITE, MF_BYCOMMAND | MF_ENABLED);
-    pane = SetPaneText(PaneWithFontForNewText(pane), buffer.data(), nText);
-    if (bMain) {
-        SendMessageA(pane, EM_SETMODIFY, entry.nMainModified, 0);
-        lstrcpynA(doc.szFullPath, entry.szFull.c_str(), sizeof doc.szFullPath);
-        char szFile[MAX_PATH] = "";
-        GetNameOfPath(entry.szFull.c_str(), szFile, sizeof szFile);
-        char szTitle[MAX_PATH + 80];
-        _snprintf(szTitle, sizeof szTitle - 1, "[%s]  (FileSize %ldbyte,TextSize(detected) %ldbyte)", szFile,
-                  (long)nSize, (long)nText);
-        szTitle[sizeof szTitle - 1] = '\0';
-        SetWindowTextA(mainWnd, szTitle);
-    } else {
-        SendMessageA(pane, EM_SETMODIFY, entry.nRcModified, 0);
-        lstrcpynA(doc.szRcPath, entry.szRcFull.c_str(), sizeof doc.szRcPath);
-        lstrcpynA(doc.szMainTitleSave, entry.szSavedTitle, sizeof doc.szMainTitleSave);
+    if (!ReadFileBytes(szName, buffer)) {
+        MessageBoxA(mainWnd, "退避用のtmpファイルを読み込めませんでした。\r\nファイルがロックされている(使用中)かもしれません。",
+                    "Error", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+        ShowNoDocument(pane);
+        return 0;
     }
+    size_t nText = RestoredTextLength(buffer.data(), buffer.size());
+    DocumentRecord record = ParkedRecord(entry, bMain, nText);
+    PutDocument(PaneWithFontForNewText(pane), buffer.data(), nText, record,
+                bMain ? entry.nMainModified : entry.nRcModified);
+    SecureZeroMemory(&buffer[0], buffer.size());
     return 1;
+}
+
+/* SaveParkedText: a parked text with changes written over its file, as an
+   overwrite would write it; its changes are then saved. */
+BOOL SaveParkedText(FileEntry &entry, BOOL bMain)
+{
+    DocumentRecord &record = bMain ? entry.mainDoc : entry.rcDoc;
+    if (!record.szPath[0])
+        RecordFileRead(record, bMain ? entry.szFull.c_str() : entry.szRcFull.c_str(), 0, 0, record.wholeness);
+    char szName[MAX_PATH] = "";
+    std::string text;
+    if (!TempName(entry, bMain ? TEMP_PANE_MAIN : TEMP_PANE_RC, szName, sizeof szName) ||
+        !ReadFileBytes(szName, text)) {
+        MessageBoxA(frame.hMainWnd, "退避用のtmpファイルを読み込めませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    text.resize(RestoredTextLength(text.data(), text.size()));
+    BOOL saved = OverWriteRecordText(frame.hMainWnd, record, text) == SAVE_OK;
+    if (saved)
+        (bMain ? entry.nMainModified : entry.nRcModified) = 0;
+    SecureZeroMemory(&text[0], text.size());
+    return saved;
 }

@@ -21,3 +21,8 @@ BOOL ParkRc(FileEntry &entry, HWND pane, std::string *pText = NULL);
 // 1 when filled, 0 otherwise (reported; the pane is then empty). The pane
 // may be rebuilt: use hEdit / hSubEdit1 afterwards.
 int restoreTmp(HWND mainWnd, HWND pane, FileEntry &entry);
+
+// Writes a parked text over its file with the checks of an overwrite (a
+// text that was not read whole is refused with its message); its changes
+// are then saved. FALSE when it was not written.
+BOOL SaveParkedText(FileEntry &entry, BOOL bMain);

@@ -10,7 +10,7 @@
 #include "app/frame/globals.h"
 #include "app/frame/pane_text.h"
 #include "doc/win/document.h"
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 #include "resource_ids.h"
 #include "settings/batch_folder.h"
 

@@ -9,7 +9,7 @@
 #include "app/frame/layout.h"
 #include "app/frame/panes.h"
 #include "doc/win/document.h"
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 #include "filelist/win/file_list_win.h"
 #include "settings/button_block.h"
 #include "settings/config_file.h"
@@ -98,7 +98,7 @@ static void CollectConfig(ConfigFile &cfg)
             AddCommandItem(cfg.session.cmdItems, item);
         }
     }
-    cfg.session.rcAssoc = fileList.rcAssociation;
+    cfg.session.rcAssoc = doc.rcAssociation;
     if (fileList.pFileList)
         cfg.session.pages = fileList.pFileList->Snapshot();
     cfg.session.buttons = buttonState.userButtons;
@@ -262,12 +262,14 @@ static void LoadDefaults()
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The file on show at the last close, as the settings file names it.
+static char szLastFile[FULL_PATH_SIZE];
+
 /* OpenLastFile: the file that was on show, through the file list. */
 static void OpenLastFile()
 {
     char szPath[FULL_PATH_SIZE];
-    lstrcpynA(szPath, doc.szFullPath, sizeof szPath);
-    doc.szFullPath[0] = '\0';
+    lstrcpynA(szPath, szLastFile, sizeof szPath);
     if (!frame.settingsRecord.bOpenLastFile || !szPath[0] || !FileExists(szPath))
         return;
     FileEntry *e =
@@ -301,7 +303,7 @@ int LoadData(const char *szName)
         ReportDamage(szName, damage, szKept);
     }
     frame.settingsRecord = cfg.settings;
-    lstrcpynA(doc.szFullPath, cfg.session.szFullPath, sizeof doc.szFullPath);
+    lstrcpynA(szLastFile, cfg.session.szFullPath, sizeof szLastFile);
     if (frame.settingsRecord.bRestoreLook) {
         if (ConfigFieldRead(damage, 3))
             ApplyFormat(frame.hEdit, cfg.session.cfMain);
@@ -320,7 +322,7 @@ int LoadData(const char *szName)
         if (frame.hCmdCombo &&
             SendMessageA(frame.hCmdCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)item.c_str()) == CB_ERR)
             SendMessageA(frame.hCmdCombo, CB_ADDSTRING, 0, (LPARAM)item.c_str());
-    fileList.rcAssociation = cfg.session.rcAssoc;
+    doc.rcAssociation = cfg.session.rcAssoc;
     LoadFileListPages(cfg.session.pages);
     LoadButtons(cfg, damage);
     ApplyMultiFileMode();

@@ -11,7 +11,7 @@
 #include "capture/win/capture.h"
 #include "doc/path_core.h"
 #include "doc/win/document.h"
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 #include "resource_ids.h"
 #include "settings/compile_option_edit.h"
 #include "settings/win/user_buttons.h"

@@ -7,11 +7,11 @@
 #include "app/frame/globals.h"
 #include "app/frame/panes.h"
 #include "app/frame/pane_text.h"
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 #include "filelist/win/page_exchange.h"
 #include "resource_ids.h"
 #include "settings/button_block.h"
-#include "settings/win/band_button.h"
+#include "app/frame/band_button.h"
 #include "settings/win/batch_run.h"
 #include "tools/win/dos_process.h"
 
@@ -58,8 +58,15 @@ void MakeUserButtonBands()
     buttonState.userButtons.nUserButtons = nSaved;
 }
 
+/* UserButtonLimitReached: the run has made its 100 user buttons. */
+static BOOL UserButtonLimitReached()
+{
+    return buttonState.userButtons.nUserButtons >= USER_BUTTON_LIMIT;
+}
+
 void ClearUserButtons()
 {
+    SetBandButtonLimit(UserButtonLimitReached);
     for (int k = 0; k < USER_PAGE_SLOTS; ++k) {
         for (const UserButton &b : buttonState.userButtons.slots[k])
             DeleteBandButton(frame.hRebar, b.id);

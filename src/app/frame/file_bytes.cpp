@@ -1,4 +1,4 @@
-#include "filelist/win/file_bytes.h"
+#include "app/frame/file_bytes.h"
 
 #include <cstdio>
 

@@ -2,6 +2,10 @@
 #pragma once
 #include <windows.h>
 
+// Every new band is refused while limitReached() says the run's button
+// limit is reached (the user-button bar registers it).
+void SetBandButtonLimit(BOOL (*limitReached)());
+
 // A user button (plain push button) as a new last band of the bar.
 // NULL when refused (the run's button limit) or when it could not be made.
 HWND AddBandButton(HWND bar, const char *szLabel, UINT id);

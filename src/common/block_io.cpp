@@ -1,4 +1,4 @@
-#include "filelist/block_io.h"
+#include "common/block_io.h"
 
 #include <cstring>
 

@@ -1,10 +1,8 @@
-#include "settings/win/band_button.h"
+#include "app/frame/band_button.h"
 
 #include <commctrl.h>
 
 #include "app/frame/globals.h"
-#include "settings/user_button.h"
-#include "settings/win/user_buttons.h"
 
 /* LabelWidth: the width of the label in the button's font. */
 static int LabelWidth(HWND button, const char *szLabel)
@@ -20,10 +18,18 @@ static int LabelWidth(HWND button, const char *szLabel)
     return size.cx;
 }
 
+// The run's button limit, told by the user-button bar (which counts them).
+static BOOL (*bandLimitReached)();
+
+void SetBandButtonLimit(BOOL (*limitReached)())
+{
+    bandLimitReached = limitReached;
+}
+
 /* MakeBandButton: the button child and its band, styled for user or file bars. */
 static HWND MakeBandButton(HWND bar, const char *szLabel, UINT id, BOOL bFileButton)
 {
-    if (buttonState.userButtons.nUserButtons >= USER_BUTTON_LIMIT) {
+    if (bandLimitReached && bandLimitReached()) {
         MessageBoxA(frame.hMainWnd, "ボタンの数が最大数に達しています", "OK", MB_OK);
         return NULL;
     }
