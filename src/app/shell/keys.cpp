@@ -2,6 +2,7 @@
 
 #include "app/frame/globals.h"
 #include "app/frame/panes.h"
+#include "app/frame/subsystem_commands.h"
 #include "resource_ids.h"
 
 #include <initializer_list>
@@ -40,6 +41,21 @@ BOOL KeysReachMainWindow(HWND focus)
     return FALSE;
 }
 
+/* AcceleratorCommand: the command the table gives the key of the message
+   with the modifiers held now, 0 when none. */
+static UINT AcceleratorCommand(HACCEL keys, const MSG *msg)
+{
+    ACCEL table[64];
+    int n = CopyAcceleratorTableA(keys, table, 64);
+    BYTE held = (GetKeyState(VK_CONTROL) < 0 ? FCONTROL : 0) | (GetKeyState(VK_SHIFT) < 0 ? FSHIFT : 0) |
+                (GetKeyState(VK_MENU) < 0 ? FALT : 0);
+    for (int i = 0; i < n; ++i)
+        if ((table[i].fVirt & FVIRTKEY) && table[i].key == msg->wParam &&
+            (table[i].fVirt & (FCONTROL | FSHIFT | FALT)) == held)
+            return table[i].cmd;
+    return 0;
+}
+
 /*
  * TranslateMainKeys: the shortcut keys of the main window (accelerator
  * table "MAINKEYS"), taken before Pretranslate routes the message.
@@ -53,6 +69,13 @@ BOOL TranslateMainKeys(MSG *msg)
         hMainKeys = LoadAcceleratorsA(frame.hInst, "MAINKEYS");
     if (!hMainKeys || !KeysReachMainWindow(GetFocus()))
         return FALSE;
+    // The system drops a key whose menu item is grey without a word; the
+    // overwrite key is answered with the reason the overwrite is refused.
+    if (AcceleratorCommand(hMainKeys, msg) == IDM_OVERWRITE &&
+        (GetMenuState(GetMenu(frame.hMainWnd), IDM_OVERWRITE, MF_BYCOMMAND) & MF_GRAYED)) {
+        SendMessageA(frame.hMainWnd, WM_COMMAND, MAKEWPARAM(IDM_OVERWRITE, KEY_COMMAND_CODE), 0);
+        return TRUE;
+    }
     return TranslateAcceleratorA(frame.hMainWnd, hMainKeys, msg) != 0;
 }
 
