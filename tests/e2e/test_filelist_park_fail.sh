@@ -13,4 +13,4 @@ drive launch "$SORA_EXE" "$work" waitmain \
       command 8500 answer "エラー" 1 \
       expect-text 5001 "unsaved edit of b" expect-modified 5001 1 \
       fl-expect-button 8501 "b.c" 1 fl-expect-button 8500 "a.c" 0 \
-      close answer "注意" 1 waitexit 0 || fail
+      close answer "注意" 7 waitexit 0 || fail

@@ -29,7 +29,7 @@ screenshot filelist_bars
 drive waitclass Sora_EditorClass \
       command 1413 fl-no-button 8500 expect-text 1413 "Files2" fl-tree-count 5 \
       command 1413 fl-expect-button 8500 "a.c" 1 expect-text 1413 "Files1" fl-tree-count 8 \
-      close answer "注意" 1 waitexit 0 || fail
+      close answer "注意" 7 waitexit 0 || fail
 # c.txt grows a line over 16,384 bytes meanwhile: bringing it up is refused
 # and leaves the pane empty, not showing b.h under c.txt's button.
 { head -c 16385 /dev/zero | tr '\0' 'c'; printf '\r\n'; } > "$work/c.txt"

@@ -20,7 +20,7 @@ drive waitclass Sora_EditorClass \
 wait_copies 6 60 || fail
 drive launch "$SORA_EXE" "$work" waitmain expect-instance 2 \
       dlg-rows "テキストの復元" 7041 5 answer "テキストの復元" 2 close waitexit 0 || fail
-drive waitclass Sora_EditorClass expect-instance 1 close answer "注意" 1 waitexit 0 || fail
+drive waitclass Sora_EditorClass expect-instance 1 close answer "注意" 7 waitexit 0 || fail
 wait_copies 5 10 || fail
 for f in a b c; do cmp "$work/$f.orig" "$work/$f.c" || { echo "FAIL: $f.c on disk was changed"; fail; }; done
 drive launch "$SORA_EXE" "$work" waitmain \

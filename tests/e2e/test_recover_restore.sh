@@ -18,5 +18,5 @@ done
 echo "ok three texts restored byte for byte, files on disk untouched"
 # This run keeps copies of its own now, the old ones are gone.
 wait_copies 3 60 || fail
-drive waitclass Sora_EditorClass close answer "注意" 1 waitexit 0 || fail
+drive waitclass Sora_EditorClass close answer "注意" 7 waitexit 0 || fail
 wait_copies 0 10 || fail

@@ -44,7 +44,7 @@ drive waitclass Sora_EditorClass \
 drive waitclass Sora_EditorClass \
       command 233 dlg-click "設定" 6004 answer "OK" 1 \
       dlg-check "設定" 6007 0 dlg-check "設定" 6005 1 dlg-click "設定" 1 dlg-gone "設定" 5000 \
-      close answer "注意" 1 waitexit 0 || fail
+      close answer "注意" 7 waitexit 0 || fail
 "$tool" config "$work/mycfg/ubuttons.cfg" > "$work/ubuttons.txt" || { echo "FAIL: ubuttons.cfg unreadable"; exit 1; }
 cat "$work/ubuttons.txt"
 grep -q '^button\[0\]\[0\]=label="CMD1" kind=2 value=0 text="echo page two"$' "$work/ubuttons.txt" &&

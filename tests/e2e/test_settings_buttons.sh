@@ -33,4 +33,4 @@ grep -q batch "$work/out.txt" || { echo "FAIL: the batch did not run in its fold
 [ "$(cat "$work/saved.txt")" = $'XYZline0\r\nline1\r\nline2' ] || { echo "FAIL: WriteFile did not save the pane"; fail; }
 echo "ok batch ran in $win and saved the pane"
 drive waitclass Sora_EditorClass fl-expect-button 8004 "CMD1" -1 \
-      close answer "注意" 1 waitexit 0 || fail
+      close answer "注意" 7 waitexit 0 || fail

@@ -37,7 +37,7 @@ drive waitclass Sora_EditorClass \
       dlg-click "$s" 2 dlg-gone "$s" 5000 \
       settext 5001 $'if(a){\r\n b;\r\n        }' command 227 answer "確認" 6 \
       st-wait-text 5001 $'if(a){\r\n   b;\r\n}' 10000 \
-      close answer "注意" 1 waitexit 0 || fail
+      close answer "注意" 7 waitexit 0 || fail
 "$tool" config "$work/mycfg/config.cfg" > "$work/config.txt" || { echo "FAIL: config.cfg unreadable"; exit 1; }
 for want in 'bCaptureToBmp=1' 'szCplOptions="-tWM -v "' 'btCplFlags=2' 'btbcc=2' 'szCplOutDir="C:\\cplout"' \
             'btSearchMode=0' 'bVarSyntax=0' 'cmdItems=9' 'cmdItem[1]="notepad.exe"' 'cmdItem[7]="dir /w"' 'cmdItem[8]="ver"' \
