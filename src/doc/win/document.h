@@ -96,6 +96,7 @@ int OverWrite(HWND owner, HWND pane, const char *szPath);
 // The outcome of the saving functions, one way for all of them.
 SaveCheck SavePaneAs(HWND owner, HWND pane, char *szPath, uint64_t *pFileSize);
 SaveCheck OverWritePane(HWND owner, HWND pane, const char *szPath, uint64_t *pFileSize);
+SaveCheck SaveGeneratedAs(HWND owner, HWND pane, char *szPath, uint64_t *pFileSize);
 
 // A text that is in no pane (a parked one) over the file of its record,
 // with the checks and messages of an overwrite; the record follows.

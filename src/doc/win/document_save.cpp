@@ -115,20 +115,29 @@ int WriteMyFile(HWND owner, HWND pane, char *szPath)
     return SaveReturnValue(SAVE_AS, check, nFileSize);
 }
 
-/* WriteMyFile2: save of a generated text under a name the user confirms. */
-int WriteMyFile2(HWND owner, HWND pane, char *szPath)
+/* SaveGeneratedAs: a generated text (not a pane's document) under a name the
+   user confirms; the records and the window title are left alone. */
+SaveCheck SaveGeneratedAs(HWND owner, HWND pane, char *szPath, uint64_t *pFileSize)
 {
     SaveDialogSeed seed;
+    *pFileSize = 0;
     if (!SeedSaveDialog2(szPath, &seed)) {
         ShowDocMessage(owner, DOC_MSG_PATH_TOO_LONG);
-        return SaveReturnValue(SAVE_AS_2, SAVE_CANCELLED, 0);
+        return SAVE_CANCELLED;
     }
     if (!AskSavePath(owner, seed.szFile, sizeof seed.szFile, seed.szFileTitle, sizeof seed.szFileTitle,
                      szSave2DialogTitle))
-        return SaveReturnValue(SAVE_AS_2, SAVE_CANCELLED, 0);
+        return SAVE_CANCELLED;
     std::strcpy(szPath, seed.szFile);
-    uint64_t nFileSize, nTextLen;
-    SaveCheck check = SavePane(owner, pane, SAVE_AS_2, szPath, &nFileSize, &nTextLen);
+    uint64_t nTextLen;
+    return SavePane(owner, pane, SAVE_AS_2, szPath, pFileSize, &nTextLen);
+}
+
+/* WriteMyFile2: the file's size, -1 when cancelled or failed. */
+int WriteMyFile2(HWND owner, HWND pane, char *szPath)
+{
+    uint64_t nFileSize;
+    SaveCheck check = SaveGeneratedAs(owner, pane, szPath, &nFileSize);
     return SaveReturnValue(SAVE_AS_2, check, nFileSize);
 }
 

@@ -161,6 +161,27 @@ static void ReadIntoMainPane(const char *szName)
     SendMessageA(frame.hEdit, EM_SCROLLCARET, 0, 0);
 }
 
+/* SamePath: two paths name the same file (after making them whole). */
+static bool SamePath(const char *a, const char *b)
+{
+    char fa[MAX_PATH] = "", fb[MAX_PATH] = "";
+    return a[0] && b[0] && GetFullPathNameA(a, sizeof fa, fa, NULL) && GetFullPathNameA(b, sizeof fb, fb, NULL) &&
+           lstrcmpiA(fa, fb) == 0;
+}
+
+/* WriteMainPaneTo: a batch's WriteFile line. Over the file on show it is an
+   overwrite, with its checks (a text not read whole is refused). */
+static void WriteMainPaneTo(const char *szName)
+{
+    if (SamePath(szName, doc.szFullPath)) {
+        OverWrite(frame.hMainWnd, frame.hEdit, doc.szFullPath);
+        return;
+    }
+    std::string bytes = GetPaneText(frame.hEdit);
+    if (!WriteFileBytes(szName, bytes.data(), bytes.size()))
+        MessageBoxA(frame.hMainWnd, "ファイルに書き込めませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
+}
+
 LRESULT OnBatchRequest(WPARAM request, LPARAM lParam)
 {
     const char *text = (const char *)lParam;
@@ -168,12 +189,9 @@ LRESULT OnBatchRequest(WPARAM request, LPARAM lParam)
     case BATCH_READFILE:
         ReadIntoMainPane(text);
         break;
-    case BATCH_WRITEFILE: {
-        std::string bytes = GetPaneText(frame.hEdit);
-        if (!WriteFileBytes(text, bytes.data(), bytes.size()))
-            MessageBoxA(frame.hMainWnd, "ファイルに書き込めませんでした。", "エラー", MB_OK | MB_ICONEXCLAMATION);
+    case BATCH_WRITEFILE:
+        WriteMainPaneTo(text);
         break;
-    }
     case BATCH_STATUS:
         KillTimer(frame.hMainWnd, 150);
         if (frame.hStatus)
