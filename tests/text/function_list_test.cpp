@@ -96,16 +96,16 @@ TEST(FunctionNavigation, LookupsByCaret)
     size_t a = list.entries[0].nOffset, b = list.entries[1].nOffset;
     EXPECT_EQ(src.substr(a, 1), "a");
     char buf[64];
-    EXPECT_EQ(CurrentFunctionName(src.data(), src.size(), list, 2, buf, sizeof buf), 0);
+    EXPECT_EQ(CurrentFunctionName(src.size(), list, 2, buf, sizeof buf), 0);
     EXPECT_STREQ(buf, "not in function area");
-    EXPECT_EQ(CurrentFunctionName(src.data(), src.size(), list, a, buf, sizeof buf), 0); // at the offset: before
-    EXPECT_EQ(CurrentFunctionName(src.data(), src.size(), list, a + 3, buf, sizeof buf), static_cast<long>(a));
+    EXPECT_EQ(CurrentFunctionName(src.size(), list, a, buf, sizeof buf), 0); // at the offset: before
+    EXPECT_EQ(CurrentFunctionName(src.size(), list, a + 3, buf, sizeof buf), static_cast<long>(a));
     EXPECT_STREQ(buf, "a()");
     char tiny[3];
-    CurrentFunctionName(src.data(), src.size(), list, b + 1, tiny, sizeof tiny);
+    CurrentFunctionName(src.size(), list, b + 1, tiny, sizeof tiny);
     EXPECT_LT(std::string(tiny).size(), sizeof tiny);
     FunctionList none;
-    EXPECT_EQ(CurrentFunctionName("x", 1, none, 0, buf, sizeof buf), -1);
+    EXPECT_EQ(CurrentFunctionName(1, none, 0, buf, sizeof buf), -1);
     EXPECT_STREQ(buf, "");
     EXPECT_EQ(NextFunctionOffset(list, 0), static_cast<long>(a));
     EXPECT_EQ(NextFunctionOffset(list, a), static_cast<long>(b));
