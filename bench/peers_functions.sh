@@ -65,7 +65,10 @@ def short_name(name):
             break
         elif c == ':' and depth == 0 and s[k + 1:k + 2] == ':':
             start = k + 2
-    return re.sub(r'\s+', '', s[start:])
+    s = s[start:]
+    if s.endswith('>') and '<' in s:  # "C<T>" (a constructor), "f<int>" (a specialisation)
+        s = s[:s.index('<')]
+    return re.sub(r'\s+', '', s)
 
 
 def read_lines(path):

@@ -35,6 +35,12 @@ const char *const kNotNames[] = {
     "goto", "using", "namespace", "typedef", "asm", "__asm__", "__asm", "requires", "co_return", "co_await",
     "co_yield", "default", "defined", "__pragma", "_Pragma", "operator", nullptr};
 
+// Words whose parenthesised argument holds no declarator.
+const char *const kOpaqueCalls[] = {"sizeof", "alignof", "_Alignof", "decltype", "typeof", "__typeof__", "__typeof",
+                                    "static_assert", "_Static_assert", "__attribute__", "__attribute", "__declspec",
+                                    "alignas", "_Alignas", "noexcept", "throw", "__asm__", "asm", "__asm",
+                                    "__pragma", "_Pragma", nullptr};
+
 // Words followed by a parenthesised argument that annotate a declaration.
 const char *const kAnnotationCalls[] = {"__attribute__", "__attribute", "__declspec", "alignas", "_Alignas",
                                          "decltype",     "__asm__",     "asm",        "__asm",   nullptr};
@@ -80,6 +86,10 @@ void HeadReader::Tokenize(const char *t, size_t from, size_t to)
         unsigned char b = U(t[i]);
         if (b <= ' ' || b == 0x7f) {
             ++i;
+            continue;
+        }
+        if (b == '\\' && (i + 1 < to && (t[i + 1] == '\n' || (t[i + 1] == '\r' && i + 2 < to && t[i + 2] == '\n')))) {
+            ++i; // a line continued
             continue;
         }
         HeadToken tok{i, i + 1, static_cast<char>(b)};
@@ -230,6 +240,21 @@ bool HeadReader::ValidTail(size_t k, int depth) const
     return depth == 0;
 }
 
+/* True when the "<" at k opens template arguments rather than comparing or
+   shifting: it follows a name, and in a default value (bDefault) it is not
+   followed by a number or "(". */
+bool HeadReader::OpensAngle(size_t k, bool bDefault) const
+{
+    if (k == 0 || toks_[k - 1].kind != 'i' || IsDigit(U(t_[toks_[k - 1].from])) || Is(k - 1, "operator"))
+        return false;
+    if (IsPunct(k + 1, "<") || IsPunct(k + 1, "="))
+        return false;
+    if (bDefault && k + 1 < toks_.size() &&
+        (IsPunct(k + 1, "(") || (toks_[k + 1].kind == 'i' && IsDigit(U(t_[toks_[k + 1].from])))))
+        return false;
+    return true;
+}
+
 /* First token of the qualified name that ends at k ("A<T>::~A", "::f"). */
 size_t HeadReader::NameStart(size_t k) const
 {
@@ -272,15 +297,18 @@ size_t HeadReader::SkipPrefixWords(size_t k) const
     size_t n = toks_.size();
     while (k < n) {
         if (Is(k, "template") && IsPunct(k + 1, "<")) {
-            int angle = 0;
-            size_t m = k + 1;
+            int angle = 1;
+            bool bDefault = false; // in a parameter's default value
+            size_t m = k + 2;
             for (; m < n; ++m) {
-                if (IsPunct(m, "<"))
+                if (IsPunct(m, "<") && OpensAngle(m, bDefault))
                     ++angle;
                 else if (IsPunct(m, ">") && --angle == 0)
                     break;
                 else if (IsPunct(m, "(") && mate_[m] < n)
                     m = mate_[m];
+                else if (angle == 1 && (IsPunct(m, "=") || IsPunct(m, ",")))
+                    bDefault = IsPunct(m, "=");
             }
             k = m + 1;
         } else if (Is(k, "typedef") || Is(k, "export") || Is(k, "inline")) {
@@ -304,6 +332,7 @@ bool HeadReader::FindDeclarator(size_t &k, size_t &open, size_t &nameEnd) const
 {
     size_t n = toks_.size();
     int depth = 0, angle = 0, tries = 0;
+    size_t angleFrom = 0; // the outermost open "<"
     bool bClassKey = false;
     for (size_t m = SkipPrefixWords(0); m < n; ++m) {
         const HeadToken &tok = toks_[m];
@@ -327,11 +356,11 @@ bool HeadReader::FindDeclarator(size_t &k, size_t &open, size_t &nameEnd) const
                 }
                 continue;
             }
-            if (bParen && InList(w, len, kNotNames)) {
+            if (bParen && InList(w, len, kOpaqueCalls)) {
                 m = mate_[m + 1]; // sizeof(...), decltype(...), __attribute__((...)) hold no name
                 continue;
             }
-            if (bParen && angle == 0) {
+            if (bParen && angle == 0 && !InList(w, len, kNotNames)) {
                 if (ValidTail(mate_[m + 1] + 1, depth)) {
                     k = m;
                     open = m + 1;
@@ -341,16 +370,27 @@ bool HeadReader::FindDeclarator(size_t &k, size_t &open, size_t &nameEnd) const
                 if (++tries > 16)
                     return false;
             }
-            if (IsPunct(m + 1, "<"))
-                ++angle, ++m;
+        } else if (IsPunct(m, "<")) {
+            if (OpensAngle(m, false) && angle++ == 0)
+                angleFrom = m;
         } else if (IsPunct(m, "(")) {
             ++depth;
         } else if (IsPunct(m, ")")) {
             if (--depth < 0)
                 return false;
         } else if (IsPunct(m, ">")) {
-            if (angle > 0)
-                --angle;
+            if (angle > 0 && --angle == 0 && IsPunct(m + 1, "(") && mate_[m + 1] < n && angleFrom > 0 &&
+                !InList(t_ + toks_[angleFrom - 1].from, toks_[angleFrom - 1].to - toks_[angleFrom - 1].from,
+                        kNotNames)) { // "f<int>(...)", "C<T>(...)"
+                if (ValidTail(mate_[m + 1] + 1, depth)) {
+                    k = angleFrom - 1;
+                    open = m + 1;
+                    nameEnd = m + 1;
+                    return true;
+                }
+                if (++tries > 16)
+                    return false;
+            }
         } else if (IsPunct(m, "[") && IsPunct(m + 1, "[") && mate_[m] < n) {
             m = mate_[m];
         } else if (IsPunct(m, ":") && bClassKey) {
@@ -453,12 +493,14 @@ bool HeadReader::ReadKnrHead(const char *t, size_t from, size_t to, BraceHead &h
         size_t close = mate_[m + 1];
         bool bNames = close > m + 2;
         for (size_t p = m + 2; p < close && bNames; ++p)
-            bNames = ((p - m) % 2 == 0) ? (toks_[p].kind == 'i' && !InList(t + toks_[p].from,
-                                                                           toks_[p].to - toks_[p].from, kNotNames))
+            bNames = ((p - m) % 2 == 0) ? ((toks_[p].kind == 'i' && !InList(t + toks_[p].from,
+                                                                            toks_[p].to - toks_[p].from, kNotNames)) ||
+                                           (IsPunct(p, "...") && p + 1 == close))
                                         : IsPunct(p, ",");
         size_t r = close + 1;
+        bool bQualified = (Is(r, "const") || Is(r, "volatile")) && r + 2 < n && toks_[r + 1].kind == 'i';
         if (!bNames || r >= n || toks_[r].kind != 'i' ||
-            InList(t + toks_[r].from, toks_[r].to - toks_[r].from, kTailWords) ||
+            (!bQualified && InList(t + toks_[r].from, toks_[r].to - toks_[r].from, kTailWords)) ||
             InList(t + toks_[r].from, toks_[r].to - toks_[r].from, kAnnotationCalls) || Is(r, "noexcept") ||
             Is(r, "throw"))
             return false;

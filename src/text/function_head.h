@@ -44,6 +44,7 @@ private:
     bool FindDeclarator(size_t &k, size_t &open, size_t &nameEnd) const;
     bool OperatorName(size_t k, size_t &open) const;
     bool ValidTail(size_t k, int depth) const;
+    bool OpensAngle(size_t k, bool bDefault) const;
     size_t NameStart(size_t k) const;
     void ReadClassName(size_t k, BraceHead &head) const;
     size_t SkipPrefixWords(size_t k) const;
