@@ -12,6 +12,14 @@ void Blank(char *t, size_t from, size_t to)
             t[k] = ' ';
 }
 
+// Bytes where a literal or a comment may start, and the zero byte that ends the text.
+struct StopBytes {
+    bool of[256] = {};
+    StopBytes() { of['"'] = of['\''] = of['/'] = of[0] = true; }
+    bool operator[](unsigned char b) const { return of[b]; }
+};
+const StopBytes kStops;
+
 } // namespace
 
 /* Replaces comments by spaces; string and character literals are passed
@@ -36,7 +44,10 @@ void BlankComments(char *t, size_t len)
             Blank(t, i, e);
             i = e;
         } else {
-            i += cp932::CharLength(t + i, t + len);
+            // on to the next quote or slash, a double-byte character at a time
+            do
+                i += cp932::CharLength(t + i, t + len);
+            while (i < len && !kStops[static_cast<unsigned char>(t[i])]);
         }
     }
 }

@@ -20,7 +20,7 @@ inline bool IsDigit(unsigned char b) { return b >= '0' && b <= '9'; }
 bool InList(const char *s, size_t n, const char *const *list)
 {
     for (; *list; ++list)
-        if (std::strlen(*list) == n && std::memcmp(*list, s, n) == 0)
+        if (**list == *s && std::strncmp(*list, s, n) == 0 && (*list)[n] == '\0')
             return true;
     return false;
 }

@@ -352,10 +352,34 @@ size_t FunctionScan::SkipDeadBranch(size_t from)
     return i;
 }
 
+// What the scan does with a byte: kPass goes on at once.
+enum ByteClass : unsigned char { kPass, kBlank, kEnd, kLead, kAct };
+
+struct ByteClasses {
+    ByteClass of[256];
+    ByteClasses()
+    {
+        for (int b = 0; b < 256; ++b)
+            of[b] = cp932::IsLeadByte(static_cast<unsigned char>(b)) ? kLead : kPass;
+        for (unsigned char b : {' ', '\t', '\r', '\f', '\v'})
+            of[b] = kBlank;
+        for (unsigned char b : {'\n', '{', '}', ';', '"', '\'', '#'})
+            of[b] = kAct;
+        of[0] = kEnd;
+    }
+};
+const ByteClasses kClasses;
+
 void FunctionScan::Run()
 {
     bool bLineStart = true;
-    for (size_t i = 0; i < len_ && t_[i] && !bStop_;) {
+    // t_ is the data of a std::string: t_[len_] is a zero byte, which ends the loops.
+    for (size_t i = 0; !bStop_;) {
+        while (kClasses.of[static_cast<unsigned char>(t_[i])] == kPass ||
+               (!bLineStart && kClasses.of[static_cast<unsigned char>(t_[i])] == kBlank))
+            ++i;
+        if (i >= len_ || !t_[i])
+            break;
         char c = t_[i];
         if (c == '\n') {
             bLineStart = true;
@@ -371,6 +395,10 @@ void FunctionScan::Run()
             continue;
         }
         bLineStart = false;
+        if (c == '#') {
+            ++i;
+            continue;
+        }
         size_t n = cp932::CharLength(t_ + i, t_ + len_);
         if (n == 2) {
             i += 2;
