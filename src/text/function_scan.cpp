@@ -49,6 +49,9 @@ struct PpChain {
 
 const size_t kMaxScopes = 256;
 const size_t kMaxChains = 64;
+const size_t kShortHead = 256;   // bytes of a declaration always read
+const size_t kLongHead = 65536;  // bytes of a declaration read at most
+const size_t kDedupWindow = 1024; // entries of earlier branches compared with a later branch's
 
 inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
 
@@ -63,7 +66,7 @@ void Blank(char *t, size_t from, size_t to)
 class FunctionScan {
 public:
     FunctionScan(const char *text, char *t, size_t len, int nMax, FunctionList &out)
-        : text_(text), t_(t), len_(len), nMax_(nMax), out_(out)
+        : text_(text), t_(t), len_(len), nMax_(nMax), out_(out), nHeadBudget_(4 * len + kLongHead)
     {
     }
     void Run();
@@ -79,8 +82,10 @@ private:
     size_t nUntracked_ = 0; // #if levels nested beyond kMaxChains
     HeadReader reader_;
     bool bStop_ = false;
+    size_t nHeadBudget_; // bytes that declarations longer than kShortHead may still read
 
     ScopeKind Top() const;
+    size_t HeadFrom(size_t i);
     void OpenBrace(size_t i);
     void CloseBrace(size_t i);
     void Semicolon(size_t i);
@@ -91,6 +96,22 @@ private:
     void LeaveBranch(size_t at);
     size_t SkipDeadBranch(size_t from);
 };
+
+/* Where the declaration ending at i is read from: where it starts, but once
+   long declarations have used up their share of reading (the branches of
+   #if chains read again from the state at the #if), only its last
+   kShortHead bytes, so that the scan stays linear. */
+size_t FunctionScan::HeadFrom(size_t i)
+{
+    size_t n = i - st_.nSegFrom;
+    if (n <= kShortHead)
+        return st_.nSegFrom;
+    if (n > nHeadBudget_)
+        return i - kShortHead;
+    n = std::min(n, kLongHead);
+    nHeadBudget_ -= n;
+    return i - n;
+}
 
 ScopeKind FunctionScan::Top() const
 {
@@ -103,10 +124,11 @@ void FunctionScan::OpenBrace(size_t i)
 {
     ScopeKind top = Top();
     BraceHead head;
-    if (top == kOuter && st_.bKnr && HeadReader::IsEmpty(t_, st_.nSegFrom, i))
+    size_t from = HeadFrom(i);
+    if (top == kOuter && st_.bKnr && HeadReader::IsEmpty(t_, from, i))
         head = st_.knr;
     else
-        head = reader_.ReadBrace(t_, st_.nSegFrom, i, top == kBody);
+        head = reader_.ReadBrace(t_, from, i, top == kBody);
     st_.bKnr = false;
     if (head.kind == BraceOpens::kFunction)
         AddFunction(head, top == kClass && !head.bFriend);
@@ -140,10 +162,11 @@ void FunctionScan::CloseBrace(size_t i)
 void FunctionScan::Semicolon(size_t i)
 {
     if (Top() == kOuter) {
+        size_t from = HeadFrom(i);
         if (st_.bKnr)
-            st_.bKnr = reader_.IsParamDeclaration(t_, st_.nSegFrom, i);
+            st_.bKnr = reader_.IsParamDeclaration(t_, from, i);
         else
-            st_.bKnr = reader_.ReadKnrHead(t_, st_.nSegFrom, i, st_.knr);
+            st_.bKnr = reader_.ReadKnrHead(t_, from, i, st_.knr);
     }
     st_.nSegFrom = i + 1;
 }
@@ -154,7 +177,8 @@ bool FunctionScan::ListedInEarlierBranch(const char *name, size_t n) const
     for (const PpChain &ch : chains_) {
         if (!ch.bLive || !ch.bHaveFirst || ch.bInFirst)
             continue;
-        for (size_t k = ch.nEntriesFrom; k < ch.nBranchEntries; ++k) {
+        size_t from = std::max(ch.nEntriesFrom, ch.nBranchEntries - std::min(ch.nBranchEntries, kDedupWindow));
+        for (size_t k = from; k < ch.nBranchEntries; ++k) {
             const FunctionEntry &e = out_.entries[k];
             if (e.nNameLen == n && std::memcmp(e.szName, name, n) == 0)
                 return true;
