@@ -17,6 +17,7 @@ inline bool IsWordByte(unsigned char b)
 
 inline bool IsDigit(unsigned char b) { return b >= '0' && b <= '9'; }
 
+/* True when s[0, n) is one of the words of the list. */
 bool InList(const char *s, size_t n, const char *const *list)
 {
     for (; *list; ++list)
@@ -68,6 +69,7 @@ bool IsMacroWord(const char *s, size_t n)
 
 } // namespace
 
+/* True when t[from, to) holds blanks only. */
 bool HeadReader::IsEmpty(const char *t, size_t from, size_t to)
 {
     for (size_t k = from; k < to; ++k)
@@ -137,6 +139,7 @@ void HeadReader::Tokenize(const char *t, size_t from, size_t to)
     }
 }
 
+/* True when token k is the word. */
 bool HeadReader::Is(size_t k, const char *word) const
 {
     if (k >= toks_.size() || toks_[k].kind != 'i')
@@ -145,6 +148,7 @@ bool HeadReader::Is(size_t k, const char *word) const
     return std::strlen(word) == n && std::memcmp(t_ + toks_[k].from, word, n) == 0;
 }
 
+/* True when token k is the punctuation p. */
 bool HeadReader::IsPunct(size_t k, const char *p) const
 {
     if (k >= toks_.size() || toks_[k].kind == 'i' || toks_[k].kind == 's')
@@ -426,6 +430,8 @@ void HeadReader::ReadClassName(size_t k, BraceHead &head) const
     }
 }
 
+/* Namespace and extern "C" heads, then a function's declarator, then a
+   class head; anything else opens a block. */
 BraceHead HeadReader::ReadBrace(const char *t, size_t from, size_t to, bool bInBody)
 {
     BraceHead head;
@@ -481,6 +487,8 @@ BraceHead HeadReader::ReadBrace(const char *t, size_t from, size_t to, bool bInB
     return head;
 }
 
+/* "name(a, b)" with identifiers only, followed by the first parameter's
+   declaration. */
 bool HeadReader::ReadKnrHead(const char *t, size_t from, size_t to, BraceHead &head)
 {
     Tokenize(t, from, to);
@@ -517,6 +525,7 @@ bool HeadReader::ReadKnrHead(const char *t, size_t from, size_t to, BraceHead &h
     return false;
 }
 
+/* A declaration that starts with a word and has no initialiser. */
 bool HeadReader::IsParamDeclaration(const char *t, size_t from, size_t to)
 {
     Tokenize(t, from, to);
@@ -528,6 +537,7 @@ bool HeadReader::IsParamDeclaration(const char *t, size_t from, size_t to)
     return true;
 }
 
+/* Copies the name, dropping blanks except one between two words. */
 std::string ClosedUpName(const char *t, size_t from, size_t to)
 {
     std::string out;

@@ -113,6 +113,7 @@ size_t FunctionScan::HeadFrom(size_t i)
     return i - n;
 }
 
+/* What the innermost open brace opened. */
 ScopeKind FunctionScan::Top() const
 {
     if (st_.nOverflow)
@@ -120,6 +121,7 @@ ScopeKind FunctionScan::Top() const
     return st_.scopes.empty() ? kOuter : st_.scopes.back().kind;
 }
 
+/* A "{": lists the function whose body it opens and pushes its scope. */
 void FunctionScan::OpenBrace(size_t i)
 {
     ScopeKind top = Top();
@@ -147,6 +149,7 @@ void FunctionScan::OpenBrace(size_t i)
     st_.nSegFrom = i + 1;
 }
 
+/* A "}" closes the innermost scope (a stray one is passed over). */
 void FunctionScan::CloseBrace(size_t i)
 {
     if (st_.nOverflow)
@@ -187,6 +190,8 @@ bool FunctionScan::ListedInEarlierBranch(const char *name, size_t n) const
     return false;
 }
 
+/* Lists a definition: the enclosing classes' names for a member, the name
+   as written, the parameter list from the text as given. */
 void FunctionScan::AddFunction(const BraceHead &head, bool bMember)
 {
     std::string name;
@@ -394,6 +399,8 @@ struct ByteClasses {
 };
 const ByteClasses kClasses;
 
+/* The scan: blanks pass by the table, double-byte characters whole,
+   literals skipped, directives at line starts followed. */
 void FunctionScan::Run()
 {
     bool bLineStart = true;
@@ -444,6 +451,7 @@ void FunctionScan::Run()
 
 } // namespace
 
+/* Scans a copy with its comments blanked. */
 int EnumerateFunctions(const char *text, size_t len, int nMax, FunctionList &out)
 {
     out.entries.clear();
