@@ -13,8 +13,9 @@
 # SORA_TOOL names the sora-tool to run (default build/release, built when
 # missing); VERBOSE=1 prints each unmatched definition.
 # A tag and an entry of ours match when the names agree (the last part of a
-# qualified name, blanks dropped: "X::operator *=" is "operator*=") and ours
-# stands on a line the tag's pattern names.
+# qualified name, blanks dropped: "X::operator *=" is "operator*="; a name of
+# ours cut at 63 bytes may stop short) and ours stands on a line the tag's
+# pattern names.
 set -e
 [ $# -ge 1 ] || { echo "usage: $0 DIR [units|real]" >&2; exit 2; }
 here=$(cd "$(dirname "$0")" && pwd)
@@ -69,6 +70,13 @@ def short_name(name):
     if s.endswith('>') and '<' in s:  # "C<T>" (a constructor), "f<int>" (a specialisation)
         s = s[:s.index('<')]
     return re.sub(r'\s+', '', s)
+
+
+def same_name(ours_name, want):
+    """Our name stands for the tag's: equal, or cut at 63 bytes before its end."""
+    short = short_name(ours_name)
+    cut = len(ours_name.encode('utf-8', 'replace')) >= 60 and not ours_name.endswith(')')
+    return short == want or (cut and short != '' and want.startswith(short))
 
 
 def read_lines(path):
@@ -130,14 +138,21 @@ def compare(label, path, tags):
     got = ours(path)
     used = [False] * len(got)
     missed = []
-    for name, _, pattern, fields in tags:
-        want, where = re.sub(r'\s+', '', name), tag_lines(pattern, fields, lines)
-        hit = next((k for k, (line, n) in enumerate(got)
-                    if not used[k] and short_name(n) == want and (not where or line in where)), None)
-        if hit is None:
-            missed.append(name)
-        else:
-            used[hit] = True
+    wanted = [(name, re.sub(r'\s+', '', name), tag_lines(pattern, fields, lines)) for name, _, pattern, fields in tags]
+    # First on the tag's own line, then up to two lines above it (a qualified
+    # name written over lines: ours is where the name starts).
+    for slack in (0, 2):
+        rest = []
+        for name, want, where in wanted:
+            hit = next((k for k, (line, n) in enumerate(got)
+                        if not used[k] and same_name(n, want) and
+                        (not where or any(line + d in where for d in range(slack + 1)))), None)
+            if hit is None:
+                rest.append((name, want, where))
+            else:
+                used[hit] = True
+        wanted = rest
+    missed = [name for name, _, _ in wanted]
     if verbose:
         for name in missed:
             print('  missed  %s: %s' % (label, name))
