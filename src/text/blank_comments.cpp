@@ -29,7 +29,8 @@ void BlankComments(char *t, size_t len)
     for (size_t i = 0; i < len && t[i];) {
         char c = t[i];
         if (c == '"' || c == '\'') {
-            i = SkipQuotedLiteral(t, len, i);
+            size_t raw = c == '"' ? SkipRawStringLiteral(t, len, i) : i;
+            i = raw != i ? raw : SkipQuotedLiteral(t, len, i);
         } else if (c == '/' && i + 1 < len && t[i + 1] == '*') {
             size_t e = i + 2;
             while (e + 1 < len && !(t[e] == '*' && t[e + 1] == '/'))

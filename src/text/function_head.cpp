@@ -110,7 +110,8 @@ void HeadReader::Tokenize(const char *t, size_t from, size_t to)
             tok.to = e > to ? to : e;
             tok.kind = 'i';
         } else if (b == '"' || b == '\'') {
-            size_t e = SkipQuotedLiteral(t, to, i);
+            size_t e = b == '"' ? SkipRawStringLiteral(t, to, i) : i;
+            e = e != i ? e : SkipQuotedLiteral(t, to, i);
             tok.to = e > i ? e : i + 1;
             tok.kind = 's';
         } else if (i + 1 < to && ((b == ':' && t[i + 1] == ':') || (b == '-' && t[i + 1] == '>') ||

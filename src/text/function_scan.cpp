@@ -442,7 +442,8 @@ void FunctionScan::Run()
         } else if (c == ';') {
             Semicolon(i);
         } else if (c == '"' || (c == '\'' && !(i > 0 && t_[i - 1] >= '0' && t_[i - 1] <= '9'))) {
-            i = SkipQuotedLiteral(t_, len_, i);
+            size_t raw = c == '"' ? SkipRawStringLiteral(t_, len_, i) : i;
+            i = raw != i ? raw : SkipQuotedLiteral(t_, len_, i);
             continue;
         }
         ++i;

@@ -72,6 +72,10 @@ TEST(EnumerateFunctions, BracesInLiteralsCommentsAndBodiesDoNotCount)
                        "int b(char *p\x95\x5c)\x83\x5c{ return 0; }\r\n"  // junk ソ before the brace
                        "int c(void)\r\n{\r\n}\r\n";
     EXPECT_EQ(Names(sjis), (std::vector<std::string>{"a(void)", "c(void)"}));
+    // Raw strings hold quotes, braces and comment marks; a word ending in R is no prefix.
+    std::string raw = "const char *r = R\"x({ \" // })x\", *q = u8R\"(\")\";\nint e(void) {}\n"
+                      "char *s = FOOR\"(\";\nint f() {}\n";
+    EXPECT_EQ(Names(raw), (std::vector<std::string>{"e(void)", "f()"}));
     // A long name is cut at 63 bytes on a character boundary.
     std::string longName = "f(" + std::string(30, 'x');
     for (int k = 0; k < 20; ++k)
