@@ -12,6 +12,14 @@ void Blank(char *t, size_t from, size_t to)
             t[k] = ' ';
 }
 
+// Bytes where a literal or a comment may start, and the zero byte that ends the text.
+struct StopBytes {
+    bool of[256] = {};
+    StopBytes() { of['"'] = of['\''] = of['/'] = of[0] = true; }
+    bool operator[](unsigned char b) const { return of[b]; }
+};
+const StopBytes kStops;
+
 } // namespace
 
 /* Replaces comments by spaces; string and character literals are passed
@@ -21,7 +29,8 @@ void BlankComments(char *t, size_t len)
     for (size_t i = 0; i < len && t[i];) {
         char c = t[i];
         if (c == '"' || c == '\'') {
-            i = SkipQuotedLiteral(t, len, i);
+            size_t raw = c == '"' ? SkipRawStringLiteral(t, len, i) : i;
+            i = raw != i ? raw : SkipQuotedLiteral(t, len, i);
         } else if (c == '/' && i + 1 < len && t[i + 1] == '*') {
             size_t e = i + 2;
             while (e + 1 < len && !(t[e] == '*' && t[e + 1] == '/'))
@@ -36,7 +45,10 @@ void BlankComments(char *t, size_t len)
             Blank(t, i, e);
             i = e;
         } else {
-            i += cp932::CharLength(t + i, t + len);
+            // on to the next quote or slash, a double-byte character at a time
+            do
+                i += cp932::CharLength(t + i, t + len);
+            while (i < len && !kStops[static_cast<unsigned char>(t[i])]);
         }
     }
 }

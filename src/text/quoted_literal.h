@@ -15,3 +15,9 @@ inline size_t SkipQuotedLiteral(const char *t, size_t len, size_t i)
     size_t e = FindLiteralEnd(t, len, i, bClosed);
     return bClosed ? e + 1 : e;
 }
+
+// At a double quote at i that follows a raw string prefix (R, u8R, uR, UR or
+// LR, not the end of a longer word): the offset just past the raw string's
+// closing )delimiter", or the text end when it has none; i itself when the
+// quote opens no raw string.
+size_t SkipRawStringLiteral(const char *t, size_t len, size_t i);

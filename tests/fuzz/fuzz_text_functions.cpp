@@ -1,6 +1,7 @@
 // Arbitrary bytes through the function enumeration and the lookups on it.
 #include "text/function_list.h"
 
+#include <cstring>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
@@ -10,9 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
     EnumerateFunctions(text.data(), text.size(), 384, list);
     char name[64];
     for (size_t caret : {size_t(0), size / 2, size})
-        CurrentFunctionName(text.data(), text.size(), list, caret, name, sizeof name);
+        CurrentFunctionName(text.size(), list, caret, name, sizeof name);
     for (const FunctionEntry &e : list.entries)
-        if (e.nOffset > size)
+        if (e.nOffset >= e.nEnd || e.nEnd > size || e.nNameLen > std::strlen(e.szName))
             __builtin_trap();
     return 0;
 }

@@ -111,6 +111,6 @@ BOOL FunctionAtCaret(HWND pane, char *szName, size_t nSize)
     GetPaneByteSelection(pane, map, &from, &to);
     FunctionList list;
     EnumerateFunctions(text.c_str(), text.size(), kMaxListedFunctions, list);
-    CurrentFunctionName(text.c_str(), text.size(), list, from, szName, nSize);
+    CurrentFunctionName(text.size(), list, from, szName, nSize);
     return FunctionIndexAt(list, from) >= 0;
 }

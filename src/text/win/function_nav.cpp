@@ -60,7 +60,7 @@ void SelectListedFunction(HWND dlg)
     const FunctionEntry &f = listed.entries[(size_t)i];
     std::string text = GetPaneText(frame.hEdit);
     PanePositions map(text.c_str(), text.size(), PaneCountsBytes(frame.hEdit, text));
-    SelectPaneBytes(frame.hEdit, map, f.nOffset, f.nOffset + strlen(f.szName));
+    SelectPaneBytes(frame.hEdit, map, f.nOffset, f.nEnd);
     SendMessageA(frame.hEdit, EM_SCROLLCARET, 0, 0);
 }
 
@@ -80,10 +80,12 @@ void OnInitList(HWND dlg)
     int n = EnumerateFunctions(text.c_str(), text.size(), kMaxListedFunctions, listed);
     for (const FunctionEntry &f : listed.entries)
         SendMessageA(box, LB_ADDSTRING, 0, (LPARAM)f.szName);
-    if (listed.bCapped) {
+    if (listed.bCapped) { // the last line of the list says so too (it selects nothing)
         char msg[96];
         wsprintfA(msg, "関数が多いので最初の%d個だけを表示しています。", kMaxListedFunctions);
         ShowStatusMessage(msg, 5000);
+        wsprintfA(msg, "※%d個で打ち切りました。以降の関数は表示されません。", kMaxListedFunctions);
+        SendMessageA(box, LB_ADDSTRING, 0, (LPARAM)msg);
     } else if (n >= 0) {
         char msg[96];
         wsprintfA(msg, "%d個の関数が見つかりました。", n);
