@@ -8,3 +8,9 @@ bool ReadWholeFile(const char *path, std::string &bytes);
 
 // Writes bytes to stdout exactly as given (no newline translation).
 void WriteStdout(const std::string &bytes);
+
+// A JSON string (RFC 8259) of CP932 text: converted to UTF-8 (a sequence
+// that is not valid CP932 becomes "?"), then quote, backslash and control
+// characters escaped. A 0x5C trail byte is part of its character, not a
+// backslash.
+std::string JsonString(const char *cp932);

@@ -53,19 +53,6 @@ bool ReadWhole(const ScriptReading &reading)
     return true;
 }
 
-/* JSON string of CP932 bytes: quotes, backslashes and control bytes escaped, others raw. */
-std::string Json(const char *s)
-{
-    std::string o = "\"";
-    for (; *s; s++) {
-        unsigned char c = (unsigned char)*s;
-        if (c == '"' || c == '\\') { o += '\\'; o += (char)c; }
-        else if (c < 0x20) { char b[8]; snprintf(b, sizeof b, "\\u%04x", c); o += b; }
-        else o += (char)c;
-    }
-    return o + "\"";
-}
-
 int RunDialogs(int argc, char **argv)
 {
     if (argc < 2 || argc > 3 || (argc == 3 && strcmp(argv[2], "--json") != 0)) {
@@ -83,14 +70,14 @@ int RunDialogs(int argc, char **argv)
         const Dlgdata &d = dialogs[i].dlg;
         if (json) {
             snprintf(b, sizeof b, "%s\n{\"name\":%s,\"type\":%s,\"x\":%u,\"y\":%u,\"cx\":%u,\"cy\":%u,\"style\":%u,\"exstyle\":%u,",
-                     i ? "," : "", Json(d.szName).c_str(), Json(d.szType).c_str(), d.x, d.y, d.cx, d.cy, d.style, d.exStyle);
+                     i ? "," : "", JsonString(d.szName).c_str(), JsonString(d.szType).c_str(), d.x, d.y, d.cx, d.cy, d.style, d.exStyle);
             out += b;
-            out += "\"caption\":" + Json(d.szCaption) + ",\"font_size\":" + std::to_string(d.pointSize) +
-                   ",\"font_face\":" + Json(d.szFace) + ",\"menu\":" + Json(d.szMenu) + ",\"class\":" + Json(d.szClass) +
+            out += "\"caption\":" + JsonString(d.szCaption) + ",\"font_size\":" + std::to_string(d.pointSize) +
+                   ",\"font_face\":" + JsonString(d.szFace) + ",\"menu\":" + JsonString(d.szMenu) + ",\"class\":" + JsonString(d.szClass) +
                    ",\"number\":" + (dialogs[i].numbered ? std::to_string(dialogs[i].number) : "null") +
-                   ",\"line\":" + std::to_string(dialogs[i].line) + ",\"file\":" + Json(dialogs[i].file.c_str()) +
+                   ",\"line\":" + std::to_string(dialogs[i].line) + ",\"file\":" + JsonString(dialogs[i].file.c_str()) +
                    ",\"complete\":" + (dialogs[i].stop.kind == kStopNone ? "true" : "false") +
-                   ",\"message\":" + Json(StopMessage(dialogs[i]).c_str()) + ",\"controls\":[";
+                   ",\"message\":" + JsonString(StopMessage(dialogs[i]).c_str()) + ",\"controls\":[";
         } else {
             snprintf(b, sizeof b, "DIALOG\t%s\t%s\t%u\t%u\t%u\t%u\t0x%08X\t0x%08X\t%u\t", d.szName, d.szType, d.x, d.y,
                      d.cx, d.cy, d.style, d.exStyle, d.pointSize);
@@ -103,8 +90,8 @@ int RunDialogs(int argc, char **argv)
                 snprintf(b, sizeof b, ",\"id\":%d,\"x\":%d,\"y\":%d,\"cx\":%d,\"cy\":%d,\"style\":%u,\"exstyle\":%u,\"plain\":%s}",
                          c.id, c.left, c.top, c.right, c.bottom, c.style, c.exStyle,
                          dialogs[i].plainRects[k] ? "true" : "false");
-                out += std::string(k ? "," : "") + "\n {\"keyword\":" + Json(kw.c_str()) + ",\"class\":" + Json(c.szClass) +
-                       ",\"text\":" + Json(c.szText) + ",\"ident\":" + Json(c.szIdent) + b;
+                out += std::string(k ? "," : "") + "\n {\"keyword\":" + JsonString(kw.c_str()) + ",\"class\":" + JsonString(c.szClass) +
+                       ",\"text\":" + JsonString(c.szText) + ",\"ident\":" + JsonString(c.szIdent) + b;
             } else {
                 snprintf(b, sizeof b, "\t%d\t%d\t%d\t%d\t%d\t0x%08X\t0x%08X\t", c.id, c.left, c.top, c.right, c.bottom,
                          c.style, c.exStyle);
