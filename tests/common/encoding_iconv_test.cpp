@@ -5,6 +5,7 @@
 #include "common/cp932_codec_iconv.h"
 #include "common/cp932_validity.h"
 #include "common/document_encoding.h"
+#include "encoding_cases.h"
 
 #include <iconv.h>
 #include <string>
@@ -60,25 +61,17 @@ const unsigned kLeads[] = {0x81, 0x82, 0x83, 0x84, 0x87, 0x88, 0x89, 0x8A, 0x8B,
 
 } // namespace
 
-TEST(EncodingAgainstIconv, DefinedCodesAreIconvsCp932)
+TEST(EncodingAgainstIconv, DefinedSingleBytesAreIconvsCp932)
 {
-    size_t defined = 0;
-    for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
+    // The double-byte codes are checked through the codec by CheckWholeTable.
+    for (unsigned b = 0x80; b <= 0xFF; ++b) {
         std::string out;
-        std::string single(1, static_cast<char>(lead));
-        if (!cp932::IsLeadByte(static_cast<unsigned char>(lead))) {
-            EXPECT_EQ(cp932::IsDefinedSingle(static_cast<unsigned char>(lead)), Iconv("UTF-16LE", "CP932", single, out))
-                << std::hex << lead;
-        }
-        for (unsigned t = 0x40; t <= 0xFC; ++t) {
-            std::string pair = single + static_cast<char>(t);
-            bool ours = cp932::IsDefinedPair(static_cast<unsigned char>(lead), static_cast<unsigned char>(t));
-            EXPECT_EQ(ours, cp932::IsLeadByte(static_cast<unsigned char>(lead)) && Iconv("UTF-16LE", "CP932", pair, out))
-                << std::hex << lead << " " << t;
-            defined += ours;
+        if (!cp932::IsLeadByte(static_cast<unsigned char>(b))) {
+            EXPECT_EQ(cp932::IsDefinedSingle(static_cast<unsigned char>(b)),
+                      Iconv("UTF-16LE", "CP932", std::string(1, static_cast<char>(b)), out))
+                << std::hex << b;
         }
     }
-    EXPECT_EQ(defined, 9604u);
 }
 
 TEST(EncodingAgainstIconv, EucJpAndIso2022JpReadAsIconvReadsThem)
@@ -148,4 +141,10 @@ TEST(EncodingAgainstIconv, UnicodeThroughTheCodecIsIconvsUtf8)
         ASSERT_TRUE(EncodeDocument(cp932.data(), cp932.size(), doc, codec, again, problem));
         EXPECT_TRUE(again == bytes) << name;
     }
+}
+
+TEST(EncodingAgainstIconv, SharedCasesThroughIconv)
+{
+    CheckUnicodeCases(IconvCp932Codec());
+    CheckWholeTable(IconvCp932Codec());
 }
