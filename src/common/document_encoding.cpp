@@ -69,6 +69,7 @@ void DecodeDocument(const char *data, size_t len, DocumentEncoding &doc, const C
         EucJpToCp932(body, bodyLen, text, report, bom);
         break;
     case TextEncoding::Iso2022Jp:
+        doc.iso = Iso2022Style();
         Iso2022JpToCp932(body, bodyLen, text, report, doc.iso, bom);
         break;
     case TextEncoding::Utf8:
