@@ -18,12 +18,6 @@ SS_ICON = 3
 ESCAPES = {'a': '\a', 'b': '\b', 'f': '\f', 'n': '\n', 'r': '\r', 't': '\t', 'v': '\v', '\\': '\\', '"': '"'}
 
 
-def code_page(script):
-    """The code page windres reads the script's texts in: -c 932 unless a #pragma says otherwise."""
-    m = re.search(rb'#\s*pragma\s+code_page\s*\(\s*(\d+)\s*\)', open(script, 'rb').read())
-    return 'cp%s' % m.group(1).decode() if m and m.group(1) != b'65001' else ('utf-8' if m else 'cp932')
-
-
 def decode_escapes(s):
     """The escapes the resource compiler decodes in a quoted text (the reader keeps them as written)."""
     out, i = [], 0
@@ -45,15 +39,15 @@ def decode_escapes(s):
     return ''.join(out)
 
 
-def load_listing(path, cp):
-    """sora-tool's JSON: CP932 (or the script's code page) bytes inside ASCII JSON."""
+def load_listing(path):
+    """sora-tool's JSON (UTF-8; the texts converted from the script's code page)."""
     raw = open(path, 'rb').read()
     if not raw.strip():
         return []
-    dialogs = json.loads(raw.decode('latin-1'))
+    dialogs = json.loads(raw.decode('utf-8'))
     for d in dialogs:
         for c in d['controls']:
-            c['text'] = decode_escapes(c['text'].encode('latin-1').decode(cp, 'replace'))
+            c['text'] = decode_escapes(c['text'])
     return dialogs
 
 
@@ -88,7 +82,7 @@ def compare(work):
             continue
         totals['scripts'] += 1
         compiled = read_res(base + '.res')
-        ours = load_listing(base + '.json', code_page(script))
+        ours = load_listing(base + '.json')
         unused = list(ours)
         listed = same = count = psame = pcount = 0
         for d in compiled:

@@ -20,9 +20,23 @@ std::string FolderOfPath(const char *path)
     return s == std::string::npos ? std::string() : p.substr(0, s + 1);
 }
 
+/* The code page of a script's first "#pragma code_page(N)", 932 without one. */
+unsigned ScriptCodePage(const std::string &text)
+{
+    for (size_t at = text.find("#pragma"); at != std::string::npos; at = text.find("#pragma", at + 1)) {
+        size_t end = text.find('\n', at);
+        std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        size_t cp = line.find("code_page");
+        size_t open = line.find('(', cp == std::string::npos ? line.size() : cp);
+        if (open != std::string::npos)
+            return static_cast<unsigned>(strtoul(line.c_str() + open + 1, nullptr, 10));
+    }
+    return 932;
+}
+
 /* Reads a script (its quoted includes looked up beside it); the notes and the dialogs whose
    reading stopped go to stderr. False when the file cannot be read. */
-bool LoadDialogs(const char *path, ScriptReading &reading)
+bool LoadDialogs(const char *path, ScriptReading &reading, unsigned *codePage = nullptr)
 {
     std::string text;
     if (!ReadWholeFile(path, text)) {
@@ -34,6 +48,8 @@ bool LoadDialogs(const char *path, ScriptReading &reading)
     if (options.folder.empty())
         options.folder = "./";
     reading = ReadDialogScript(text, options);
+    if (codePage)
+        *codePage = ScriptCodePage(text);
     for (const ScriptNote &n : reading.notes)
         fprintf(stderr, "%s: %s\n", path, NoteText(n).c_str());
     for (const ParsedDialog &d : reading.dialogs)
@@ -53,19 +69,6 @@ bool ReadWhole(const ScriptReading &reading)
     return true;
 }
 
-/* JSON string of CP932 bytes: quotes, backslashes and control bytes escaped, others raw. */
-std::string Json(const char *s)
-{
-    std::string o = "\"";
-    for (; *s; s++) {
-        unsigned char c = (unsigned char)*s;
-        if (c == '"' || c == '\\') { o += '\\'; o += (char)c; }
-        else if (c < 0x20) { char b[8]; snprintf(b, sizeof b, "\\u%04x", c); o += b; }
-        else o += (char)c;
-    }
-    return o + "\"";
-}
-
 int RunDialogs(int argc, char **argv)
 {
     if (argc < 2 || argc > 3 || (argc == 3 && strcmp(argv[2], "--json") != 0)) {
@@ -73,24 +76,27 @@ int RunDialogs(int argc, char **argv)
         return 2;
     }
     ScriptReading reading;
-    if (!LoadDialogs(argv[1], reading))
+    unsigned cp = 932;
+    if (!LoadDialogs(argv[1], reading, &cp))
         return 1;
     const std::vector<ParsedDialog> &dialogs = reading.dialogs;
     bool json = argc == 3;
+    // JSON strings in UTF-8: the script's texts from its code page.
+    auto JsonText = [cp](const char *t) { return JsonString(t, cp); };
     std::string out = json ? "[" : "";
     char b[512];
     for (size_t i = 0; i < dialogs.size(); i++) {
         const Dlgdata &d = dialogs[i].dlg;
         if (json) {
             snprintf(b, sizeof b, "%s\n{\"name\":%s,\"type\":%s,\"x\":%u,\"y\":%u,\"cx\":%u,\"cy\":%u,\"style\":%u,\"exstyle\":%u,",
-                     i ? "," : "", Json(d.szName).c_str(), Json(d.szType).c_str(), d.x, d.y, d.cx, d.cy, d.style, d.exStyle);
+                     i ? "," : "", JsonText(d.szName).c_str(), JsonText(d.szType).c_str(), d.x, d.y, d.cx, d.cy, d.style, d.exStyle);
             out += b;
-            out += "\"caption\":" + Json(d.szCaption) + ",\"font_size\":" + std::to_string(d.pointSize) +
-                   ",\"font_face\":" + Json(d.szFace) + ",\"menu\":" + Json(d.szMenu) + ",\"class\":" + Json(d.szClass) +
+            out += "\"caption\":" + JsonText(d.szCaption) + ",\"font_size\":" + std::to_string(d.pointSize) +
+                   ",\"font_face\":" + JsonText(d.szFace) + ",\"menu\":" + JsonText(d.szMenu) + ",\"class\":" + JsonText(d.szClass) +
                    ",\"number\":" + (dialogs[i].numbered ? std::to_string(dialogs[i].number) : "null") +
-                   ",\"line\":" + std::to_string(dialogs[i].line) + ",\"file\":" + Json(dialogs[i].file.c_str()) +
+                   ",\"line\":" + std::to_string(dialogs[i].line) + ",\"file\":" + JsonText(dialogs[i].file.c_str()) +
                    ",\"complete\":" + (dialogs[i].stop.kind == kStopNone ? "true" : "false") +
-                   ",\"message\":" + Json(StopMessage(dialogs[i]).c_str()) + ",\"controls\":[";
+                   ",\"message\":" + JsonString(StopMessage(dialogs[i]).c_str(), 932) + ",\"controls\":[";
         } else {
             snprintf(b, sizeof b, "DIALOG\t%s\t%s\t%u\t%u\t%u\t%u\t0x%08X\t0x%08X\t%u\t", d.szName, d.szType, d.x, d.y,
                      d.cx, d.cy, d.style, d.exStyle, d.pointSize);
@@ -103,8 +109,8 @@ int RunDialogs(int argc, char **argv)
                 snprintf(b, sizeof b, ",\"id\":%d,\"x\":%d,\"y\":%d,\"cx\":%d,\"cy\":%d,\"style\":%u,\"exstyle\":%u,\"plain\":%s}",
                          c.id, c.left, c.top, c.right, c.bottom, c.style, c.exStyle,
                          dialogs[i].plainRects[k] ? "true" : "false");
-                out += std::string(k ? "," : "") + "\n {\"keyword\":" + Json(kw.c_str()) + ",\"class\":" + Json(c.szClass) +
-                       ",\"text\":" + Json(c.szText) + ",\"ident\":" + Json(c.szIdent) + b;
+                out += std::string(k ? "," : "") + "\n {\"keyword\":" + JsonText(kw.c_str()) + ",\"class\":" + JsonText(c.szClass) +
+                       ",\"text\":" + JsonText(c.szText) + ",\"ident\":" + JsonText(c.szIdent) + b;
             } else {
                 snprintf(b, sizeof b, "\t%d\t%d\t%d\t%d\t%d\t0x%08X\t0x%08X\t", c.id, c.left, c.top, c.right, c.bottom,
                          c.style, c.exStyle);

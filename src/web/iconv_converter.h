@@ -1,5 +1,6 @@
-// A CP932 converter on the C library's iconv, for sora-tool and the tests
-// (the program itself converts through the system's code page functions).
+// The page converter for sora-tool and the tests: the document converters
+// with the C library's iconv as CP932 code-unit mapping (the program hands
+// over kernel32's instead).
 #pragma once
 #include "web/page_charset.h"
 

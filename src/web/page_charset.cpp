@@ -1,5 +1,6 @@
 #include "web/page_charset.h"
 
+#include "common/document_encoding.h"
 #include "web/html_scan.h"
 
 #include <cstring>
@@ -78,4 +79,18 @@ int ConvertPageToCp932(PageCharset charset, const char *pPage, size_t nLen,
     }
     out.assign(pPage, nLen);
     return 0;
+}
+
+bool PageToCp932(PageCharset from, const char *pIn, size_t nLen, const Cp932Codec &codec, std::string &out)
+{
+    DocumentEncoding doc;
+    switch (from) {
+    case PAGE_CHARSET_UTF8:      doc.encoding = TextEncoding::Utf8; break;
+    case PAGE_CHARSET_EUC_JP:    doc.encoding = TextEncoding::EucJp; break;
+    case PAGE_CHARSET_ISO2022JP: doc.encoding = TextEncoding::Iso2022Jp; break;
+    default:                     return false;
+    }
+    ConversionReport report;
+    DecodeDocument(pIn, nLen, doc, codec, out, report);
+    return true;
 }

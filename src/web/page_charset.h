@@ -1,8 +1,11 @@
 // Character set of a fetched page and its conversion to CP932. The
-// conversion itself is the caller's: the Win32 layer converts through
-// UTF-16 (characters without a CP932 form become "?"), sora-tool and the
-// tests use the iconv converter of iconv_converter.h.
+// conversion is the document converters' (common/document_encoding.h):
+// EUC-JP and ISO-2022-JP by JIS arithmetic, UTF-8 through a CP932 code-unit
+// mapping the caller hands over (kernel32 in the program, iconv in sora-tool
+// and the tests); characters without a CP932 form become "?".
 #pragma once
+#include "common/cp932_codec.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -20,6 +23,10 @@ enum PageCharset {
 // cannot convert that charset.
 using Cp932Converter =
     std::function<bool(PageCharset from, const char *pIn, size_t nLen, std::string &out)>;
+
+// Converts a UTF-8, EUC-JP or ISO-2022-JP page to CP932 with the document
+// converters; false for the other charsets.
+bool PageToCp932(PageCharset from, const char *pIn, size_t nLen, const Cp932Codec &codec, std::string &out);
 
 // The charset a name (as in Content-Type or a meta tag) stands for.
 PageCharset CharsetFromName(const char *szName);

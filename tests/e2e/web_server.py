@@ -4,6 +4,7 @@
 It serves the fixture pages of tests/e2e/web_pages and a few hostile
 replies, chosen by the first part of the request path:
   /cp932/...   the CP932 result page        /utf8/...    the UTF-8 result page
+  /eucjp/...   the EUC-JP result page       /iso2022jp/... the ISO-2022-JP result page
   /page/...    the fixture page named after /page/
   /big/...     200,000 bytes of page        /early/...   closes before Content-Length
   /garbage/... bytes that are no reply      /nohead/...  a header that never ends, then closes
@@ -66,6 +67,10 @@ class Handler(socketserver.BaseRequestHandler):
                 s.sendall(reply(page("results_cp932.html"), "text/html; charset=Shift_JIS"))
             elif mode == "utf8":
                 s.sendall(reply(page("results_utf8.html")))
+            elif mode == "eucjp":
+                s.sendall(reply(page("results_eucjp.html"), "text/html; charset=EUC-JP"))
+            elif mode == "iso2022jp":
+                s.sendall(reply(page("results_iso2022jp.html"), "text/html; charset=ISO-2022-JP"))
             elif mode == "page":
                 s.sendall(reply(page(path.split("/")[2])))
             elif mode == "big":

@@ -1,39 +1,15 @@
-// Conversion of fetched pages to CP932 through the system's code pages.
+// Conversion of fetched pages to CP932 with the document converters and
+// kernel32's CP932 mapping (no best fit; EUC-JP and ISO-2022-JP by JIS
+// arithmetic, as Wine has no code page for ISO-2022-JP and loses 〜 in 20932).
 #include "web/win/http_client.h"
 
+#include "app/frame/cp932_codec_win.h"
 #include "web/page_charset.h"
 
-/* The Windows code page of a page charset, 0 when not converted. */
-static UINT CodePageOf(PageCharset charset)
-{
-    switch (charset) {
-    case PAGE_CHARSET_UTF8:      return CP_UTF8;
-    case PAGE_CHARSET_EUC_JP:    return 20932;
-    case PAGE_CHARSET_ISO2022JP: return 50220;
-    default:                     return 0;
-    }
-}
-
-/* Converts through UTF-16; characters without a CP932 form become "?". */
+/* UTF-8, EUC-JP and ISO-2022-JP pages in CP932; characters without a CP932 form become "?". */
 static bool SystemToCp932(PageCharset from, const char *pIn, size_t nLen, std::string &out)
 {
-    UINT cp = CodePageOf(from);
-    if (cp == 0 || nLen > 0x3fffffff)
-        return false;
-    out.clear();
-    if (nLen == 0)
-        return true;
-    int wide = MultiByteToWideChar(cp, 0, pIn, (int)nLen, NULL, 0);
-    if (wide <= 0)
-        return false;
-    std::wstring w(wide, L'\0');
-    if (MultiByteToWideChar(cp, 0, pIn, (int)nLen, &w[0], wide) != wide)
-        return false;
-    int bytes = WideCharToMultiByte(932, 0, w.c_str(), wide, NULL, 0, "?", NULL);
-    if (bytes <= 0)
-        return false;
-    out.resize(bytes);
-    return WideCharToMultiByte(932, 0, w.c_str(), wide, &out[0], bytes, "?", NULL) == bytes;
+    return PageToCp932(from, pIn, nLen, Kernel32Cp932Codec(), out);
 }
 
 /* ReceivedPageCp932: the body of the reply as CP932 text. */
