@@ -9,9 +9,6 @@
 #include "resource_ids.h"
 #include "settings/win/user_buttons.h"
 
-// Counters of the default labels, one per add dialog.
-static int nInsertCounter = 1, nCommandCounter = 1, nBatchCounter = 1, nFunctionCounter = 1;
-
 // The functions of ADDBUTTONDLGOTH: label set and command sent, by radio button.
 static const struct {
     const char *szLabel;
@@ -31,22 +28,6 @@ static std::string DlgText(HWND dlg, int id, int nMax)
     return s;
 }
 
-static void SetCounterLabel(HWND dlg, int id, const char *szPrefix, int n)
-{
-    char sz[32];
-    wsprintfA(sz, "%s%d", szPrefix, n);
-    SetDlgItemTextA(dlg, id, sz);
-}
-
-/* CloseAddDialog: a modal dialog ends; a page closes its tab box. */
-static void CloseAddDialog(HWND dlg)
-{
-    if (GetWindowLongPtrA(dlg, DWLP_USER))
-        PostMessageA(GetParent(dlg), WM_CLOSE, 0, 0);
-    else
-        EndDialog(dlg, 0);
-}
-
 /* FillSnippetNames: the names of string 7598 into the combo. */
 static void FillSnippetNames(HWND combo)
 {
@@ -57,136 +38,70 @@ static void FillSnippetNames(HWND combo)
         SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)name.c_str());
 }
 
-static INT_PTR CALLBACK InsertDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
+/* InitInsert: ADDBUTTONDLGINSRT lists the snippets. */
+static void InitInsert(HWND dlg)
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dlg, DWLP_USER, lParam);
-        SendDlgItemMessageA(dlg, IDC_INS_LABEL, EM_LIMITTEXT, USER_LABEL_SIZE - 1, 0);
-        SendDlgItemMessageA(dlg, IDC_INS_TEXT, EM_LIMITTEXT, USER_TEXT_MAX, 0);
-        SetCounterLabel(dlg, IDC_INS_LABEL, "挿", nInsertCounter);
-        FillSnippetNames(GetDlgItem(dlg, IDC_INS_SNIPPETS));
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_INS_SNIPPETS:
-            if (HIWORD(wParam) == CBN_SELENDOK) {
-                LRESULT i = SendDlgItemMessageA(dlg, IDC_INS_SNIPPETS, CB_GETCURSEL, 0, 0);
-                char text[2049] = "";
-                if (i >= 0 && LoadStringA(frame.hInst, IDS_SNIPPET_FIRST + (UINT)i, text, sizeof text) > 0)
-                    SetDlgItemTextA(dlg, IDC_INS_TEXT, text);
-            }
-            return TRUE;
-        case IDC_INS_MAKE:
-        case IDOK: {
-            std::string text = DlgText(dlg, IDC_INS_TEXT, USER_TEXT_MAX);
-            if (text.empty() && MessageBoxA(dlg, "テキストの内容がありません。よろしいですか？", "確認",
-                                            MB_YESNO | MB_ICONQUESTION) == IDNO)
-                return TRUE;
-            uint8_t kind = IsDlgButtonChecked(dlg, IDC_INS_ATCARET) ? KIND_INSERT_AT_CARET : KIND_INSERT_AT_POINTER;
-            if (MakeUserButton(DlgText(dlg, IDC_INS_LABEL, USER_LABEL_SIZE - 1).c_str(), kind, 0, text))
-                ++nInsertCounter;
-            CloseAddDialog(dlg);
-            return TRUE;
-        }
-        case IDCANCEL:
-            CloseAddDialog(dlg);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_CLOSE:
-        CloseAddDialog(dlg);
-        return TRUE;
-    }
-    return FALSE;
+    FillSnippetNames(GetDlgItem(dlg, IDC_INS_SNIPPETS));
 }
 
-static INT_PTR CALLBACK CommandDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
+/* InsertCommand: a snippet chosen in the combo becomes the text. */
+static bool InsertCommand(HWND dlg, UINT id, UINT code)
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dlg, DWLP_USER, lParam);
-        SendDlgItemMessageA(dlg, IDC_CMD_LABEL, EM_LIMITTEXT, USER_LABEL_SIZE - 1, 0);
-        SendDlgItemMessageA(dlg, IDC_CMD_TEXT, EM_LIMITTEXT, 255, 0);
-        SetCounterLabel(dlg, IDC_CMD_LABEL, "CMD", nCommandCounter);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_CMD_MAKE:
-        case IDOK: {
-            std::string text = DlgText(dlg, IDC_CMD_TEXT, 255);
-            if (text.empty())
-                return TRUE;
-            if (MakeUserButton(DlgText(dlg, IDC_CMD_LABEL, USER_LABEL_SIZE - 1).c_str(), KIND_DOS_COMMAND, 0, text))
-                ++nCommandCounter;
-            CloseAddDialog(dlg);
-            return TRUE;
-        }
-        case IDC_CMD_CANCEL:
-        case IDCANCEL:
-            CloseAddDialog(dlg);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_CLOSE:
-        CloseAddDialog(dlg);
-        return TRUE;
+    if (id != IDC_INS_SNIPPETS)
+        return false;
+    if (code == CBN_SELENDOK) {
+        LRESULT i = SendDlgItemMessageA(dlg, IDC_INS_SNIPPETS, CB_GETCURSEL, 0, 0);
+        char text[2049] = "";
+        if (i >= 0 && LoadStringA(frame.hInst, IDS_SNIPPET_FIRST + (UINT)i, text, sizeof text) > 0)
+            SetDlgItemTextA(dlg, IDC_INS_TEXT, text);
     }
-    return FALSE;
+    return true;
 }
 
-static INT_PTR CALLBACK BatchDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
+/* InitBatch: ADDBUTTONDLGDOSEX starts with an example and offers its two file lines. */
+static void InitBatch(HWND dlg)
 {
-    switch (msg) {
-    case WM_INITDIALOG: {
-        SetWindowLongPtrA(dlg, DWLP_USER, lParam);
-        SendDlgItemMessageA(dlg, IDC_EX_LABEL, EM_LIMITTEXT, USER_LABEL_SIZE - 1, 0);
-        SendDlgItemMessageA(dlg, IDC_EX_TEXT, EM_LIMITTEXT, USER_TEXT_MAX, 0);
-        SetCounterLabel(dlg, IDC_EX_LABEL, "EX", nBatchCounter);
-        char text[256];
-        wsprintfA(text, "dir > testsora.txt\r\nReadFile %-s\r\ndel testsora.txt", "\"C:\\testsora.txt\"");
-        SetDlgItemTextA(dlg, IDC_EX_TEXT, text);
-        SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_ADDSTRING, 0, (LPARAM)"\r\nReadFile \"\"");
-        SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_ADDSTRING, 0, (LPARAM)"\r\nWriteFile \"\"");
-        return TRUE;
-    }
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_EX_HELPERS:
-            if (HIWORD(wParam) == CBN_SELENDOK) {
-                LRESULT i = SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_GETCURSEL, 0, 0);
-                char line[64] = "";
-                if (i >= 0 && SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_GETLBTEXT, (WPARAM)i, (LPARAM)line) > 0) {
-                    HWND edit = GetDlgItem(dlg, IDC_EX_TEXT);
-                    int end = GetWindowTextLengthA(edit);
-                    SendMessageA(edit, EM_SETSEL, end, end);
-                    SendMessageA(edit, EM_REPLACESEL, TRUE, (LPARAM)line);
-                }
-                SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_SETCURSEL, (WPARAM)-1, 0);
-                SetFocus(GetDlgItem(dlg, IDC_EX_TEXT));
-            }
-            return TRUE;
-        case IDC_EX_MAKE:
-        case IDOK: {
-            std::string text = DlgText(dlg, IDC_EX_TEXT, USER_TEXT_MAX);
-            if (text.empty())
-                return TRUE;
-            if (MakeUserButton(DlgText(dlg, IDC_EX_LABEL, USER_LABEL_SIZE - 1).c_str(), KIND_DOS_BATCH, 0, text))
-                ++nBatchCounter;
-            CloseAddDialog(dlg);
-            return TRUE;
+    char text[256];
+    wsprintfA(text, "dir > testsora.txt\r\nReadFile %-s\r\ndel testsora.txt", "\"C:\\testsora.txt\"");
+    SetDlgItemTextA(dlg, IDC_EX_TEXT, text);
+    SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_ADDSTRING, 0, (LPARAM)"\r\nReadFile \"\"");
+    SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_ADDSTRING, 0, (LPARAM)"\r\nWriteFile \"\"");
+}
+
+/* BatchCommand: a line chosen in the combo goes to the end of the text. */
+static bool BatchCommand(HWND dlg, UINT id, UINT code)
+{
+    if (id != IDC_EX_HELPERS)
+        return false;
+    if (code == CBN_SELENDOK) {
+        LRESULT i = SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_GETCURSEL, 0, 0);
+        char line[64] = "";
+        if (i >= 0 && SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_GETLBTEXT, (WPARAM)i, (LPARAM)line) > 0) {
+            HWND edit = GetDlgItem(dlg, IDC_EX_TEXT);
+            int end = GetWindowTextLengthA(edit);
+            SendMessageA(edit, EM_SETSEL, end, end);
+            SendMessageA(edit, EM_REPLACESEL, TRUE, (LPARAM)line);
         }
-        case IDC_EX_CANCEL:
-        case IDCANCEL:
-            CloseAddDialog(dlg);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_CLOSE:
-        CloseAddDialog(dlg);
-        return TRUE;
+        SendDlgItemMessageA(dlg, IDC_EX_HELPERS, CB_SETCURSEL, (WPARAM)-1, 0);
+        SetFocus(GetDlgItem(dlg, IDC_EX_TEXT));
     }
-    return FALSE;
+    return true;
+}
+
+/* InitFunction: ADDBUTTONDLGOTH starts on its first function. */
+static void InitFunction(HWND dlg)
+{
+    SetDlgItemTextA(dlg, IDC_OTH_LABEL, editorFunctions[0].szLabel);
+    CheckRadioButton(dlg, IDC_OTH_FIRST, IDC_OTH_LAST, IDC_OTH_FIRST);
+}
+
+/* FunctionCommand: a function chosen by its radio button names the button. */
+static bool FunctionCommand(HWND dlg, UINT id, UINT)
+{
+    if (id < IDC_OTH_FIRST || id > IDC_OTH_LAST)
+        return false;
+    SetDlgItemTextA(dlg, IDC_OTH_LABEL, editorFunctions[id - IDC_OTH_FIRST].szLabel);
+    return true;
 }
 
 /* CheckedFunction: index of the checked radio button of ADDBUTTONDLGOTH, -1 when none. */
@@ -198,35 +113,127 @@ static int CheckedFunction(HWND dlg)
     return -1;
 }
 
-static INT_PTR CALLBACK FunctionDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
+// What the make button takes from an add dialog.
+enum class AddReads {
+    TextOrAsk,  // the text; an empty one only after the user agrees
+    Text,       // the text; an empty one makes nothing
+    Function,   // the checked function; none makes nothing
+};
+
+// One add dialog: its template and tab title, its controls, how its default
+// label is counted and what kind of button it makes.
+struct AddDialog {
+    const char *szTemplate, *szTabTitle;
+    int idLabel, idText, idMake, idCancel;  // idText 0: no text; idCancel 0: only IDCANCEL
+    int nTextMax;
+    const char *szPrefix;  // default label: prefix and counter; NULL: InitExtra sets it
+    int nCounter;          // the next default label's number, up by one per button made
+    uint8_t kind;
+    int idCaretCheck;      // when checked, the insert goes at the caret (0: no such box)
+    AddReads reads;
+    void (*InitExtra)(HWND dlg);                       // NULL: nothing more
+    bool (*OnCommand)(HWND dlg, UINT id, UINT code);   // NULL: no controls of its own
+};
+
+// In the tab box's order: each row is one page.
+static AddDialog addDialogs[] = {
+    {"ADDBUTTONDLGINSRT", "挿入文",
+     IDC_INS_LABEL, IDC_INS_TEXT, IDC_INS_MAKE, 0, USER_TEXT_MAX, "挿", 1,
+     KIND_INSERT_AT_POINTER, IDC_INS_ATCARET, AddReads::TextOrAsk, InitInsert, InsertCommand},
+    {"ADDBUTTONDLGDOSCMD", "コマンドライン命令",
+     IDC_CMD_LABEL, IDC_CMD_TEXT, IDC_CMD_MAKE, IDC_CMD_CANCEL, 255, "CMD", 1,
+     KIND_DOS_COMMAND, 0, AddReads::Text, NULL, NULL},
+    {"ADDBUTTONDLGDOSEX", "コマンドライン（複数）",
+     IDC_EX_LABEL, IDC_EX_TEXT, IDC_EX_MAKE, IDC_EX_CANCEL, USER_TEXT_MAX, "EX", 1,
+     KIND_DOS_BATCH, 0, AddReads::Text, InitBatch, BatchCommand},
+    {"ADDBUTTONDLGOTH", "その他",
+     IDC_OTH_LABEL, 0, IDC_OTH_MAKE, IDC_OTH_CANCEL, 0, NULL, 1,
+     KIND_EDITOR_FUNCTION, 0, AddReads::Function, InitFunction, FunctionCommand},
+};
+static const int nAddDialogs = (int)(sizeof addDialogs / sizeof addDialogs[0]);
+static const int nOtherPage = nAddDialogs - 1;  // the tab box opens on it; unknown templates use it
+
+/* AddDialogOf: the row of a template name; the last (other functions) for any other name. */
+static AddDialog &AddDialogOf(const char *szTemplate)
 {
+    for (AddDialog &d : addDialogs)
+        if (!lstrcmpA(szTemplate, d.szTemplate))
+            return d;
+    return addDialogs[nOtherPage];
+}
+
+/* CloseAddDialog: a modal dialog ends; a page (a child of the tab box) closes its tab box. */
+static void CloseAddDialog(HWND dlg)
+{
+    if (GetWindowLongPtrA(dlg, GWL_STYLE) & WS_CHILD)
+        PostMessageA(GetParent(dlg), WM_CLOSE, 0, 0);
+    else
+        EndDialog(dlg, 0);
+}
+
+/* InitAddDialog: the limits, the default label and the row's own controls. */
+static void InitAddDialog(HWND dlg, const AddDialog &d)
+{
+    SendDlgItemMessageA(dlg, d.idLabel, EM_LIMITTEXT, USER_LABEL_SIZE - 1, 0);
+    if (d.idText)
+        SendDlgItemMessageA(dlg, d.idText, EM_LIMITTEXT, d.nTextMax, 0);
+    if (d.szPrefix) {
+        char sz[32];
+        wsprintfA(sz, "%s%d", d.szPrefix, d.nCounter);
+        SetDlgItemTextA(dlg, d.idLabel, sz);
+    }
+    if (d.InitExtra)
+        d.InitExtra(dlg);
+}
+
+/* MakeFromDialog: the button the dialog describes; false when the dialog stays open. */
+static bool MakeFromDialog(HWND dlg, AddDialog &d)
+{
+    std::string text;
+    int32_t value = 0;
+    if (d.reads == AddReads::Function) {
+        int k = CheckedFunction(dlg);
+        if (k < 0)
+            return false;
+        value = (int32_t)editorFunctions[k].nCommand;
+    } else {
+        text = DlgText(dlg, d.idText, d.nTextMax);
+        if (text.empty() && d.reads == AddReads::Text)
+            return false;
+        if (text.empty() && MessageBoxA(dlg, "テキストの内容がありません。よろしいですか？", "確認",
+                                        MB_YESNO | MB_ICONQUESTION) == IDNO)
+            return false;
+    }
+    uint8_t kind = d.kind;
+    if (d.idCaretCheck && IsDlgButtonChecked(dlg, d.idCaretCheck))
+        kind = KIND_INSERT_AT_CARET;
+    if (MakeUserButton(DlgText(dlg, d.idLabel, USER_LABEL_SIZE - 1).c_str(), kind, value, text))
+        ++d.nCounter;
+    return true;
+}
+
+/* AddDlgProc: every add dialog, alone or as a page; its row is in DWLP_USER. */
+static INT_PTR CALLBACK AddDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    AddDialog *d = (AddDialog *)GetWindowLongPtrA(dlg, DWLP_USER);
     switch (msg) {
     case WM_INITDIALOG:
-        SetWindowLongPtrA(dlg, DWLP_USER, lParam);
-        SendDlgItemMessageA(dlg, IDC_OTH_LABEL, EM_LIMITTEXT, USER_LABEL_SIZE - 1, 0);
-        SetDlgItemTextA(dlg, IDC_OTH_LABEL, "上書き");
-        CheckRadioButton(dlg, IDC_OTH_FIRST, IDC_OTH_LAST, IDC_OTH_FIRST);
+        d = (AddDialog *)lParam;
+        SetWindowLongPtrA(dlg, DWLP_USER, (LONG_PTR)d);
+        InitAddDialog(dlg, *d);
         return TRUE;
     case WM_COMMAND: {
         UINT id = LOWORD(wParam);
-        if (id >= IDC_OTH_FIRST && id <= IDC_OTH_LAST) {
-            SetDlgItemTextA(dlg, IDC_OTH_LABEL, editorFunctions[id - IDC_OTH_FIRST].szLabel);
+        if (!d)
+            return FALSE;
+        if (d->OnCommand && d->OnCommand(dlg, id, HIWORD(wParam)))
+            return TRUE;
+        if (id == (UINT)d->idMake || id == IDOK) {
+            if (MakeFromDialog(dlg, *d))
+                CloseAddDialog(dlg);
             return TRUE;
         }
-        switch (id) {
-        case IDC_OTH_MAKE:
-        case IDOK: {
-            int k = CheckedFunction(dlg);
-            if (k < 0)
-                return TRUE;
-            if (MakeUserButton(DlgText(dlg, IDC_OTH_LABEL, USER_LABEL_SIZE - 1).c_str(), KIND_EDITOR_FUNCTION,
-                               (int32_t)editorFunctions[k].nCommand, ""))
-                ++nFunctionCounter;
-            CloseAddDialog(dlg);
-            return TRUE;
-        }
-        case IDC_OTH_CANCEL:
-        case IDCANCEL:
+        if ((d->idCancel && id == (UINT)d->idCancel) || id == IDCANCEL) {
             CloseAddDialog(dlg);
             return TRUE;
         }
@@ -239,32 +246,21 @@ static INT_PTR CALLBACK FunctionDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARA
     return FALSE;
 }
 
-static DLGPROC ProcOfTemplate(const char *szTemplate)
-{
-    if (!lstrcmpA(szTemplate, "ADDBUTTONDLGINSRT")) return InsertDlgProc;
-    if (!lstrcmpA(szTemplate, "ADDBUTTONDLGDOSCMD")) return CommandDlgProc;
-    if (!lstrcmpA(szTemplate, "ADDBUTTONDLGDOSEX")) return BatchDlgProc;
-    return FunctionDlgProc;
-}
-
 void ShowAddButtonDialog(HWND owner, const char *szTemplate)
 {
-    DialogBoxParamA(frame.hInst, szTemplate, owner, ProcOfTemplate(szTemplate), 0);
+    AddDialog &d = AddDialogOf(szTemplate);
+    DialogBoxParamA(frame.hInst, szTemplate, owner, AddDlgProc, (LPARAM)&d);
 }
 
-// The tab box: its four pages in tab order.
-static const char *const tabTemplates[4] = {"ADDBUTTONDLGINSRT", "ADDBUTTONDLGDOSCMD", "ADDBUTTONDLGDOSEX",
-                                            "ADDBUTTONDLGOTH"};
-static const char *const tabTitles[4] = {"挿入文", "コマンドライン命令", "コマンドライン（複数）", "その他"};
-
+// The tab box: one page per add dialog.
 struct TabBoxState {
-    HWND pages[4];
+    HWND pages[nAddDialogs];
 };
 
 /* MakeTabPage: an add dialog as a child page below the tab control's top. */
 static HWND MakeTabPage(HWND box, HWND tab, int k)
 {
-    HWND page = CreateDialogParamA(frame.hInst, tabTemplates[k], box, ProcOfTemplate(tabTemplates[k]), 1);
+    HWND page = CreateDialogParamA(frame.hInst, addDialogs[k].szTemplate, box, AddDlgProc, (LPARAM)&addDialogs[k]);
     if (!page)
         return NULL;
     LONG_PTR style = GetWindowLongPtrA(page, GWL_STYLE);
@@ -281,7 +277,7 @@ static HWND MakeTabPage(HWND box, HWND tab, int k)
 
 static void ShowTabPage(TabBoxState &st, int k)
 {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < nAddDialogs; ++i)
         if (st.pages[i])
             ShowWindow(st.pages[i], i == k ? SW_SHOW : SW_HIDE);
 }
@@ -294,16 +290,16 @@ static INT_PTR CALLBACK TabBoxDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM 
         st = (TabBoxState *)lParam;
         SetWindowLongPtrA(dlg, DWLP_USER, (LONG_PTR)st);
         HWND tab = GetDlgItem(dlg, IDC_TABBOX_TAB);
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < nAddDialogs; ++k) {
             TCITEMA item = {};
             item.mask = TCIF_TEXT;
-            item.pszText = const_cast<char *>(tabTitles[k]);
+            item.pszText = const_cast<char *>(addDialogs[k].szTabTitle);
             SendMessageA(tab, TCM_INSERTITEMA, k, (LPARAM)&item);
         }
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < nAddDialogs; ++k)
             st->pages[k] = MakeTabPage(dlg, tab, k);
-        SendMessageA(tab, TCM_SETCURSEL, 3, 0);
-        ShowTabPage(*st, 3);
+        SendMessageA(tab, TCM_SETCURSEL, nOtherPage, 0);
+        ShowTabPage(*st, nOtherPage);
         return TRUE;
     }
     case WM_NOTIFY: {
