@@ -17,6 +17,7 @@ enum DocBoxKind {
     DOC_BOX_OKCANCEL_TOPMOST,      // MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TOPMOST
     DOC_BOX_YESNO_TASKMODAL,       // MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND
     DOC_BOX_YESNOCANCEL,           // MB_YESNOCANCEL | MB_ICONEXCLAMATION
+    DOC_BOX_YESNO,                 // MB_YESNO | MB_ICONEXCLAMATION
 };
 
 struct DocMessage {
@@ -60,6 +61,11 @@ enum DocMessageId {
     DOC_MSG_NOT_WHOLE_SHORT_READ,
     DOC_MSG_NOT_WHOLE_LOST_CHARS,
     DOC_MSG_NOT_WHOLE_INVALID_BYTES,
+    DOC_MSG_ENCODING_REFUSED,    // a file not to be opened (UTF-32): the text is made for the case
+    DOC_MSG_ENCODING_UNSURE,     // はい: the encoding found, いいえ: raw CP932, キャンセル: nothing
+    DOC_MSG_ENCODING_LOSSY,      // open with "?" in place of what the pane cannot hold?
+    DOC_MSG_INVALID_CP932,       // a CP932 file with bytes the pane cannot hold: overwrite refused
+    DOC_MSG_SAVE_ENCODING,       // a save refused: the text has no form in the document's encoding
     DOC_MSG_COUNT,
     DOC_MSG_NONE = DOC_MSG_COUNT, // the outcome shows no box
 };

@@ -53,6 +53,13 @@ DocCheck CheckReadSize(bool bSizeKnown, uint64_t nSize)
     return DOC_OK;
 }
 
+DocCheck CheckFileSize(bool bSizeKnown, uint64_t nSize)
+{
+    if (!bSizeKnown)
+        return DOC_SIZE_UNKNOWN;
+    return nSize >= DOCUMENT_FILE_LIMIT ? DOC_TOO_BIG : DOC_OK;
+}
+
 bool FindLongLine(const char *text, size_t len, size_t nLimit, LongLine *found)
 {
     size_t nLine = 1, start = 0;

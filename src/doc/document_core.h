@@ -20,6 +20,11 @@ enum {
 // First file size that is refused: 1,048,575 bytes are read, 1,048,576 not.
 const uint64_t DOCUMENT_SIZE_LIMIT = 0x100000;
 
+// A file in another encoding may be larger than its text: files up to this
+// size are read, and the text they convert to must stay under
+// DOCUMENT_SIZE_LIMIT (a CP932 file is its own text).
+const uint64_t DOCUMENT_FILE_LIMIT = 4 * DOCUMENT_SIZE_LIMIT;
+
 // Outcome of one check; DOC_OK lets the caller go on to the next step.
 enum DocCheck {
     DOC_OK = 0,
@@ -49,6 +54,9 @@ DocCheck CheckOverWritePath(const char *szPath, const PathPredicate &folderExist
 // nSize must be the whole 64-bit size, so that a file of 4 GiB and a few
 // bytes is not taken for a small one.
 DocCheck CheckReadSize(bool bSizeKnown, uint64_t nSize);
+
+// The same for the file before its conversion (DOCUMENT_FILE_LIMIT).
+DocCheck CheckFileSize(bool bSizeKnown, uint64_t nSize);
 
 // The longest line a pane takes, in bytes (CR and LF end lines). Wine's
 // rich edit lays out and paints a row in a time that grows with the square

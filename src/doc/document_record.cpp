@@ -22,16 +22,15 @@ void RecordNoDocument(DocumentRecord &r)
 }
 
 void RecordFileRead(DocumentRecord &r, const char *szPath, uint64_t nFileSize, uint64_t nTextLen,
-                    DocWholeness wholeness)
+                    DocWholeness wholeness, const DocumentEncoding &encoding)
 {
-    int nEncoding = r.nEncoding;
     r = DocumentRecord();
     SetPathAndTitle(r, szPath);
     r.nFileSize = nFileSize;
     r.nTextLen = nTextLen;
     r.wholeness = wholeness;
     r.origin = r.szPath[0] ? DOC_ORIGIN_FILE : DOC_ORIGIN_NONE;
-    r.nEncoding = nEncoding;
+    r.encoding = encoding;
 }
 
 void RecordSaved(DocumentRecord &r, const char *szPath, uint64_t nFileSize, uint64_t nTextLen, bool bOverWritten)
@@ -78,5 +77,8 @@ std::string DocumentWindowTitle(const DocumentRecord &r, const char *szNoDocumen
     }
     if (r.origin == DOC_ORIGIN_NONE || r.origin == DOC_ORIGIN_GENERATED || !r.szPath[0])
         return szNoDocument;
-    return FormatDocumentTitle(r.szTitle, r.nFileSize, r.nTextLen, r.bOverWritten);
+    std::string title = FormatDocumentTitle(r.szTitle, r.nFileSize, r.nTextLen, r.bOverWritten);
+    if (!IsRawCp932(r.encoding.encoding))
+        title += std::string("  [") + EncodingName(r.encoding.encoding, r.encoding.bom) + "]";
+    return title;
 }

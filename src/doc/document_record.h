@@ -2,6 +2,7 @@
 // the operations below, so that the path, the title, whether the text may
 // be written back over its file and where it came from always agree.
 #pragma once
+#include "common/document_encoding.h"
 #include "doc/document_core.h"
 
 #include <cstdint>
@@ -34,16 +35,17 @@ struct DocumentRecord {
     bool bOverWritten = false;          // the last save was an overwrite
     DocWholeness wholeness = DOC_WHOLE;
     DocOrigin origin = DOC_ORIGIN_NONE;
-    int nEncoding = 0;                  // the encoding the file is saved in (0: its bytes as they are)
+    DocumentEncoding encoding;          // what the file is in, and so what a save writes
 };
 
 // No document: empty path and title.
 void RecordNoDocument(DocumentRecord &r);
 
-// A file read into the pane. A path that does not fit is never cut: the
-// record then has no path (and so nothing can be written over a wrong file).
+// A file read into the pane (its encoding as read: raw CP932 unless given).
+// A path that does not fit is never cut: the record then has no path (and
+// so nothing can be written over a wrong file).
 void RecordFileRead(DocumentRecord &r, const char *szPath, uint64_t nFileSize, uint64_t nTextLen,
-                    DocWholeness wholeness);
+                    DocWholeness wholeness, const DocumentEncoding &encoding = DocumentEncoding());
 
 // The pane was written to szPath: the file now holds exactly the pane's
 // text, so it is whole whatever it was before.
@@ -61,4 +63,5 @@ void RecordRestored(DocumentRecord &r);
 bool OverwriteAllowed(const DocumentRecord &r);
 
 // The main window title for the record; szNoDocument when it has no file.
+// A file in another encoding than CP932 has its name after the title.
 std::string DocumentWindowTitle(const DocumentRecord &r, const char *szNoDocument);

@@ -73,6 +73,7 @@ int ShowDocMessageText(HWND owner, DocMessageId id, const char *szText)
     case DOC_BOX_OKCANCEL:              flags = MB_OKCANCEL; break;
     case DOC_BOX_OKCANCEL_TOPMOST:      flags = MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TOPMOST; break;
     case DOC_BOX_YESNOCANCEL:           flags = MB_YESNOCANCEL | MB_ICONEXCLAMATION; break;
+    case DOC_BOX_YESNO:                 flags = MB_YESNO | MB_ICONEXCLAMATION; break;
     case DOC_BOX_YESNO_TASKMODAL:
         flags = MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND;
         break;

@@ -67,11 +67,24 @@ int MySetFileOn(HWND owner, HWND pane, const char *szPath);
 // A file read and checked, not yet in a pane: lets a caller read first and
 // decide (list it, park another) before anything on show changes.
 struct ReadDocument {
-    std::vector<char> buf;
-    size_t nFileSize = 0;
-    size_t nRead = 0;
+    std::vector<char> buf;      // the text for the pane (CP932), zero after it
+    size_t nFileSize = 0;       // the file's size
+    size_t nRead = 0;           // bytes of text in buf
     bool bReadFailed = false;
+    bool bShortRead = false;    // fewer bytes came than the file holds
+    DocumentEncoding encoding;  // what the file is in
+    DocWholeness converted = DOC_WHOLE; // what the conversion could not keep
 };
+// The file's bytes in buf to the pane's CP932 text: the encoding found (the
+// user asked when it is unsure), characters the pane cannot hold reported
+// (the user may open with "?" in their place). False when nothing is to be
+// opened (refused or answered so).
+bool DecodeReadDocument(HWND owner, ReadDocument &r);
+
+// The pane's text as the bytes its document is saved in; false (with the
+// place of the first problem shown) when the text has no form there.
+bool EncodeForSave(HWND owner, const DocumentEncoding &encoding, const std::string &text, std::string &bytes);
+
 // Reads and checks the file; each refusal shows its box and returns false.
 bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r);
 // Shows a read file in the pane (asking about zero bytes) as its document.

@@ -58,7 +58,7 @@ bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
     }
     LARGE_INTEGER size;
     bool bSizeKnown = GetFileSizeEx(file, &size) != 0;
-    check = CheckReadSize(bSizeKnown, bSizeKnown ? (uint64_t)size.QuadPart : 0);
+    check = CheckFileSize(bSizeKnown, bSizeKnown ? (uint64_t)size.QuadPart : 0);
     if (check != DOC_OK) {
         ShowDocMessage(check == DOC_TOO_BIG ? frame.hMainWnd : owner, ReadCheckMessage(check));
         CloseHandle(file);
@@ -73,7 +73,19 @@ bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
         return false;
     }
     r.nRead = ReadWholeFile(file, r.buf.data(), r.nFileSize, &r.bReadFailed);
+    r.bShortRead = r.nRead < r.nFileSize;
     CloseHandle(file);
+    // The limits hold for the text the pane gets, after its conversion.
+    if (!DecodeReadDocument(owner, r)) {
+        DiscardReadDocument(r);
+        return false;
+    }
+    check = CheckReadSize(true, r.nRead);
+    if (check != DOC_OK) {
+        ShowDocMessage(frame.hMainWnd, ReadCheckMessage(check));
+        DiscardReadDocument(r);
+        return false;
+    }
     LongLine longLine;
     if (FindLongLine(r.buf.data(), r.nRead, DOCUMENT_LINE_LIMIT, &longLine)) {
         ShowDocMessageText(owner, DOC_MSG_LINE_TOO_LONG, LineTooLongText(longLine).c_str());
@@ -84,13 +96,13 @@ bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
 }
 
 /* WholenessOf: whether the pane will hold the file's bytes exactly. */
-static DocWholeness WholenessOf(const ReadAnalysis &read)
+static DocWholeness WholenessOf(const ReadAnalysis &read, const ReadDocument &r)
 {
     if (read.bHasZeroBytes)
         return DOC_NOT_WHOLE_ZERO_BYTES;
-    if (read.bShortRead)
+    if (r.bShortRead)
         return DOC_NOT_WHOLE_SHORT_READ;
-    return DOC_WHOLE;
+    return r.converted;
 }
 
 /* ShowReadDocument: the bytes read into the pane as its document, after
@@ -101,7 +113,7 @@ void ShowReadDocument(HWND owner, HWND pane, const char *szPath, ReadDocument &r
     ShowWindow(pane, SW_HIDE);
     if (r.bReadFailed)
         ShowDocMessage(owner, DOC_MSG_READ_FAILED);
-    ReadAnalysis read = AnalyseReadBuffer(r.buf.data(), r.nRead, r.nFileSize);
+    ReadAnalysis read = AnalyseReadBuffer(r.buf.data(), r.nRead, r.nRead);
     size_t nShown = read.nTextLen;
 
     BOOL isMain = pane != frame.hSubEdit1;
@@ -114,7 +126,7 @@ void ShowReadDocument(HWND owner, HWND pane, const char *szPath, ReadDocument &r
     }
     GetNameOfPath(szPath, doc.szFileTitle, sizeof doc.szFileTitle);
     DocumentRecord record = DocumentOf(pane);
-    RecordFileRead(record, szPath, r.nFileSize, read.nTextLen, WholenessOf(read));
+    RecordFileRead(record, szPath, r.nFileSize, read.nTextLen, WholenessOf(read, r), r.encoding);
     pane = PutDocument(pane, r.buf.data(), nShown, record, FALSE);
     if (isMain) {
         char szRc[FULL_PATH_SIZE];
@@ -124,6 +136,11 @@ void ShowReadDocument(HWND owner, HWND pane, const char *szPath, ReadDocument &r
     DiscardReadDocument(r);
     if (wasVisible)
         ShowWindow(pane, SW_SHOW);
+    if (!IsRawCp932(r.encoding.encoding)) {
+        std::string note = std::string("文字コード ") + EncodingName(r.encoding.encoding, r.encoding.bom) +
+                           " のファイルを Shift-JIS に変換して開きました。保存はこの文字コードで行います。";
+        ShowStatusMessage(note.c_str(), 10000);
+    }
 }
 
 /*

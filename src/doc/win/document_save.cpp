@@ -11,15 +11,15 @@
 #include <string>
 
 /*
- * SaveTextAtomically: writes the bytes to a new temporary file beside the
+ * WriteBytesAtomically: writes the bytes to a new temporary file beside the
  * target and puts it in the target's place only when every byte is
  * written and the file is closed, so a failure leaves the old file whole.
  */
-SaveCheck SaveTextAtomically(const char *szPath, const std::string &text, uint64_t *pFileSize)
+static SaveCheck WriteBytesAtomically(const char *szPath, const char *pBytes, size_t nBytes, uint64_t *pFileSize)
 {
     SaveSteps steps = {};
     steps.bBufferAllocated = true;
-    steps.nToWrite = SavedTextLength(text.data(), text.size());
+    steps.nToWrite = nBytes;
     *pFileSize = 0;
     // A read-only target is never replaced (the rename below would not ask).
     DWORD attr = GetFileAttributesA(szPath);
@@ -39,7 +39,7 @@ SaveCheck SaveTextAtomically(const char *szPath, const std::string &text, uint64
     if (steps.bTempOpened) {
         while (steps.nWritten < steps.nToWrite) {
             DWORD done = 0;
-            if (!WriteFile(file, text.data() + steps.nWritten, (DWORD)(steps.nToWrite - steps.nWritten), &done, NULL) ||
+            if (!WriteFile(file, pBytes + steps.nWritten, (DWORD)(steps.nToWrite - steps.nWritten), &done, NULL) ||
                 done == 0)
                 break;
             steps.nWritten += done;
@@ -56,6 +56,26 @@ SaveCheck SaveTextAtomically(const char *szPath, const std::string &text, uint64
             DeleteFileA(szTemp);
     }
     return CheckSaveSteps(steps);
+}
+
+/* SaveTextAtomically: a pane's text (up to a zero byte) written as it is. */
+SaveCheck SaveTextAtomically(const char *szPath, const std::string &text, uint64_t *pFileSize)
+{
+    return WriteBytesAtomically(szPath, text.data(), SavedTextLength(text.data(), text.size()), pFileSize);
+}
+
+/* SaveInEncoding: the text in the document's encoding; SAVE_REFUSED (with
+   the place shown) when the text has no form there. */
+static SaveCheck SaveInEncoding(HWND owner, const char *szPath, const std::string &text,
+                                const DocumentEncoding &encoding, uint64_t *pFileSize)
+{
+    if (IsRawCp932(encoding.encoding))
+        return SaveTextAtomically(szPath, text, pFileSize);
+    std::string bytes;
+    *pFileSize = 0;
+    if (!EncodeForSave(owner, encoding, text.substr(0, SavedTextLength(text.data(), text.size())), bytes))
+        return SAVE_REFUSED;
+    return WriteBytesAtomically(szPath, bytes.data(), bytes.size(), pFileSize);
 }
 
 /* AskSavePath: the save dialog over a caller's buffer; FALSE when cancelled. */
@@ -75,12 +95,12 @@ static BOOL AskSavePath(HWND owner, char *szFile, DWORD nFileSize, char *szTitle
 /* SavePane: the pane's bytes into the file; the modified flag is cleared
    only on success. The text length for the title comes from the same copy:
    a second copy of a 1 MiB pane costs as much as the whole write. */
-static SaveCheck SavePane(HWND owner, HWND pane, SaveCaller caller, const char *szPath, uint64_t *pFileSize,
-                          uint64_t *pTextLen)
+static SaveCheck SavePane(HWND owner, HWND pane, SaveCaller caller, const char *szPath,
+                          const DocumentEncoding &encoding, uint64_t *pFileSize, uint64_t *pTextLen)
 {
     std::string text = GetPaneText(pane);
     *pTextLen = text.size();
-    SaveCheck check = SaveTextAtomically(szPath, text, pFileSize);
+    SaveCheck check = SaveInEncoding(owner, szPath, text, encoding, pFileSize);
     SecureZeroMemory(&text[0], text.size());
     if (check == SAVE_OK)
         SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
@@ -99,7 +119,7 @@ SaveCheck SavePaneAs(HWND owner, HWND pane, char *szPath, uint64_t *pFileSize)
         return SAVE_CANCELLED;
     std::strcpy(doc.szFileTitle, szTitle);
     uint64_t nTextLen;
-    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, pFileSize, &nTextLen);
+    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, DocumentOf(pane).encoding, pFileSize, &nTextLen);
     if (check == SAVE_OK) {
         RecordSaved(DocumentOf(pane), szPath, *pFileSize, nTextLen, false);
         UpdateDocumentUi();
@@ -130,7 +150,7 @@ SaveCheck SaveGeneratedAs(HWND owner, HWND pane, char *szPath, uint64_t *pFileSi
         return SAVE_CANCELLED;
     std::strcpy(szPath, seed.szFile);
     uint64_t nTextLen;
-    return SavePane(owner, pane, SAVE_AS_2, szPath, pFileSize, &nTextLen);
+    return SavePane(owner, pane, SAVE_AS_2, szPath, DocumentEncoding(), pFileSize, &nTextLen);
 }
 
 /* WriteMyFile2: the file's size, -1 when cancelled or failed. */
@@ -173,7 +193,7 @@ SaveCheck OverWritePane(HWND owner, HWND pane, const char *szPath, uint64_t *pFi
         return check;
     uint64_t nTextLen;
     std::string szTarget = szPath; // the record may hold the path being written
-    check = SavePane(owner, pane, SAVE_OVERWRITE, szTarget.c_str(), pFileSize, &nTextLen);
+    check = SavePane(owner, pane, SAVE_OVERWRITE, szTarget.c_str(), DocumentOf(pane).encoding, pFileSize, &nTextLen);
     if (check == SAVE_OK) {
         GetNameOfPath(szTarget.c_str(), doc.szFileTitle, sizeof doc.szFileTitle);
         RecordSaved(DocumentOf(pane), szTarget.c_str(), *pFileSize, nTextLen, true);
@@ -191,7 +211,7 @@ SaveCheck OverWriteRecordText(HWND owner, DocumentRecord &record, const std::str
     if (check != SAVE_OK)
         return check;
     uint64_t nFileSize = 0;
-    check = SaveTextAtomically(szTarget.c_str(), text, &nFileSize);
+    check = SaveInEncoding(owner, szTarget.c_str(), text, record.encoding, &nFileSize);
     if (check == SAVE_OK)
         RecordSaved(record, szTarget.c_str(), nFileSize, text.size(), true);
     else
