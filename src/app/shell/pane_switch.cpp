@@ -5,6 +5,7 @@
 #include "app/frame/split_window.h"
 #include "doc/win/document.h"
 #include "resource_ids.h"
+#include "toolbar_pictures.h"
 #include "text/win/find_commands.h"
 
 #include <commctrl.h>
@@ -50,7 +51,8 @@ void SwitchPane(HWND mainWnd)
     char title[WINDOW_TITLE_SIZE] = "";
     GetWindowTextA(mainWnd, title, sizeof title);
     if (toResource) {
-        TBBUTTON list = {15, IDM_RESOURCELIST, TBSTATE_ENABLED, BTNS_BUTTON, {0}, 0, 15};
+        TBBUTTON list = {TOOLBAR_PIC_RCLIST, IDM_RESOURCELIST, TBSTATE_ENABLED, BTNS_BUTTON, {0}, 0,
+                         TOOLBAR_PIC_RCLIST};
         SendMessageA(frame.hToolbar, TB_INSERTBUTTONA, 1, (LPARAM)&list);
         ShowWindow(frame.hFileRebarBase, SW_HIDE);
         ShowWindow(frame.hEdit, SW_HIDE);
