@@ -23,6 +23,7 @@ int main(int argc, char **argv)
 {
     HWND dlg, child;
     char cls[32];
+    int visited = 0;
     if (argc < 2)
         return 1;
     dlg = CreateDialogA(GetModuleHandleA(NULL), argv[1], NULL, (DLGPROC)Def_DlgProc);
@@ -32,6 +33,10 @@ int main(int argc, char **argv)
     }
     ShowWindow(dlg, SW_SHOW);
     Pump(dlg);
+    if (!IsWindow(dlg)) {
+        printf("the dialog closed as it came up\n");
+        return 3;
+    }
     for (child = GetWindow(dlg, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         int id = GetDlgCtrlID(child);
         SetFocus(child);
@@ -46,6 +51,11 @@ int main(int argc, char **argv)
             return 3;
         }
         printf("control %d (%s): the dialog stays\n", id, cls);
+        ++visited;
+    }
+    if (visited == 0) {
+        printf("the dialog has no controls\n");
+        return 3;
     }
     SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
     Pump(dlg);
