@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# User buttons: the default "Top" and "End"; an insertion-at-caret button
+# User buttons (and the file bar beside the tree, which starts wide enough for
+# its buttons): the default "Top" and "End"; an insertion-at-caret button
 # made in its dialog inserts its text, and the status bar says at once that
 # the default layout does not keep it; position capture and a click on the
 # first line make "Ln1", which jumps back there; a batch button runs its
@@ -12,7 +13,7 @@ fail() { drive waitclass Sora_EditorClass terminate > /dev/null 2>&1; exit 1; }
 mkdir -p "$work/mycfg"
 win="Z:$(echo "$work" | tr / '\\')"
 drive launch "$SORA_EXE" "$work" waitmain \
-      fl-expect-button 8000 "Top" -1 fl-expect-button 8001 "End" -1 \
+      fl-expect-button 8000 "Top" -1 fl-expect-button 8001 "End" -1 st-left-gap 5018 1301 60 \
       settext 5001 $'line0\r\nline1\r\nline2' select 5001 4 4 command 8000 expect-sel 5001 0 0 \
       command 206 dlg-settext "ボタン新規登録（挿入文指定）" 6905 "XYZ" \
       dlg-check "ボタン新規登録（挿入文指定）" 6909 1 dlg-click "ボタン新規登録（挿入文指定）" 6907 \
