@@ -85,7 +85,7 @@ TEST(IndentText, ChangedLinesAreWholeLinesBetweenTheSharedOnes)
     auto replaced = [](const std::string &from, const std::string &to) {
         ChangedLines c = FindChangedLines(from, to);
         EXPECT_LE(c.head + c.tail, std::min(from.size(), to.size()));
-        EXPECT_TRUE(c.head == 0 || from[c.head - 1] == '\n');
+        EXPECT_TRUE(c.head == 0 || from[c.head - 1] == '\n' || from == to);
         EXPECT_TRUE(c.tail == 0 || from[from.size() - c.tail - 1] == '\n');
         return from.substr(0, c.head) + to.substr(c.head, to.size() - c.head - c.tail) +
                from.substr(from.size() - c.tail);
