@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/frame/bars.h"
 #include "app/frame/globals.h"
 #include "settings/user_button.h"
 #include "settings/win/user_buttons.h"
@@ -65,6 +66,8 @@ static HWND MakeBandButton(HWND bar, const char *szLabel, UINT id, BOOL bFileBut
         DestroyWindow(button);
         return NULL;
     }
+    if (bar == frame.hFileRebar)
+        FitFileBar();
     InvalidateRect(bar, NULL, TRUE);
     return button;
 }
@@ -99,6 +102,8 @@ void DeleteBandButton(HWND bar, UINT id)
     HWND button = BandButtonWindow(bar, id);
     if (button)
         DestroyWindow(button);
+    if (bar == frame.hFileRebar)
+        FitFileBar();
     InvalidateRect(bar, NULL, TRUE);
 }
 
