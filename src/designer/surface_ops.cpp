@@ -81,3 +81,20 @@ std::string CommonIdentPrefix(const std::vector<Ctrldata> &controls)
     }
     return cut == 0 ? "IDC_NEW_" : first.substr(0, cut);
 }
+
+/* Keeps v so that [v, v + extent) lies within [0, limit), the start first. */
+static int ClampSpan(int v, int extent, int limit)
+{
+    if (v + extent > limit)
+        v = limit - extent;
+    return v < 0 ? 0 : v;
+}
+
+/* PlaceDroppedControl: back where it was for a drop outside, else inside the client area. */
+DropPlace PlaceDroppedControl(int x, int y, int w, int h, int dropX, int dropY, int fromX, int fromY,
+                              int clientW, int clientH)
+{
+    if (dropX < 0 || dropY < 0 || dropX >= clientW || dropY >= clientH)
+        return DropPlace{fromX, fromY, true};
+    return DropPlace{ClampSpan(x, w, clientW), ClampSpan(y, h, clientH), false};
+}

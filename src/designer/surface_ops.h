@@ -19,3 +19,15 @@ int CompactControls(Ctrldata *recs, int count, bool (*isLive)(const Ctrldata &))
 
 // Identifier prefix shared by the controls of a dialog read from a script.
 std::string CommonIdentPrefix(const std::vector<Ctrldata> &controls);
+
+// Where a carried control of size w x h lands when dropped with the pointer at
+// (dropX, dropY) and its top-left at (x, y), on a client area of clientW x
+// clientH. A drop with the pointer outside the client area puts it back at
+// (fromX, fromY) and says so in back; inside, the control is pushed inside
+// the client area as far as its size allows.
+struct DropPlace {
+    int x, y;
+    bool back;
+};
+DropPlace PlaceDroppedControl(int x, int y, int w, int h, int dropX, int dropY, int fromX, int fromY,
+                              int clientW, int clientH);

@@ -2,6 +2,7 @@
 #include "designer/writer.h"
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include "common/cp932.h"
 #include "designer/script_tokens.h"
 #include "designer/flags.h"
@@ -233,4 +234,23 @@ std::string BackupEntry(const char *dialogName, const char *ascTime, const std::
 {
     return std::string("\r\n save backup \"") + dialogName + "\" " + ascTime + " \r\n" + header + "\r\n" + body +
            "\r\n\r\n------------end of script \"" + dialogName + "\"------------";
+}
+
+/* AddControlCases: a case with its own break for each control in the command switch. */
+void AddControlCases(std::string &source, const std::vector<Ctrldata> &controls)
+{
+    static const char kSwitch[] = "switch(LOWORD(wp)){";
+    size_t at = source.find(kSwitch);
+    if (at == std::string::npos)
+        return;
+    at += sizeof kSwitch - 1;
+    std::string cases;
+    std::set<std::string> seen = {"IDOK", "IDCANCEL"}; // a name given twice gets one case
+    for (size_t i = controls.size(); i-- > 0;) {
+        const char *id = controls[i].szIdent;
+        if (!id[0] || !seen.insert(id).second)
+            continue;
+        cases += std::string("\r\n           case ") + id + ":\r\n                break;";
+    }
+    source.insert(at, cases);
 }

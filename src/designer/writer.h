@@ -22,3 +22,7 @@ std::string WriteNewDialog(const Dlgdata &dlg, std::vector<Ctrldata> &controls, 
 std::string BackupFileName(const char *configDir);
 std::string BackupEntry(const char *dialogName, const char *ascTime, const std::string &header,
                         const std::string &body);
+// The calling source's command switch: one case per control, each ending in its own
+// break, put right after "switch(LOWORD(wp)){" (the last control first). IDOK and
+// IDCANCEL are left to the cases that close the dialog.
+void AddControlCases(std::string &source, const std::vector<Ctrldata> &controls);

@@ -129,8 +129,8 @@ const char szOpenDialogTitle[] = "\x83t\x83\x40\x83" "C\x83\x8b\x82\xf0\x8aJ\x82
 const char szSaveAsDialogTitle[] = "\x96\xbc\x91O\x82\xf0\x95t\x82\xaf\x82\xc4\x95\xdb\x91\xb6\x82\xb7\x82\xe9";
 // ファイルの保存
 const char szSave2DialogTitle[] = "\x83t\x83\x40\x83" "C\x83\x8b\x82\xcc\x95\xdb\x91\xb6";
-// テキスト及びソースファイル(*.txt;*.cpp;*.h;*.rc;*.rtf;*.html)\0*.txt;*.cpp;*.h;*.rc;*.rtf;*.html\0すべてのファイル(*.*)\0*.*\0
-const char szOpenFilter[] = "\x83" "e\x83L\x83X\x83g\x8by\x82\xd1\x83\\\x81[\x83X\x83t\x83\x40\x83" "C\x83\x8b(*.txt;*.cpp;*.h;*.rc;*.rtf;*.html)\0*.txt;*.cpp;*.h;*.rc;*.rtf;*.html\0\x82\xb7\x82\xd7\x82\xc4\x82\xcc\x83t\x83\x40\x83" "C\x83\x8b(*.*)\0*.*\0";
+// テキスト及びソースファイル(*.c;*.cpp;*.cc;*.cxx;*.h;*.hpp;*.txt;*.rc;*.rtf;*.html)\0*.c;*.cpp;*.cc;*.cxx;*.h;*.hpp;*.txt;*.rc;*.rtf;*.html\0すべてのファイル(*.*)\0*.*\0
+const char szOpenFilter[] = "\x83" "e\x83L\x83X\x83g\x8by\x82\xd1\x83\\\x81[\x83X\x83t\x83\x40\x83" "C\x83\x8b(*.c;*.cpp;*.cc;*.cxx;*.h;*.hpp;*.txt;*.rc;*.rtf;*.html)\0*.c;*.cpp;*.cc;*.cxx;*.h;*.hpp;*.txt;*.rc;*.rtf;*.html\0\x82\xb7\x82\xd7\x82\xc4\x82\xcc\x83t\x83\x40\x83" "C\x83\x8b(*.*)\0*.*\0";
 // すべてのファイル(*.*)\0*.*\0
 const char szSaveFilter[] = "\x82\xb7\x82\xd7\x82\xc4\x82\xcc\x83t\x83\x40\x83" "C\x83\x8b(*.*)\0*.*\0";
 // ＭＳ 明朝

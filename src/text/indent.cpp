@@ -124,3 +124,25 @@ void SpaceParentheses(const char *t, size_t len, std::string &out)
             out.push_back(' ');
     }
 }
+
+/* FindChangedLines: the whole lines the two texts share at their start and at their end. */
+ChangedLines FindChangedLines(const std::string &from, const std::string &to)
+{
+    size_t shorter = from.size() < to.size() ? from.size() : to.size();
+    size_t head = 0;
+    while (head < shorter && from[head] == to[head])
+        ++head;
+    size_t tail = 0;
+    while (tail < shorter - head && from[from.size() - 1 - tail] == to[to.size() - 1 - tail])
+        ++tail;
+    ChangedLines c;
+    // The head ends after its last line feed; the tail starts after its first one.
+    size_t lf = head ? from.rfind('\n', head - 1) : std::string::npos;
+    c.head = lf == std::string::npos ? 0 : lf + 1;
+    if (head == from.size() && head == to.size())
+        c.head = head; // the same text
+    size_t tailStart = from.size() - tail;
+    size_t first = tail ? from.find('\n', tailStart) : std::string::npos;
+    c.tail = first == std::string::npos ? 0 : from.size() - (first + 1);
+    return c;
+}

@@ -18,3 +18,13 @@ int IndentText(const char *text, size_t len, const IndentOptions &opt, std::stri
 // Puts one space inside "(" and ")" and after ",", unless whitespace or a
 // parenthesis already stands there; literals are copied unchanged.
 void SpaceParentheses(const char *text, size_t len, std::string &out);
+
+// The lines that differ between two texts: the common head of whole lines
+// (head bytes) and the common tail of whole lines (tail bytes), so that
+// from[head, from.size() - tail) replaced by to[head, to.size() - tail)
+// turns from into to. Lines end with a line feed.
+struct ChangedLines {
+    size_t head = 0;
+    size_t tail = 0;
+};
+ChangedLines FindChangedLines(const std::string &from, const std::string &to);

@@ -76,6 +76,23 @@ TEST(DesignerLayout, CompactingOrdersByTopEdgeAndDropsFreeRecords)
     EXPECT_EQ(recs[4].szClass[0], 0);
 }
 
+TEST(DesignerLayout, DropOutsideTheDialogGoesBackAndInsideStaysInside)
+{
+    // 300 x 200 client area; an 80 x 24 control carried from (10, 10).
+    DropPlace outside = PlaceDroppedControl(411, -155, 80, 24, 420, -150, 10, 10, 300, 200);
+    EXPECT_TRUE(outside.back);
+    EXPECT_EQ(outside.x, 10);
+    EXPECT_EQ(outside.y, 10);
+    EXPECT_TRUE(PlaceDroppedControl(-56, 83, 80, 24, -50, 90, 10, 10, 300, 200).back);
+    DropPlace edge = PlaceDroppedControl(250, -5, 80, 24, 290, 2, 10, 10, 300, 200);
+    EXPECT_FALSE(edge.back);
+    EXPECT_EQ(edge.x, 220);
+    EXPECT_EQ(edge.y, 0);
+    DropPlace big = PlaceDroppedControl(5, 5, 400, 24, 20, 10, 10, 10, 300, 200); // wider than the dialog
+    EXPECT_EQ(big.x, 0);
+    EXPECT_EQ(big.y, 5);
+}
+
 TEST(DesignerLayout, CommonIdentifierPrefix)
 {
     EXPECT_EQ(CommonIdentPrefix({}), "IDC_");

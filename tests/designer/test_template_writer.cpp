@@ -86,6 +86,14 @@ TEST(DesignerWriter, NewDialogNamesAndForms)
     EXPECT_EQ(defs, "");
     EXPECT_NE(s.find("BEGIN\r\nEND\r\n"), std::string::npos);
 
+    // The calling source: each control's case breaks on its own; the closing cases stay last.
+    strcpy(c[1].szIdent, "IDCANCEL");
+    std::string src = "switch(LOWORD(wp)){\r\n case IDOK:\r\n case IDCANCEL:\r\n DestroyWindow(hDlg);";
+    AddControlCases(src, c);
+    EXPECT_EQ(src, "switch(LOWORD(wp)){\r\n           case IDC_EDIT1:\r\n                break;"
+                   "\r\n           case IDC_BUTTON1:\r\n                break;"
+                   "\r\n case IDOK:\r\n case IDCANCEL:\r\n DestroyWindow(hDlg);");
+
     EXPECT_EQ(QuoteScriptText("a\"\"b\"c"), "\"a\"\"b\"\"c\"");
     EXPECT_EQ(BackupFileName("C:\\cfg\\"), "C:\\cfg\\backup.rc");
     EXPECT_EQ(BackupEntry("D", "Mon Dec  7 10:00:00 2026\n", "H", "B"),

@@ -216,6 +216,16 @@ TEST(Messages, TextsAreCp932AndEveryIdHasOne)
     EXPECT_STREQ(GetDocMessage(static_cast<DocMessageId>(-3)).szText, "");
     // The filters are pairs of texts ended by an empty one.
     EXPECT_STREQ(szSaveFilter + std::strlen(szSaveFilter) + 1, "*.*");
+    // The open dialog's first filter shows C and C++ sources and headers.
+    std::string first = szOpenFilter + std::strlen(szOpenFilter) + 1;
+    std::set<std::string> patterns;
+    for (size_t at = 0; at <= first.size();) {
+        size_t end = std::min(first.find(';', at), first.size());
+        patterns.insert(first.substr(at, end - at));
+        at = end + 1;
+    }
+    for (const char *p : {"*.c", "*.cpp", "*.cc", "*.cxx", "*.h", "*.hpp"})
+        EXPECT_EQ(patterns.count(p), 1u) << p;
 }
 
 TEST(ViewerZoom, StepsAndThumbStayWithinTheBarRange)

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The dialog designer end to end: a width out of range refused; draw a
-# button, an edit and a static on the design dialog, move one, widen one by the fine adjustment and by the size
+# button, an edit and a static on the design dialog, move one, drop one outside the dialog (it goes
+# back), widen one by the fine adjustment and by the size
 # box, align two, set a style flag, output the script into the resource pane
 # (it compiles with windres and holds those controls), preview it from the pane's dialog list, customise it: delete a
-# control, write the change back, and find the old text in backup.rc.
+# control, write the change back, and find the old text in backup.rc. The calling source written
+# with the script compiles and runs under Wine.
 source "$(dirname "$0")/lib.sh"
 mkdir -p "$work/mycfg"
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,6 +25,8 @@ drive launch "$SORA_EXE" "$work" waitmain \
       dsg-draw 14 50 134 72 421 \
       dsg-draw 16 90 100 106 420 \
       dsg-pick 20 95 dsg-mouse 512 70 125 dsg-mouse 513 70 125 \
+      dsg-pick 20 20 dsg-mouse 512 -60 -150 dsg-mouse 513 -60 -150 \
+      expect-status 0 "ダイアログの外には置けません。コントロールを元の位置に戻しました。" \
       dsg-select-do 466 0 dialog "微調整" 10000 \
       dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 dsg-scroll 7247 276 1 \
       dialog DESIGN 10000 dsg-select-do 462 0 dsg-sizebox 60 20 \
@@ -35,6 +39,7 @@ drive launch "$SORA_EXE" "$work" waitmain \
       || exit 1
 screenshot designer
 drive waitclass Sora_EditorClass dialog "$PANEL" 10000 dsg-command 7187 answer "確認" 6 save-pane 5002 "$work/drawn.cp932" \
+      save-pane 5001 "$work/designed_source.cp932" \
       dsg-command 7186 answer "確認" 6 dsg-command 2 \
       command 219 dialog "ダイアログリソースの列挙" 10000 dsg-select-row 7381 0 \
       dialog DESIGN 10000 dsg-expect-children 3 || exit 1
@@ -65,6 +70,17 @@ assert abs(cx[0] * 120 - cx[1] * 144) <= 120 + 144, cx
 assert abs(cy[0] * 22 - cy[1] * 44) <= 22 + 44, cy
 print('OK drawn dialog')
 PY
+# The calling source written beside the script compiles with it and runs: the dialog stays
+# while the focus visits every control and the button is clicked; IDCANCEL closes it.
+cc=i686-w64-mingw32-gcc
+[ "${SORA_WIN_RUN:-}" = x86_64 ] && cc=x86_64-w64-mingw32-gcc
+iconv -f CP932 -t UTF-8 "$work/designed_source.cp932" > "$work/designed_source.c" &&
+  grep '^#define' "$work/drawn.rc" > "$work/designed_ids.h" &&
+  "${cc%gcc}windres" -i "$work/drawn.res" -O coff -o "$work/drawn_res.o" &&
+  "$cc" -Wall -I"$work" -o "$work/designed.exe" "$here/designer_run.c" "$work/drawn_res.o" ||
+  { echo "FAIL the calling source does not compile with its script"; exit 1; }
+(cd "$work" && timeout -k 5 120 "$SORA_WINE" "$work/designed.exe" USERSDIALOG) ||
+  { echo "FAIL the designed dialog does not run as its source says"; exit 1; }
 # Customise the dialog from the pane: delete the button and write the change back;
 # then delete the edit and write back again; then bring the edit back.
 drive waitclass Sora_EditorClass dialog "ダイアログリソースの列挙" 10000 dsg-command 7384 dialog DESIGN 10000 \

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Three files opened in multi-file mode get buttons and tree nodes; an edit,
+# Three files opened in multi-file mode get buttons (the last as high as the
+# others) and tree nodes; an edit,
 # its selection and modified flag survive switching away and back (parked
 # in "<id>.tmp1"); clicking the file on show changes nothing; the page
 # button shows an empty page and comes back; after a restart the buttons
@@ -15,7 +16,7 @@ printf 'plain text\r\n' > "$work/c.txt"
 drive launch "$SORA_EXE" "$work" waitmain \
       drop 5001 1 "$work/a.c" drop 5001 1 "$work/b.h" drop 5001 1 "$work/c.txt" \
       fl-expect-button 8500 "a.c" 0 fl-expect-button 8501 "b.h" 0 fl-expect-button 8502 "c.txt" 1 \
-      fl-tree-count 8 \
+      fl-tree-count 8 st-same-height 8500 8502 \
       command 8500 expect-text 5001 $'int a;\r\nint aa;\r\n' fl-expect-button 8500 "a.c" 1 \
       settext 5001 $'edited A\r\nsecond line' fl-set-modified 5001 1 select 5001 2 5 \
       command 8501 expect-text 5001 $'#define B 1\r\n' expect-modified 5001 0 \

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shortcut keys pressed for real: Ctrl+F puts the selection into the find
-# entry, F3 and Shift+F3 step through the hits, Ctrl+G opens the line jump,
+# entry, F3 and Shift+F3 step through the hits, Ctrl+G opens the line jump
+# (the status bar then names the line left),
 # the pane keeps its own Ctrl+A; keys pressed in a modeless dialog (the web
 # search) stay there.
 source "$(dirname "$0")/lib.sh"
@@ -12,8 +13,8 @@ drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/k.c" \
       focus 5001 select 5001 0 5 press ctrl+f wait-focus 5011 30000 wait-text 5011 "alpha" 30000 \
       press f3 wait-sel 5001 16 21 30000 press f3 wait-sel 5001 23 28 30000 \
       press shift+f3 wait-sel 5001 16 21 30000 \
-      focus 5001 press ctrl+g wait-focus 5013 30000 press 3 press enter wait-focus 5001 30000 \
-      expect-line-start 5001 3 \
+      focus 5001 select 5001 16 21 press ctrl+g wait-focus 5013 30000 press 3 press enter wait-focus 5001 30000 \
+      expect-line-start 5001 3 expect-status 2 "前の位置：2行目" \
       press ctrl+a press z wait-text 5001 "z" 30000 || fail
 echo "ok Ctrl+F, F3, Shift+F3, Ctrl+G, the pane's Ctrl+A"
 # In the web search dialog the keys are the dialog's: the find entry and

@@ -1,6 +1,7 @@
 #include "text/indent.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <string>
 
@@ -77,4 +78,28 @@ TEST(SpaceParentheses, SpacesOnceAndKeepsLiterals)
     EXPECT_EQ(Space("g(\"a,b)\",'(')"), "g( \"a,b)\", '(' )");
     EXPECT_EQ(Space("x(\x83\x41)"), "x( \x83\x41 )");
     EXPECT_EQ(Space(Space("a(b(c,d),e)")), Space("a(b(c,d),e)"));
+}
+
+TEST(IndentText, ChangedLinesAreWholeLinesBetweenTheSharedOnes)
+{
+    auto replaced = [](const std::string &from, const std::string &to) {
+        ChangedLines c = FindChangedLines(from, to);
+        EXPECT_LE(c.head + c.tail, std::min(from.size(), to.size()));
+        EXPECT_TRUE(c.head == 0 || from[c.head - 1] == '\n' || from == to);
+        EXPECT_TRUE(c.tail == 0 || from[from.size() - c.tail - 1] == '\n');
+        return from.substr(0, c.head) + to.substr(c.head, to.size() - c.head - c.tail) +
+               from.substr(from.size() - c.tail);
+    };
+    const std::string from = "f()\r\n{\r\n  a;\r\n\x95\x5c x;\r\n}\r\n";
+    const std::string to = "f()\r\n{\r\n      a;\r\n      \x95\x5c x;\r\n}\r\n";
+    ChangedLines c = FindChangedLines(from, to);
+    EXPECT_EQ(c.head, 8u);  // "f()" and "{"
+    EXPECT_EQ(c.tail, 3u);  // "}"
+    EXPECT_EQ(replaced(from, to), to);
+    for (const auto &p : {std::make_pair(std::string("a\r\nb"), std::string("a\r\nb")),
+                          std::make_pair(std::string("x\r\n"), std::string("x\r\nx\r\n")),
+                          std::make_pair(std::string("  x"), std::string("x")),
+                          std::make_pair(std::string("a\nb\n"), std::string("")),
+                          std::make_pair(std::string("\n\n"), std::string("\n"))})
+        EXPECT_EQ(replaced(p.first, p.second), p.second) << p.first;
 }

@@ -8,6 +8,8 @@
 #include "common/cp932.h"
 #include "text/colour_scan.h"
 #include "text/win/colour_reload.h"
+#include "text/indent.h"
+#include "text/win/reformat.h"
 #include "text/win/pane_select.h"
 #include "pane_colour_at.h"
 
@@ -242,6 +244,23 @@ static DWORD WINAPI HoldGuardOffMainThread(LPVOID p)
 
 // The viewer's thread loads its dump through the same layer: its guard must
 // neither make the main window busy nor race the main thread's count.
+TEST_F(PaneTextTest, IndentationIsOneUndoStep)
+{
+    // A continuation line aligned by hand, a 0x5C trail byte and a brace in a literal.
+    const std::string text = "int f(int a,\r\n      int b)\r\n{\r\nif (a &&\r\n    b)\r\n"
+                             "return g(\"\x95\x5c{\");\r\n}\r\nint x;";
+    pane = SetPaneText(pane, text);
+    SendMessageA(pane, EM_SETMODIFY, FALSE, 0);
+    pane = IndentPane(pane);
+    std::string indented;
+    ASSERT_TRUE(IndentText(text.c_str(), text.size(), IndentOptions(), indented));
+    ASSERT_NE(indented, text);
+    EXPECT_EQ(GetPaneText(pane), indented);
+    EXPECT_TRUE(SendMessageA(pane, EM_GETMODIFY, 0, 0));
+    SendMessageA(pane, EM_UNDO, 0, 0);
+    EXPECT_EQ(GetPaneText(pane), text);
+}
+
 TEST_F(PaneTextTest, GuardOnAnotherThreadLeavesTheMainWindowAlone)
 {
     frame.hMainWnd = parent;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/frame/bars.h"
 #include "app/frame/globals.h"
 
 /* LabelWidth: the width of the label in the button's font. */
@@ -71,6 +72,8 @@ static HWND MakeBandButton(HWND bar, const char *szLabel, UINT id, BOOL bFileBut
         DestroyWindow(button);
         return NULL;
     }
+    if (bar == frame.hFileRebar)
+        FitFileBar();
     InvalidateRect(bar, NULL, TRUE);
     return button;
 }
@@ -105,6 +108,8 @@ void DeleteBandButton(HWND bar, UINT id)
     HWND button = BandButtonWindow(bar, id);
     if (button)
         DestroyWindow(button);
+    if (bar == frame.hFileRebar)
+        FitFileBar();
     InvalidateRect(bar, NULL, TRUE);
 }
 

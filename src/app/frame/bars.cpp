@@ -3,6 +3,7 @@
 #include "app/frame/globals.h"
 #include "app/frame/layout.h"
 #include "resource_ids.h"
+#include "toolbar_pictures.h"
 
 #include <commctrl.h>
 
@@ -28,32 +29,33 @@ HWND CreateMainToolbar(HWND mainWnd)
     frame.nTopInset = frame.nTopInset - ASSUMED_TOOLBAR_HEIGHT + frame.nToolbarHeight;
 
     TBADDBITMAP bitmap = {NULL, (UINT_PTR)LoadBitmapA(frame.hInst, "TOOLBARBITMAP")};
-    SendMessageA(frame.hToolbar, TB_ADDBITMAP, 15, (LPARAM)&bitmap);
+    SendMessageA(frame.hToolbar, TB_ADDBITMAP, TOOLBAR_PIC_COUNT, (LPARAM)&bitmap);
     char strings[512 + 2] = {};
     LoadStringA(frame.hInst, IDS_TOOLBARSTRINGS, strings, 512);
     SendMessageA(frame.hToolbar, TB_ADDSTRINGA, 0, (LPARAM)strings);
 
+    // Each button shows its picture and the tooltip text of the same place.
     const BYTE on = TBSTATE_ENABLED;
     TBBUTTON buttons[] = {
-        {0, IDM_PANESWITCH, on, BTNS_CHECK, {0}, 0, 0},
+        {TOOLBAR_PIC_SWITCH, IDM_PANESWITCH, on, BTNS_CHECK, {0}, 0, TOOLBAR_PIC_SWITCH},
         {0, 0, on, BTNS_SEP, {0}, 0, 0},
-        {1, IDM_OVERWRITE, on, BTNS_BUTTON, {0}, 0, 1},
-        {2, IDM_FONT, on, BTNS_BUTTON, {0}, 0, 2},
+        {TOOLBAR_PIC_SAVE, IDM_OVERWRITE, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_SAVE},
+        {TOOLBAR_PIC_FONT, IDM_FONT, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_FONT},
         {0, 0, on, BTNS_SEP, {0}, 0, 0},
-        {3, IDM_COPY, on, BTNS_BUTTON, {0}, 0, 3},
-        {4, IDM_CUT, on, BTNS_BUTTON, {0}, 0, 4},
-        {5, IDM_PASTE, on, BTNS_BUTTON, {0}, 0, 5},
-        {6, IDM_UNDO, on, BTNS_BUTTON, {0}, 0, 6},
+        {TOOLBAR_PIC_COPY, IDM_COPY, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_COPY},
+        {TOOLBAR_PIC_CUT, IDM_CUT, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_CUT},
+        {TOOLBAR_PIC_PASTE, IDM_PASTE, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_PASTE},
+        {TOOLBAR_PIC_UNDO, IDM_UNDO, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_UNDO},
         {0, 0, on, BTNS_SEP, {0}, 0, 0},
-        {7, IDM_COLOURPASS, on, BTNS_BUTTON, {0}, 0, 7},
-        {8, IDM_CAPTURE, on, BTNS_BUTTON, {0}, 0, 8},
-        {9, IDM_QUICKCOMPILE, on, BTNS_DROPDOWN, {0}, 0, 9},
+        {TOOLBAR_PIC_COLOUR, IDM_COLOURPASS, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_COLOUR},
+        {TOOLBAR_PIC_CAPTURE, IDM_CAPTURE, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_CAPTURE},
+        {TOOLBAR_PIC_COMPILE, IDM_QUICKCOMPILE, on, BTNS_DROPDOWN, {0}, 0, TOOLBAR_PIC_COMPILE},
         {0, 0, on, BTNS_SEP, {0}, 0, 0},
-        {10, IDM_NEXTFUNC, on, BTNS_BUTTON, {0}, 0, 10},
-        {11, IDM_FUNCTOP, on, BTNS_BUTTON, {0}, 0, 11},
-        {12, IDM_CARETSTART, on, BTNS_BUTTON, {0}, 0, 12},
-        {13, IDM_CARETEND, on, BTNS_BUTTON, {0}, 0, 13},
-        {14, IDM_FUNCLIST, on, BTNS_BUTTON, {0}, 0, 14},
+        {TOOLBAR_PIC_NEXT, IDM_NEXTFUNC, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_NEXT},
+        {TOOLBAR_PIC_FUNCTOP, IDM_FUNCTOP, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_FUNCTOP},
+        {TOOLBAR_PIC_START, IDM_CARETSTART, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_START},
+        {TOOLBAR_PIC_END, IDM_CARETEND, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_END},
+        {TOOLBAR_PIC_LIST, IDM_FUNCLIST, on, BTNS_BUTTON, {0}, 0, TOOLBAR_PIC_LIST},
     };
     SendMessageA(frame.hToolbar, TB_ADDBUTTONSA, sizeof buttons / sizeof buttons[0], (LPARAM)buttons);
     return frame.hToolbar;

@@ -18,4 +18,6 @@ void FillCommandList();
 // Base dialogs of the user-button and file-list bars
 INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 void DockBar(HWND base);
+// The file-list rebar sized to its buttons (call after adding or removing one).
+void FitFileBar();
 void FloatBar(HWND base);

@@ -3,6 +3,8 @@
 #include "app/frame/layout.h"
 #include "resource_ids.h"
 
+#include <commctrl.h>
+
 static const DWORD FLOAT_STYLE = WS_CAPTION | WS_THICKFRAME;
 
 /* DockBar: removes the caption, sizing border and modal frame. */
@@ -28,6 +30,48 @@ void FloatBar(HWND base)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+/* BandChildHeight: the height of the window in a band of the file-list rebar. */
+static int BandChildHeight(int index)
+{
+    REBARBANDINFOA band = {};
+    band.cbSize = REBARBANDINFOA_V6_SIZE;
+    band.fMask = RBBIM_CHILD;
+    RECT rc = {};
+    if (SendMessageA(frame.hFileRebar, RB_GETBANDINFOA, index, (LPARAM)&band) && band.hwndChild)
+        GetWindowRect(band.hwndChild, &rc);
+    return rc.bottom - rc.top;
+}
+
+/*
+ * FitFileBar: the file-list rebar as long as its buttons, at most the height
+ * of its carrier. A rebar gives the room left in its column to its last
+ * band, which would stretch the last file button down to the bottom.
+ */
+void FitFileBar()
+{
+    RECT room;
+    if (!frame.hFileRebar || !GetClientRect(frame.hFileRebarBase, &room))
+        return;
+    MoveWindow(frame.hFileRebar, 0, 0, FILE_BAR_WIDTH, room.bottom, TRUE);
+    int count = (int)SendMessageA(frame.hFileRebar, RB_GETBANDCOUNT, 0, 0);
+    if (count < 1)
+        return;
+    // Every file band is made alike and the last one takes the room left:
+    // take from the bar what the last button has over the first. A lone
+    // button keeps the length of a first one.
+    int first = BandChildHeight(0), last = BandChildHeight(count - 1);
+    int total = room.bottom - (last - first);
+    if (count == 1) {
+        REBARBANDINFOA band = {};
+        band.cbSize = REBARBANDINFOA_V6_SIZE;
+        band.fMask = RBBIM_CHILDSIZE;
+        SendMessageA(frame.hFileRebar, RB_GETBANDINFOA, 0, (LPARAM)&band);
+        total = room.bottom - (last - (int)band.cxMinChild);
+    }
+    if (total < room.bottom)
+        MoveWindow(frame.hFileRebar, 0, 0, FILE_BAR_WIDTH, total, TRUE);
+}
+
 /*
  * BaseBarDlgProc: the carrier dialog of the user-button bar and of the
  * file-list bar. Closing docks it; it is never destroyed before the main
@@ -39,9 +83,9 @@ INT_PTR CALLBACK BaseBarDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_INITDIALOG:
         return TRUE;
     case WM_SIZE: {
-        int w = LOWORD(lParam), h = HIWORD(lParam);
+        int w = LOWORD(lParam);
         if (dlg == frame.hFileRebarBase && frame.hFileRebar) {
-            MoveWindow(frame.hFileRebar, 0, 0, FILE_BAR_WIDTH, h, TRUE);
+            FitFileBar();
         } else if (dlg == frame.hRebarBase && frame.hRebar) {
             MoveWindow(frame.hRebar, 0, 0, w - 50, 28, TRUE);
             if (frame.hPageButton)

@@ -99,7 +99,7 @@ void OnLineJumpEnter()
     GetWindowTextA(frame.hLineJumpEdit, number, sizeof number);
     if (number[0]) {
         char previous[64];
-        _snprintf(previous, sizeof previous - 1, "previous position :line %d ", SelectionLine(frame.hCurEdit, TRUE));
+        _snprintf(previous, sizeof previous - 1, "前の位置：%d行目", SelectionLine(frame.hCurEdit, FALSE));
         previous[sizeof previous - 1] = '\0';
         SendMessageA(frame.hStatus, SB_SETTEXTA, 2, (LPARAM)previous);
 

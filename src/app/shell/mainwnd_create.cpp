@@ -127,7 +127,7 @@ static void BuildSplitTree(HWND hwnd)
                          0, 0, 100, 100, frame.Split1, IDC_SPLIT3);
     frame.Split2 = CreateChild(SPLIT_WINDOW_CLASS, NULL, child | SWS_HORZ, 0, 0, 100, 100, frame.Split1, IDC_SPLIT2);
     frame.Split4 =
-        CreateChild(SPLIT_WINDOW_CLASS, NULL, child | SWS_SECONDFULL, 0, 0, 100, 100, frame.Split3, IDC_SPLIT4);
+        CreateChild(SPLIT_WINDOW_CLASS, NULL, child, 0, 0, 100, 100, frame.Split3, IDC_SPLIT4);
 
     SendMessageA(frame.Split2, SWM_SETPOS, 40, 0);
     SendMessageA(frame.Split2, SWM_SETFIRST, (WPARAM)frame.hFindRebar, 1);
@@ -138,6 +138,7 @@ static void BuildSplitTree(HWND hwnd)
     SendMessageA(frame.Split3, SWM_SETFIRST, (WPARAM)frame.Split4, 1);
     SendMessageA(frame.Split3, SWM_SETSECOND, (WPARAM)frame.hFilesButton, 1);
     SendMessageA(frame.Split4, SWM_SETMIN, 60, 0);
+    SendMessageA(frame.Split4, SWM_SETPOS, 70, 0); // the file bar starts wide enough for its buttons
     SendMessageA(frame.Split4, SWM_SETFIRST, (WPARAM)frame.hFileRebarBase, 1);
     SendMessageA(frame.Split4, SWM_SETSECOND, (WPARAM)frame.hFileTree, 1);
     SendMessageA(frame.Split1, SWM_SETSECOND, (WPARAM)frame.Split2, 1);

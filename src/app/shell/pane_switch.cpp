@@ -5,6 +5,7 @@
 #include "app/frame/split_window.h"
 #include "doc/win/document.h"
 #include "resource_ids.h"
+#include "toolbar_pictures.h"
 #include "text/win/find_commands.h"
 
 #include <commctrl.h>
@@ -45,7 +46,8 @@ void SwitchPane(HWND mainWnd)
 {
     BOOL toResource = (SendMessageA(frame.hToolbar, TB_GETSTATE, IDM_PANESWITCH, 0) & TBSTATE_CHECKED) != 0;
     if (toResource) {
-        TBBUTTON list = {15, IDM_RESOURCELIST, TBSTATE_ENABLED, BTNS_BUTTON, {0}, 0, 15};
+        TBBUTTON list = {TOOLBAR_PIC_RCLIST, IDM_RESOURCELIST, TBSTATE_ENABLED, BTNS_BUTTON, {0}, 0,
+                         TOOLBAR_PIC_RCLIST};
         SendMessageA(frame.hToolbar, TB_INSERTBUTTONA, 1, (LPARAM)&list);
         ShowWindow(frame.hFileRebarBase, SW_HIDE);
         ShowWindow(frame.hEdit, SW_HIDE);

@@ -54,8 +54,7 @@ static void WriteCallingSource(const std::vector<Ctrldata> &recs, const std::str
     size_t ph = src.find("INSERTION");
     if (ph != std::string::npos)
         src.replace(ph, 9, designer.dlgData.szName);
-    for (const Ctrldata &c : recs)
-        InsertAfter(src, "switch(LOWORD(wp)){", std::string("\r\n           case ") + c.szIdent + ":");
+    AddControlCases(src, recs);
     BOOL snippets = FALSE;
     struct Kind { int row; UINT id; const char *word; const char *placeholder; BOOL twoParts; };
     static const Kind kinds[] = {{9, IDS_DLG_TABCODE, "TAB", "Def_IDC_TAB", TRUE},

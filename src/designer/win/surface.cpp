@@ -10,6 +10,7 @@
 #include "designer/class_table.h"
 #include "designer/flags.h"
 #include "designer/locator.h"
+#include "designer/surface_ops.h"
 #include "designer/template.h"
 #include "designer/units.h"
 #include "designer/update.h"
@@ -18,7 +19,7 @@
 enum Operation { OP_NONE, OP_DRAWING, OP_MOVING };
 
 static Operation op = OP_NONE;
-static POINT ptStart, ptLast, ptOffset;
+static POINT ptStart, ptLast, ptOffset, ptFrom;
 static HWND hMoving;
 static RECT rcDrawn;
 static HFONT hDesignFont;
@@ -138,6 +139,8 @@ static void BeginMove(HWND hwnd, HWND child, POINT pt)
     MapWindowPoints(NULL, hwnd, (POINT *)&r, 2);
     ptOffset.x = r.left - pt.x;
     ptOffset.y = r.top - pt.y;
+    ptFrom.x = r.left;
+    ptFrom.y = r.top;
     SelectStatementOfRecord(index);
     EnableWindow(child, FALSE);
     ClassInfo *row = FindClassInfo(designer.Ctrls[index].szClass);
@@ -153,12 +156,28 @@ static void BeginMove(HWND hwnd, HWND child, POINT pt)
     SetCapture(hwnd);
 }
 
-/* Ends a move: capture released, control enabled, rectangle re-read. */
-static void EndMove()
+/* Ends a move at a client point: capture released, control enabled and kept
+   inside the dialog (back where it was when dropped outside), rectangle re-read. */
+static void EndMove(HWND hwnd, POINT drop)
 {
     int index = RecordOfWindow(hMoving);
     ReleaseCapture();
     EnableWindow(hMoving, TRUE);
+    RECT r, client;
+    GetWindowRect(hMoving, &r);
+    MapWindowPoints(NULL, hwnd, (POINT *)&r, 2);
+    GetClientRect(hwnd, &client);
+    DropPlace at = PlaceDroppedControl(r.left, r.top, r.right - r.left, r.bottom - r.top, drop.x, drop.y, ptFrom.x,
+                                       ptFrom.y, client.right, client.bottom);
+    if (at.x != r.left || at.y != r.top) {
+        SetWindowPos(hMoving, NULL, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(hwnd, NULL, TRUE);
+    }
+    if (at.back) {
+        MessageBeep(MB_ICONEXCLAMATION);
+        ShowStatusMessage("ダイアログの外には置けません。コントロールを元の位置に戻しました。",
+                          5000);
+    }
     if (index >= 0)
         RefreshRecordRect(index);
     op = OP_NONE;
@@ -195,7 +214,7 @@ static void OnParentNotify(HWND hwnd, WPARAM wp, LPARAM lp)
         if (child)
             BeginMove(hwnd, child, pt);
     } else if (event == WM_LBUTTONDOWN && op == OP_MOVING) {
-        EndMove();
+        EndMove(hwnd, pt);
     } else if (event == WM_RBUTTONDOWN && op == OP_NONE) {
         HWND child = ChildAt(pt);
         int index = child ? RecordOfWindow(child) : -1;
@@ -210,7 +229,7 @@ static void OnLButtonDown(HWND hwnd, LPARAM lp)
 {
     POINT pt = {(short)LOWORD(lp), (short)HIWORD(lp)};
     if (op == OP_MOVING) {
-        EndMove();
+        EndMove(hwnd, pt);
         return;
     }
     HWND child = ChildAt(pt);

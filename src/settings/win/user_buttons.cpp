@@ -37,6 +37,9 @@ UserButton *MakeUserButton(const char *szLabel, uint8_t kind, int32_t value, con
     AddBandButton(frame.hRebar, probe.szLabel, id);
     UserButton *b = AddUserButton(buttonState.userButtons, szLabel, kind, value, text);
     InvalidateRect(frame.hRebar, NULL, TRUE);
+    // Only the layout saved at the end of a run brings new buttons back.
+    if (b && frame.settingsRecord.btButtonLayout != LAYOUT_SAVED)
+        ShowStatusMessage("このボタンは次の起動で消えます（【設定】の「起動」で変更）", 10000);
     return b;
 }
 
@@ -178,7 +181,8 @@ void OnPositionCaptured(HWND pane, LONG pos, BOOL bChangeMode)
             b->value = pos;
         return;
     }
-    LONG line = (LONG)SendMessageA(pane, EM_EXLINEFROMCHAR, 0, pos);
+    // Numbered from 1, as the line read-out counts.
+    LONG line = (LONG)SendMessageA(pane, EM_EXLINEFROMCHAR, 0, pos) + 1;
     char szLabel[USER_LABEL_SIZE];
     _snprintf(szLabel, sizeof szLabel - 1, "Ln%ld", (long)line);
     szLabel[sizeof szLabel - 1] = '\0';

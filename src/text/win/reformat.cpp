@@ -34,6 +34,22 @@ HWND ReplaceWholeText(HWND pane, const std::string &text, size_t caret)
     return pane;
 }
 
+/* ReplaceChangedLines: the lines that differ replaced in one undoable step,
+   the caret at a byte offset of the new text. */
+void ReplaceChangedLines(HWND pane, const std::string &text, const std::string &out, size_t caret)
+{
+    ChangedLines c = FindChangedLines(text, out);
+    PanePositions before(text.c_str(), text.size(), PaneCountsBytes(pane, text));
+    SelectPaneBytes(pane, before, c.head, text.size() - c.tail);
+    ReplacePaneSelection(pane, out.data() + c.head, out.size() - c.head - c.tail, TRUE);
+    if (caret > out.size())
+        caret = out.size();
+    PanePositions after(out.c_str(), out.size(), PaneCountsBytes(pane, out));
+    SelectPaneBytes(pane, after, caret, caret);
+    SendMessageA(pane, EM_SCROLLCARET, 0, 0);
+    SendMessageA(pane, EM_SETMODIFY, TRUE, 0);
+}
+
 } // namespace
 
 HWND IndentPane(HWND pane)
@@ -63,7 +79,12 @@ HWND IndentPane(HWND pane)
     for (size_t seen = 0; caret < out.size() && seen < line; ++caret)
         if (out[caret] == '\n')
             ++seen;
-    pane = ReplaceWholeText(pane, out, caret);
+    // The control takes minutes to replace most of a long text in place: a
+    // long one goes into a fresh pane, at the cost of its undo history.
+    if (out != text && text.size() > PANE_REBUILD_THRESHOLD)
+        pane = ReplaceWholeText(pane, out, caret);
+    else if (out != text)
+        ReplaceChangedLines(pane, text, out, caret);
     ShowStatusMessage("Indent Completed !", 3000);
     return pane;
 }
