@@ -79,6 +79,10 @@ std::string DocumentWindowTitle(const DocumentRecord &r, const char *szNoDocumen
         return szNoDocument;
     std::string title = FormatDocumentTitle(r.szTitle, r.nFileSize, r.nTextLen, r.bOverWritten);
     if (!IsRawCp932(r.encoding.encoding))
-        title += std::string("  [") + EncodingName(r.encoding.encoding, r.encoding.bom) + "]";
+    {
+        bool utf16 = r.encoding.encoding == TextEncoding::Utf16Le || r.encoding.encoding == TextEncoding::Utf16Be;
+        title += std::string("  [") + EncodingName(r.encoding.encoding, r.encoding.bom) +
+                 (utf16 && !r.encoding.bom ? "-nobom]" : "]");
+    }
     return title;
 }
