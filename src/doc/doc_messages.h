@@ -54,6 +54,8 @@ enum DocMessageId {
     DOC_MSG_VIEWER_NO_MEMORY,
     DOC_MSG_VIEWER_READ_FAILED,
     DOC_MSG_VIEWER_CREATE_FAILED,
+    DOC_MSG_VIEWER_COPY_TOO_BIG,
+    DOC_MSG_VIEWER_BAD_OFFSET,
     DOC_MSG_COUNT,
     DOC_MSG_NONE = DOC_MSG_COUNT, // the outcome shows no box
 };
@@ -85,3 +87,6 @@ extern const char szSave2DialogTitle[];
 extern const char szOpenFilter[];
 extern const char szSaveFilter[];
 extern const char szViewerFontFace[];
+// The question put after a refusal of a document for its size or a long
+// line: whether to show the file in the binary viewer instead.
+extern const char szViewerOffer[];
