@@ -76,6 +76,7 @@ drive launch "$SORA_EXE" "$work" waitmain \
       viewer-scroll 7 0 viewer-save-dump "$work/end.txt" \
       viewer-scroll 6 0 viewer-expect-top 0 viewer-scroll 1 0 viewer-expect-top 1 \
       viewer-scroll 4 3 viewer-expect-top 3 viewer-scroll 0 0 viewer-expect-top 2 \
+      viewer-wheel -120 viewer-expect-top 5 viewer-wheel 240 viewer-expect-top 0 \
       viewer-command 6102 dlg-settext "オフセットへ移動" 100 "zz" dlg-click "オフセットへ移動" 1 \
       answer "注意" 1 dlg-settext "オフセットへ移動" 100 "0x10" dlg-click "オフセットへ移動" 1 \
       dlg-gone "オフセットへ移動" 3000 viewer-expect-top 1 \
