@@ -37,9 +37,19 @@
 
 // ---- Binary viewer ("NEW1") -----------------------------------------------
 
-// Carried by the viewer while its dump is still going into its pane
-// (doc/win/dump_loader.h); the driver waits for it to go.
-#define DUMP_LOADING_PROP "SoraDumpLoading"
+// Commands of the viewer's context menu (WM_COMMAND to the viewer): copy
+// the selected rows, the go-to box, select every row.
+#define VIEWER_CMD_COPY 6101
+#define VIEWER_CMD_GOTO 6102
+#define VIEWER_CMD_SELECT_ALL 6103
+
+// The viewer's own scroll bar over the whole file (a child of the viewer).
+#define VIEWER_ROW_BAR_ID 5021
+
+// Title and field of the go-to box (CP932 "オフセットへ移動"), and the
+// viewer's first row on show as a property (its offset / 16, low 32 bits).
+#define VIEWER_GOTO_EDIT_ID 100
+#define VIEWER_TOP_ROW_PROP "SoraViewerTopRow"
 
 // ---- DOS window (STDDIALOG, tools/win/dos_process.h) ----------------------
 

@@ -202,7 +202,7 @@ bool IsValidEucJp(const char *data, size_t len, size_t *characters)
 bool LooksIso2022Jp(const char *data, size_t len)
 {
     const unsigned char *u = reinterpret_cast<const unsigned char *>(data);
-    if (!IsSevenBit(u, len))
+    if (len == 0 || !IsSevenBit(u, len))
         return false;
     for (const char *esc = static_cast<const char *>(std::memchr(data, 0x1B, len)); esc;
          esc = static_cast<const char *>(std::memchr(esc + 1, 0x1B, data + len - esc - 1))) {

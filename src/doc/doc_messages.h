@@ -66,6 +66,8 @@ enum DocMessageId {
     DOC_MSG_ENCODING_LOSSY,      // open with "?" in place of what the pane cannot hold?
     DOC_MSG_INVALID_CP932,       // a CP932 file with bytes the pane cannot hold: overwrite refused
     DOC_MSG_SAVE_ENCODING,       // a save refused: the text has no form in the document's encoding
+    DOC_MSG_VIEWER_COPY_TOO_BIG,
+    DOC_MSG_VIEWER_BAD_OFFSET,
     DOC_MSG_COUNT,
     DOC_MSG_NONE = DOC_MSG_COUNT, // the outcome shows no box
 };
@@ -100,3 +102,6 @@ extern const char szSave2DialogTitle[];
 extern const char szOpenFilter[];
 extern const char szSaveFilter[];
 extern const char szViewerFontFace[];
+// The question put after a refusal of a document for its size or a long
+// line: whether to show the file in the binary viewer instead.
+extern const char szViewerOffer[];

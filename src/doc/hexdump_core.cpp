@@ -21,28 +21,29 @@ size_t HexDumpSize(size_t nSize)
 
 static const char kHexDigits[] = "0123456789abcdef";
 
-// Character shown for data[at] in the character column.
-static char ShownChar(const unsigned char *data, size_t at)
+// Character shown for byte b in the character column; prev is the byte
+// before it in the file, -1 at the start.
+static char ShownChar(unsigned char b, int prev)
 {
-    unsigned char b = data[at];
     if (b == 0)
         return '0';
     if (b == '\n')
-        return at > 0 && data[at - 1] == '\r' ? 'D' : 'A';
+        return prev == '\r' ? 'D' : 'A';
     return static_cast<char>(b);
 }
 
-// Writes one line of count (1 to 16) bytes starting at offset; returns the
-// position after it.
-static char *WriteLine(const unsigned char *data, size_t offset, size_t count, char *p)
+// Writes one line of count (1 to 16) bytes of row, whose first byte lies at
+// the file offset nOffset and follows the byte prev; returns the position
+// after it.
+static char *WriteLine(const unsigned char *row, uint64_t nOffset, size_t count, int prev, char *p)
 {
     for (int shift = 28; shift >= 0; shift -= 4)
-        *p++ = kHexDigits[(offset >> shift) & 0xF];
+        *p++ = kHexDigits[(nOffset >> shift) & 0xF];
     *p++ = ' ';
     *p++ = ' ';
     for (size_t i = 0; i < 16; ++i) {
         if (i < count) {
-            unsigned char b = data[offset + i];
+            unsigned char b = row[i];
             *p++ = kHexDigits[b >> 4];
             *p++ = kHexDigits[b & 0xF];
         } else {
@@ -53,7 +54,7 @@ static char *WriteLine(const unsigned char *data, size_t offset, size_t count, c
     }
     *p++ = ' ';
     for (size_t i = 0; i < count; ++i)
-        *p++ = ShownChar(data, offset + i);
+        *p++ = ShownChar(row[i], i ? row[i - 1] : prev);
     if (count == 16) {
         *p++ = '\r';
         *p++ = '\n';
@@ -61,21 +62,27 @@ static char *WriteLine(const unsigned char *data, size_t offset, size_t count, c
     return p;
 }
 
-size_t BuildHexDump(const unsigned char *data, size_t nSize, char *out, size_t nCapacity)
+size_t BuildHexDumpRows(const unsigned char *data, size_t nBytes, uint64_t nOffset, int nPrevByte,
+                        char *out, size_t nCapacity)
 {
-    size_t need = HexDumpSize(nSize);
+    size_t need = HexDumpSize(nBytes);
     if (nCapacity < need + 1) {
         if (nCapacity > 0)
             out[0] = '\0';
         return 0;
     }
     char *p = out;
-    for (size_t offset = 0; offset < nSize; offset += 16) {
-        size_t count = nSize - offset < 16 ? nSize - offset : 16;
-        p = WriteLine(data, offset, count, p);
+    for (size_t at = 0; at < nBytes; at += 16) {
+        size_t count = nBytes - at < 16 ? nBytes - at : 16;
+        p = WriteLine(data + at, nOffset + at, count, at ? data[at - 1] : nPrevByte, p);
     }
     *p = '\0';
     return p - out;
+}
+
+size_t BuildHexDump(const unsigned char *data, size_t nSize, char *out, size_t nCapacity)
+{
+    return BuildHexDumpRows(data, nSize, 0, -1, out, nCapacity);
 }
 
 std::string HexDumpText(const unsigned char *data, size_t nSize)

@@ -2,6 +2,7 @@
 // the bytes in hex and a character column, under a fixed header.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The header put above the dump (79 bytes, ends with two line ends).
@@ -21,6 +22,13 @@ size_t HexDumpSize(size_t nSize);
 // line end. When nCapacity is below HexDumpSize(nSize) + 1 nothing is
 // written but an empty text (when there is room for it) and 0 is returned.
 size_t BuildHexDump(const unsigned char *data, size_t nSize, char *out, size_t nCapacity);
+
+// The same for the rows of a part of a file: data[0, nBytes) lies at the
+// file offset nOffset (a multiple of 16, below 4 GiB) and follows the byte
+// nPrevByte of the file (-1 at its start), which decides whether a leading
+// line feed shows as "D". A partial row may only end the file.
+size_t BuildHexDumpRows(const unsigned char *data, size_t nBytes, uint64_t nOffset, int nPrevByte,
+                        char *out, size_t nCapacity);
 
 // The whole text the viewer shows: the header followed by the dump.
 std::string HexDumpText(const unsigned char *data, size_t nSize);

@@ -34,7 +34,7 @@ cmp "$work/big.txt" "$work/back.txt" || { echo "FAIL: big pane differs"; exit 1;
 echo "ok big file read back and overwritten"
 
 drive waitclass Sora_EditorClass \
-      drop 5001 1 "$work/toobig.txt" answer "Too Big File Size!" 1 \
+      drop 5001 1 "$work/toobig.txt" answer "Too Big File Size!" 7 \
       expect-title "[big.txt]  (FileSize 1048575byte,TextSize(detected) 1048575byte:OverWritten)" || exit 1
 echo "ok 1,048,576 bytes refused"
 
@@ -44,9 +44,9 @@ echo "ok 1,048,576 bytes refused"
 # its title, and the refused file gets no entry in the file list (a second
 # drop is refused again rather than found listed).
 drive waitclass Sora_EditorClass \
-      drop 5001 1 "$work/oneline.c" answer "警告" 1 \
-      drop 5001 1 "$work/line3.c" answer "警告" 1 \
-      drop 5001 1 "$work/line3.c" answer "警告" 1 \
+      drop 5001 1 "$work/oneline.c" answer "警告" 7 \
+      drop 5001 1 "$work/line3.c" answer "警告" 7 \
+      drop 5001 1 "$work/line3.c" answer "警告" 7 \
       expect-title "[big.txt]  (FileSize 1048575byte,TextSize(detected) 1048575byte:OverWritten)" \
       save-pane 5001 "$work/refused.txt" \
       drop 5001 1 "$work/edge.c" expect-title "[edge.c]  (FileSize 16386byte,TextSize(detected) 16386byte)" || exit 1

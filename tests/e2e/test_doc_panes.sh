@@ -27,7 +27,7 @@ drive waitclass Sora_EditorClass \
 echo "ok pane switch"
 drive waitclass Sora_EditorClass terminate
 drive launch "$SORA_EXE" "$work" waitmain drop 5001 1 "$work/my.dir/long.cpp" \
-      toolbar-click 1407 answer "警告" 1 expect-text 5002 "" \
+      toolbar-click 1407 answer "警告" 7 expect-text 5002 "" \
       command 204 file-dialog "" "$work/my.dir/long2.rc" terminate || exit 1
 cmp "$work/long.rc.orig" "$work/my.dir/long.rc" || { echo "FAIL: the refused script was written over"; exit 1; }
 [ -f "$work/my.dir/long2.rc" ] || { echo "FAIL: no save under the new name"; exit 1; }

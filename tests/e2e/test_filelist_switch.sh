@@ -37,5 +37,5 @@ drive waitclass Sora_EditorClass \
 drive launch "$SORA_EXE" "$work" waitmain \
       fl-expect-button 8500 "a.c" 0 fl-expect-button 8501 "b.h" 0 fl-expect-button 8502 "c.txt" 0 \
       fl-tree-count 8 command 8501 expect-text 5001 $'#define B 1\r\n' fl-expect-button 8501 "b.h" 1 \
-      command 8502 answer "警告" 1 expect-text 5001 "" expect-modified 5001 0 \
+      command 8502 answer "警告" 7 expect-text 5001 "" expect-modified 5001 0 \
       close waitexit 0 || fail

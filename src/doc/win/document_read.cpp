@@ -4,6 +4,7 @@
 #include "app/frame/pane_text.h"
 #include "app/frame/panes.h"
 #include "doc/doc_messages.h"
+#include "doc/win/binary_viewer.h"
 #include "resource_ids.h"
 
 #include <cderr.h>
@@ -60,8 +61,11 @@ bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
     bool bSizeKnown = GetFileSizeEx(file, &size) != 0;
     check = CheckFileSize(bSizeKnown, bSizeKnown ? (uint64_t)size.QuadPart : 0);
     if (check != DOC_OK) {
-        ShowDocMessage(check == DOC_TOO_BIG ? frame.hMainWnd : owner, ReadCheckMessage(check));
         CloseHandle(file);
+        if (check == DOC_TOO_BIG)
+            RefuseOfferingViewer(frame.hMainWnd, DOC_MSG_TOO_BIG, GetDocMessage(DOC_MSG_TOO_BIG).szText, szPath);
+        else
+            ShowDocMessage(owner, ReadCheckMessage(check));
         return false;
     }
     r.nFileSize = (size_t)size.QuadPart;
@@ -80,16 +84,15 @@ bool ReadDocumentFile(HWND owner, const char *szPath, ReadDocument &r)
         DiscardReadDocument(r);
         return false;
     }
-    check = CheckReadSize(true, r.nRead);
-    if (check != DOC_OK) {
-        ShowDocMessage(frame.hMainWnd, ReadCheckMessage(check));
+    if (CheckReadSize(true, r.nRead) != DOC_OK) {
         DiscardReadDocument(r);
+        RefuseOfferingViewer(frame.hMainWnd, DOC_MSG_TOO_BIG, GetDocMessage(DOC_MSG_TOO_BIG).szText, szPath);
         return false;
     }
     LongLine longLine;
     if (FindLongLine(r.buf.data(), r.nRead, DOCUMENT_LINE_LIMIT, &longLine)) {
-        ShowDocMessageText(owner, DOC_MSG_LINE_TOO_LONG, LineTooLongText(longLine).c_str());
         DiscardReadDocument(r);
+        RefuseOfferingViewer(owner, DOC_MSG_LINE_TOO_LONG, LineTooLongText(longLine).c_str(), szPath);
         return false;
     }
     return true;
