@@ -16,6 +16,7 @@
 #define IDM_ADDINSERT       206
 #define IDM_ADDDOSSHOW      207
 #define IDM_ADDDOSHIDE      208
+#define IDM_SETENCODING     209  /* the encoding the document is saved in */
 #define IDM_ADDOTHER        210
 #define IDM_ARMINSERT       211
 #define IDM_BTNPAGEXCHG     212

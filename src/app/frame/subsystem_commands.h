@@ -50,6 +50,7 @@ struct CommandOwner {
 
 extern const CommandOwner frameCommands;     // app/shell/commands.cpp
 extern const CommandOwner docCommands;       // doc/win
+extern const CommandOwner encodingCommands;  // doc/win: the encoding a document is saved in
 extern const CommandOwner textCommands;      // text/win
 extern const CommandOwner fileListCommands;  // filelist/win
 extern const CommandOwner settingsCommands;  // settings/win

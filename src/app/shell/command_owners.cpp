@@ -1,9 +1,9 @@
 #include "app/shell/command_owners.h"
 
-const CommandOwner *const kCommandOwners[] = {&frameCommands,    &docCommands,   &textCommands,
-                                              &fileListCommands, &settingsCommands, &toolsCommands,
-                                              &webCommands,      &designerCommands, &captureCommands,
-                                              &workspaceCommands};
+const CommandOwner *const kCommandOwners[] = {&frameCommands,    &docCommands,      &encodingCommands,
+                                              &textCommands,     &fileListCommands, &settingsCommands,
+                                              &toolsCommands,    &webCommands,      &designerCommands,
+                                              &captureCommands,  &workspaceCommands};
 const int nCommandOwners = sizeof kCommandOwners / sizeof kCommandOwners[0];
 
 // The owner of each 16-bit command id: its index in kCommandOwners + 1, 0 for none.
