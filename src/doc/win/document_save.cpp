@@ -3,6 +3,7 @@
 #include "app/frame/globals.h"
 #include "app/frame/pane_text.h"
 #include "doc/doc_messages.h"
+#include "doc/win/encoding_dialog.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -117,11 +118,17 @@ SaveCheck SavePaneAs(HWND owner, HWND pane, char *szPath, uint64_t *pFileSize)
     *pFileSize = 0;
     if (!AskSavePath(owner, szPath, FULL_PATH_SIZE, szTitle, sizeof szTitle, szSaveAsDialogTitle))
         return SAVE_CANCELLED;
+    // A document in another encoding than CP932 may be written in another one.
+    DocumentEncoding encoding = DocumentOf(pane).encoding;
+    if (!IsRawCp932(encoding.encoding) && !ChooseDocumentEncoding(owner, encoding))
+        return SAVE_CANCELLED;
     std::strcpy(doc.szFileTitle, szTitle);
     uint64_t nTextLen;
-    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, DocumentOf(pane).encoding, pFileSize, &nTextLen);
+    SaveCheck check = SavePane(owner, pane, SAVE_AS, szPath, encoding, pFileSize, &nTextLen);
     if (check == SAVE_OK) {
-        RecordSaved(DocumentOf(pane), szPath, *pFileSize, nTextLen, false);
+        DocumentRecord &record = DocumentOf(pane);
+        RecordSaved(record, szPath, *pFileSize, nTextLen, false);
+        record.encoding = encoding;
         UpdateDocumentUi();
     }
     return check;

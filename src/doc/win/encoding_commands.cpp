@@ -2,22 +2,29 @@
 #include "app/frame/subsystem_commands.h"
 
 #include "app/frame/globals.h"
+#include "doc/win/document.h"
 #include "doc/win/encoding_dialog.h"
 #include "resource_ids.h"
 
+#include <richedit.h>
 #include <cstdio>
 
-/* SetPaneEncodingCommand (209): asks for an encoding and shows the one chosen. */
+/* SetPaneEncodingCommand (209): the encoding the pane's document is saved in
+   from now on; the pane counts as changed, so that the next save (or the
+   close's question) writes the file in it. */
 void SetPaneEncodingCommand(HWND owner, HWND pane)
 {
-    (void)pane;
-    DocumentEncoding enc;
-    if (!ChooseDocumentEncoding(owner, enc))
+    DocumentRecord &record = DocumentOf(pane);
+    DocumentEncoding enc = record.encoding;
+    if (!ChooseDocumentEncoding(owner, enc) || (enc.encoding == record.encoding.encoding && enc.bom == record.encoding.bom))
         return;
-    char text[96];
-    _snprintf(text, sizeof text - 1, "文字コード: %s", EncodingName(enc.encoding, enc.bom));
+    record.encoding = enc;
+    SendMessageA(pane, EM_SETMODIFY, TRUE, 0);
+    UpdateDocumentUi();
+    char text[128];
+    _snprintf(text, sizeof text - 1, "保存する文字コードを %s にしました（次の保存から）。", EncodingName(enc.encoding, enc.bom));
     text[sizeof text - 1] = '\0';
-    ShowStatusMessage(text, 3000);
+    ShowStatusMessage(text, 5000);
 }
 
 /* EncodingCommand: the encoding of the document in the pane with the focus. */
