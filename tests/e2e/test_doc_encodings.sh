@@ -5,7 +5,8 @@
 # bytes back; a UTF-8 source with Japanese comments and LF line ends is
 # overwritten unchanged, and an edit changes only what was edited; a UTF-8
 # source with an emoji asks first: いいえ changes nothing, はい opens with "?"
-# in its place and then refuses the overwrite.
+# in its place and then refuses the overwrite; a file that reads as UTF-8
+# and as CP932 alike asks which.
 source "$(dirname "$0")/lib.sh"
 fail() { drive waitclass Sora_EditorClass terminate > /dev/null 2>&1; exit 1; }
 mkdir -p "$work/mycfg"
@@ -26,6 +27,7 @@ cp "$work/vs.rc" "$work/vs.orig"
 printf '\xef\xbb\xbf// 日本語のコメント: 表示とソース\nint main(void)\n{\n    return 0; /* 終わり */\n}\n' > "$work/u8.c"
 cp "$work/u8.c" "$work/u8.orig"
 printf '// 絵文字 \xf0\x9f\x98\x80 のある行\nint x;\n' > "$work/emoji.c"
+printf '// \xe8\xa1\xa8\r\n' > "$work/unsure.c"   # 表 in UTF-8, or three CP932 characters
 cp "$work/emoji.c" "$work/emoji.orig"
 LIST="ダイアログリソースの列挙"
 
@@ -53,4 +55,10 @@ drive waitclass Sora_EditorClass drop 5001 1 "$work/emoji.c" answer "確認" 7 \
       command 202 answer "警告" 1 focus 5001 press ctrl+s answer "警告" 1 || fail
 cmp "$work/emoji.c" "$work/emoji.orig" || { echo "FAIL: the emoji source changed"; fail; }
 echo "ok an emoji: いいえ opens nothing, はい opens with ? and refuses the overwrite"
+drive waitclass Sora_EditorClass \
+      drop 5001 1 "$work/unsure.c" answer "確認" 2 expect-title "[emoji.c]  (FileSize 38byte,TextSize(detected) 28byte)  [utf-8]" \
+      drop 5001 1 "$work/unsure.c" answer "確認" 7 expect-title "[unsure.c]  (FileSize 8byte,TextSize(detected) 8byte)" \
+      drop 5001 1 "$work/unsure.c" answer "確認" 6 expect-title "[unsure.c]  (FileSize 8byte,TextSize(detected) 7byte)  [utf-8]" \
+      expect-text 5001 $'// 表\r\n' || fail
+echo "ok an unsure file asks: キャンセル opens nothing, いいえ takes CP932, はい the encoding found"
 drive waitclass Sora_EditorClass terminate
