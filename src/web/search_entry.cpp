@@ -217,31 +217,6 @@ int EntrySearchUrl(const SearchEntry *pEntry, const char *szWord, WebUrl *pUrl)
     return 1;
 }
 
-/* Splits "host[:port]" into host and port. */
-int SplitHostPort(const char *szServer, char *szHost, size_t nHostSize, unsigned *pnPort)
-{
-    // ":" lies below every trail byte, so the bytes may be scanned.
-    const char *colon = std::strchr(szServer, ':');
-    size_t hostLen = colon ? size_t(colon - szServer) : std::strlen(szServer);
-    if (hostLen == 0 || hostLen + 1 > nHostSize)
-        return 0;
-    unsigned nPort = HTTP_PORT;
-    if (colon) {
-        const char *p = colon + 1;
-        unsigned long value = 0;
-        int digits = 0;
-        for (; std::isdigit(static_cast<unsigned char>(*p)) && digits < 6; ++p, ++digits)
-            value = value * 10 + unsigned(*p - '0');
-        if (digits == 0 || *p != '\0' || value == 0 || value > 65535)
-            return 0;
-        nPort = unsigned(value);
-    }
-    std::memcpy(szHost, szServer, hostLen);
-    szHost[hostLen] = '\0';
-    *pnPort = nPort;
-    return 1;
-}
-
 /* True for four dot-separated decimal numbers of 0 to 255. */
 bool IsDottedAddress(const char *szHost)
 {

@@ -72,11 +72,5 @@ int EntryServerUrl(const char *szServer, WebUrl *pUrl);
 // not usable.
 int EntrySearchUrl(const SearchEntry *pEntry, const char *szWord, WebUrl *pUrl);
 
-// Splits a server field "host" or "host:port" into the host name and the
-// port (HTTP_PORT when none is given). Returns 1, or 0 when the host is
-// empty or does not fit nHostSize, or the port is not a number from 1 to
-// 65535.
-int SplitHostPort(const char *szServer, char *szHost, size_t nHostSize, unsigned *pnPort);
-
 // True when the host text is a dotted IPv4 address (looked up by address).
 bool IsDottedAddress(const char *szHost);

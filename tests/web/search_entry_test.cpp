@@ -100,21 +100,3 @@ TEST(IsDottedAddress, AddressesAndNames)
     EXPECT_FALSE(IsDottedAddress("www.example.jp"));
     EXPECT_FALSE(IsDottedAddress(""));
 }
-
-TEST(SplitHostPort, NamesAddressesAndPorts)
-{
-    char host[32];
-    unsigned port = 0;
-    ASSERT_EQ(SplitHostPort("www.example.jp", host, sizeof host, &port), 1);
-    EXPECT_STREQ(host, "www.example.jp");
-    EXPECT_EQ(port, 80u);
-    ASSERT_EQ(SplitHostPort("127.0.0.1:8765", host, sizeof host, &port), 1);
-    EXPECT_STREQ(host, "127.0.0.1");
-    EXPECT_EQ(port, 8765u);
-    EXPECT_EQ(SplitHostPort("h:0", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort("h:65536", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort("h:80x", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort("h:", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort(":80", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort("", host, sizeof host, &port), 0);
-}
