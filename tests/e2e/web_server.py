@@ -10,11 +10,13 @@ replies, chosen by the first part of the request path:
   /silent/...  a header start, then silence /drip/...    one byte a second
   /rel/...     a page of relative links (a path ending in missing.html: 404)
   /chunked/... the CP932 result page in chunks /cutchunk/... chunks, closed in mid-chunk
+  /moved/...?q=URL  a 302 to URL                /loop/...    a 302 to itself, without end
 Every request line and every client that went away early is written to the
-log file. Usage: web_server.py PORT_FILE LOG_FILE PAGE_DIR [CERT KEY]
+log file. Usage: web_server.py PORT_FILE LOG_FILE PAGE_DIR [CERT KEY [tls13]]
 With CERT and KEY (PEM files, the certificate file may hold a chain) every
 connection speaks TLS first; the server name the client sent (SNI) is
-logged, and a failed handshake is logged as "tls failed".
+logged, and a failed handshake is logged as "tls failed"; "tls13" refuses
+anything below TLS 1.3.
 """
 import os
 import socket
@@ -23,6 +25,7 @@ import socketserver
 import sys
 import threading
 import time
+import urllib.parse
 
 port_file, log_file, page_dir = sys.argv[1:4]
 log_lock = threading.Lock()
@@ -31,6 +34,8 @@ if len(sys.argv) >= 6:
     tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     tls.load_cert_chain(sys.argv[4], sys.argv[5])
     tls.sni_callback = lambda sock, name, ctx: log("sni %s" % name)
+    if len(sys.argv) >= 7 and sys.argv[6] == "tls13":
+        tls.minimum_version = ssl.TLSVersion.TLSv1_3
 
 
 def log(line):
@@ -94,6 +99,11 @@ class Handler(socketserver.BaseRequestHandler):
             elif mode == "big":
                 row = b"<p>" + b"x" * 95 + b"</p>\n"
                 s.sendall(reply(b"<html><body>\n" + row * 22000 + b"</body></html>\n"))
+            elif mode == "moved":
+                target = urllib.parse.unquote_plus(path.split("q=", 1)[-1].split("&")[0])
+                s.sendall(b"HTTP/1.1 302 Found\r\nLocation: %s\r\nContent-Length: 0\r\n\r\n" % target.encode())
+            elif mode == "loop":
+                s.sendall(b"HTTP/1.1 302 Found\r\nLocation: /loop/again\r\nContent-Length: 0\r\n\r\n")
             elif mode == "rel" and path.endswith("missing.html"):
                 s.sendall(b"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot here\n")
             elif mode == "rel":

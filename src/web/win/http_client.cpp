@@ -73,7 +73,8 @@ bool HttpClientBusy(const HttpClient *pClient)
     return pClient->sock != 0;
 }
 
-/* HttpClientClose: cancels the lookup and the notifications, closes the socket. */
+/* HttpClientClose: cancels the lookup and the notifications, closes the
+   socket and drops its events still queued. */
 void HttpClientClose(HttpClient *pClient)
 {
     if (pClient->hLookup) {
@@ -84,6 +85,11 @@ void HttpClientClose(HttpClient *pClient)
         ws2.WSAAsyncSelect(pClient->sock, pClient->hDlg, 0, 0);
         ws2.closesocket(pClient->sock);
         pClient->sock = 0;
+        // Events already posted for the closed socket would be taken for
+        // the next one, which may get the same handle (a redirect's).
+        MSG stale;
+        while (PeekMessageA(&stale, pClient->hDlg, WM_WEB_SOCKET, WM_WEB_SOCKET, PM_REMOVE))
+            ;
     }
     TlsClose(pClient->pTls);
     pClient->pTls = NULL;
