@@ -11,6 +11,7 @@ replies, chosen by the first part of the request path:
   /rel/...     a page of relative links (a path ending in missing.html: 404)
   /chunked/... the CP932 result page in chunks /cutchunk/... chunks, closed in mid-chunk
   /moved/...?q=URL  a 302 to URL                /loop/...    a 302 to itself, without end
+  /mib/...     a page of 1 MiB of links (for the benchmark)
 Every request line and every client that went away early is written to the
 log file. Usage: web_server.py PORT_FILE LOG_FILE PAGE_DIR [CERT KEY [tls13]]
 With CERT and KEY (PEM files, the certificate file may hold a chain) every
@@ -99,6 +100,11 @@ class Handler(socketserver.BaseRequestHandler):
             elif mode == "big":
                 row = b"<p>" + b"x" * 95 + b"</p>\n"
                 s.sendall(reply(b"<html><body>\n" + row * 22000 + b"</body></html>\n"))
+            elif mode == "mib":
+                row = b'<a href="/page/p%05d.html">link %05d</a><br>\n'
+                count = (1048576 - 29) // len(row % (0, 0))
+                rows = b"".join(row % (i, i) for i in range(count))
+                s.sendall(reply(b"<html><body>\n" + rows + b"</body></html>\n"))
             elif mode == "moved":
                 target = urllib.parse.unquote_plus(path.split("q=", 1)[-1].split("&")[0])
                 s.sendall(b"HTTP/1.1 302 Found\r\nLocation: %s\r\nContent-Length: 0\r\n\r\n" % target.encode())
