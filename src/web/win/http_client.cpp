@@ -267,7 +267,7 @@ static ReadResult TakeTls(HttpClient *pClient, const char *pData, size_t nLen)
         if (step == TLS_STEP_MORE)
             return READ_DATA;
         pClient->bTlsReady = true;
-        HttpClientStatus(pClient, "Secure connection established; sending the request");
+        HttpClientStatus(pClient, "安全な接続を確立しました。要求を送信しています...");
         if (!SendRequest(pClient))
             return READ_FAILED;
         pData = "";
@@ -314,7 +314,7 @@ static HttpClientEvent FinishReply(HttpClient *pClient)
     if (verdict != REDIRECT_FOLLOW)
         return Fail(pClient, RedirectRefusalText(verdict));
     ++pClient->nHops;
-    std::string text = "Redirected to " + WebUrlText(next);
+    std::string text = "転送先へ移動します：" + WebUrlText(next);
     HttpClientStatus(pClient, text.c_str());
     if (!StartRequest(pClient, next)) {
         pClient->szProblem[0] = '\0';
@@ -350,7 +350,7 @@ static HttpClientEvent OnConnected(HttpClient *pClient)
             return Fail(pClient, problem);
         if (TlsBegin(pClient->pTls, *pClient->pOutgoing) != TLS_STEP_MORE)
             return Fail(pClient, TlsProblem(pClient->pTls));
-        HttpClientStatus(pClient, "Connected; negotiating a secure connection (TLS)");
+        HttpClientStatus(pClient, "接続しました。安全な接続（TLS）を確立しています...");
         if (!FlushOutgoing(pClient)) {
             HttpClientClose(pClient);
             return HTTP_EVENT_SOCKET_ERROR;
