@@ -53,7 +53,7 @@ int SplitUrlToEntry(const char *szUrl, SearchEntry *pEntry);
 // Replaces every space of the word by "+" in place.
 void ReplaceBlanksWithPlus(char *szWord);
 
-// "&slot" for every non-empty option slot in order, with all whitespace
+// "&slot" for every non-empty option slot in order (not the "_charset=" one), with all whitespace
 // removed, into szOut of nSize bytes. Returns 1, or 0 (szOut empty) when it
 // does not fit.
 int BuildOptionString(const SearchEntry *pEntry, char *szOut, size_t nSize);
