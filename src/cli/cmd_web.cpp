@@ -12,8 +12,9 @@
 #include <memory>
 #include <string>
 
-/* Reads FILE (a page, or a saved reply starting with "HTTP/") and gives its
-   body in CP932; false after a message when it cannot be read. */
+/* Reads FILE (a page, or a saved reply starting with "HTTP/", its body
+   chunked or not) and gives its body in CP932; false after a message when
+   it cannot be read. */
 static bool LoadPage(const char *szPath, std::string &page)
 {
     std::string bytes;
@@ -27,9 +28,7 @@ static bool LoadPage(const char *szPath, std::string &page)
         if (reply->nDropped)
             std::fprintf(stderr, "%s: reply cut at %d bytes\n", szPath, HTTP_RECEIVE_SIZE - 1);
         charset = reply->szCharset;
-        size_t len;
-        const char *body = HttpReplyBody(reply.get(), &len);
-        bytes.assign(body, len);
+        HttpReplyDecodedBody(reply.get(), bytes);
     }
     PageCharset cs = DetectPageCharset(charset.c_str(), bytes.data(), bytes.size());
     ConvertPageToCp932(cs, bytes.data(), bytes.size(), IconvToCp932, page);

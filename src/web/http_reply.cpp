@@ -1,6 +1,7 @@
 #include "web/http_reply.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
@@ -13,12 +14,29 @@ void HttpReplyReset(HttpReply *pReply, unsigned nNow)
     pReply->bHeaderEnd = false;
     pReply->nStatus = 0;
     pReply->nContentLength = -1;
-    pReply->szCharset[0] = '\0';
+    pReply->szCharset[0] = pReply->szReason[0] = pReply->szLocation[0] = '\0';
+    pReply->bChunked = false;
+    ChunkDecoderReset(&pReply->chunks);
+    pReply->nChunkScanned = 0;
     pReply->nLastActivity = nNow;
 }
 
+/* Copies the printable ASCII of a field value, without the blanks around it. */
+static void CopyFieldValue(const char *value, size_t len, char *out, size_t nSize)
+{
+    while (len && (*value == ' ' || *value == '\t'))
+        ++value, --len;
+    while (len && (value[len - 1] == ' ' || value[len - 1] == '\t'))
+        --len;
+    size_t n = 0;
+    for (size_t i = 0; i < len && n + 1 < nSize; ++i)
+        if (value[i] >= 0x20 && value[i] < 0x7F)
+            out[n++] = value[i];
+    out[n] = '\0';
+}
+
 /* Reads the status code of a line "HTTP/d.d ddd ..." (0 when not one). */
-static int ParseStatusLine(const char *line, size_t len)
+static int ParseStatusLine(const char *line, size_t len, HttpReply *pReply)
 {
     if (len < 12 || std::strncmp(line, "HTTP/", 5) != 0)
         return 0;
@@ -31,6 +49,8 @@ static int ParseStatusLine(const char *line, size_t len)
             return 0;
         code = code * 10 + (sp[i] - '0');
     }
+    if (sp + 4 < line + len)
+        CopyFieldValue(sp + 4, line + len - (sp + 4), pReply->szReason, HTTP_REASON_SIZE);
     return code;
 }
 
@@ -62,7 +82,7 @@ static void ParseHeader(HttpReply *pReply)
         if (len && text[len - 1] == '\r')
             --len;
         if (first) {
-            pReply->nStatus = ParseStatusLine(text, len);
+            pReply->nStatus = ParseStatusLine(text, len, pReply);
             first = false;
         } else if (len > 13 && strncasecmp(text, "Content-Type:", 13) == 0) {
             ParseCharset(pReply, text + 13, len - 13);
@@ -73,6 +93,13 @@ static void ParseHeader(HttpReply *pReply)
             long value = std::strtol(digits, &stop, 10);
             if (stop != digits && value >= 0)
                 pReply->nContentLength = value;
+        } else if (len > 18 && strncasecmp(text, "Transfer-Encoding:", 18) == 0) {
+            for (size_t i = 18; i + 7 <= len; ++i)
+                if (strncasecmp(text + i, "chunked", 7) == 0)
+                    pReply->bChunked = true;
+        } else if (len > 9 && strncasecmp(text, "Location:", 9) == 0) {
+            if (len - 9 < HTTP_LOCATION_SIZE)
+                CopyFieldValue(text + 9, len - 9, pReply->szLocation, HTTP_LOCATION_SIZE);
         }
         text = lineEnd + 1;
     }
@@ -114,6 +141,11 @@ size_t HttpReplyFeed(HttpReply *pReply, const char *pChunk, size_t nLen, unsigne
     pReply->szData[pReply->nLength] = '\0';
     if (!pReply->bHeaderEnd)
         FindHeaderEnd(pReply, old > 2 ? old - 2 : 0);
+    if (pReply->bHeaderEnd && pReply->bChunked) {
+        size_t from = pReply->nBodyOffset + pReply->nChunkScanned;
+        ChunkDecoderFeed(&pReply->chunks, pReply->szData + from, pReply->nLength - from, nullptr);
+        pReply->nChunkScanned = pReply->nLength - pReply->nBodyOffset;
+    }
     return keep;
 }
 
@@ -135,10 +167,24 @@ HttpReplyOutcome HttpReplyFinish(const HttpReply *pReply)
         return HTTP_REPLY_NO_HEADER_END;
     if (pReply->nStatus == 0)
         return HTTP_REPLY_NOT_HTTP;
-    if (pReply->nContentLength >= 0 &&
+    if (pReply->bChunked && pReply->chunks.state == CHUNK_BAD)
+        return HTTP_REPLY_BAD_CHUNKS;
+    if (pReply->bChunked && pReply->chunks.state != CHUNK_DONE)
+        return HTTP_REPLY_SHORT_BODY;
+    if (!pReply->bChunked && pReply->nContentLength >= 0 &&
         pReply->nLength - pReply->nBodyOffset < size_t(pReply->nContentLength))
         return HTTP_REPLY_SHORT_BODY;
     return HTTP_REPLY_COMPLETE;
+}
+
+bool HttpReplyBodyEnded(const HttpReply *pReply)
+{
+    if (!pReply->bHeaderEnd)
+        return false;
+    if (pReply->bChunked)
+        return pReply->chunks.state == CHUNK_DONE || pReply->chunks.state == CHUNK_BAD;
+    return pReply->nContentLength >= 0 &&
+           pReply->nLength - pReply->nBodyOffset >= size_t(pReply->nContentLength);
 }
 
 const char *HttpReplyBody(const HttpReply *pReply, size_t *pnLen)
@@ -151,4 +197,42 @@ const char *HttpReplyBody(const HttpReply *pReply, size_t *pnLen)
 bool HttpReplyTimedOut(const HttpReply *pReply, unsigned nNow)
 {
     return unsigned(nNow - pReply->nLastActivity) >= unsigned(HTTP_IDLE_TIMEOUT_MS);
+}
+
+/* Decodes the chunk framing of the body anew into body. */
+void HttpReplyDecodedBody(const HttpReply *pReply, std::string &body)
+{
+    size_t len;
+    const char *raw = HttpReplyBody(pReply, &len);
+    body.clear();
+    if (!pReply->bHeaderEnd || !pReply->bChunked) {
+        if (pReply->bHeaderEnd && pReply->nContentLength >= 0 && size_t(pReply->nContentLength) < len)
+            len = size_t(pReply->nContentLength);
+        body.assign(raw, len);
+        return;
+    }
+    ChunkDecoder dec;
+    ChunkDecoderReset(&dec);
+    ChunkDecoderFeed(&dec, raw, len, &body);
+}
+
+/* Names what keeps a complete reply from being a page. */
+bool HttpReplyStatusProblem(const HttpReply *pReply, char *szText, size_t nSize)
+{
+    int code = pReply->nStatus;
+    char reason[HTTP_REASON_SIZE + 1] = "";
+    if (pReply->szReason[0])
+        std::snprintf(reason, sizeof reason, " %s", pReply->szReason);
+    szText[0] = '\0';
+    if (code >= 300 || code < 200)
+        std::snprintf(szText, nSize, "サーバーがエラーを返しました（HTTP %d%s）。", code, reason);
+    else if (code == 202 || code == 204 || code == 205)
+        std::snprintf(szText, nSize, "サーバーはページを返しませんでした（HTTP %d%s）。", code, reason);
+    else {
+        std::string body;
+        HttpReplyDecodedBody(pReply, body);
+        if (body.empty())
+            std::snprintf(szText, nSize, "サーバーの応答に本文がありません（HTTP %d%s）。", code, reason);
+    }
+    return szText[0] != '\0';
 }

@@ -5,9 +5,12 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <strings.h>
 
 // 変換+関数+エンコード+文字化け+euc-jp
+static const char kCharsetOption[] = "_charset=";
+
 const char kInitialSearchWord[] =
     "\x95\xcf\x8a\xb7+\x8a\xd6\x90\x94+\x83\x47\x83\x93\x83\x52\x81\x5b\x83\x68+"
     "\x95\xb6\x8e\x9a\x89\xbb\x82\xaf+euc-jp";
@@ -17,17 +20,15 @@ struct BuiltInRow {
     const char *aOptions[8];
 };
 
+// Services that answer a plain GET with a result page of plain HTML.
 static const BuiltInRow kBuiltInRows[BUILT_IN_ENTRY_COUNT] = {
-    {"yahoo", "search.yahoo.co.jp", "/bin/search", "p", {nullptr}},
-    {"yahoo(En)", "search.yahoo.com", "/bin/search", "p", {"b=0", nullptr}},
-    {"google", "www.google.co.jp", "/search", "q", {"start=0", "hl=ja", "sa=N", nullptr}},
-    {"googleyahoo", "search.yahoo.co.jp", "/bin/query", "p", {"b=0", "hc=0", "hs=0", nullptr}},
-    {"biglobe", "search.biglobe.ne.jp", "/cgi-bin/search_lp", "q",
-     {"start=0", "num=10", "lr=lang_ja", nullptr}},
-    {"msn", "search.msn.co.jp", "result.asp", "q",
-     {"origq=", "rs=checked", "form=smcrt", "v=1", "cfg=smcinitial", "nosp=", "thr=", nullptr}},
-    {"vaver", "search.naver.com", "/search.naver", "query",
-     {"start=1", "display=20", "type=", "ain=", nullptr}},
+    {"duckduckgo(html)", "https://html.duckduckgo.com", "/html/", "q", {"kl=jp-jp", nullptr}},
+    {"duckduckgo(lite)", "https://lite.duckduckgo.com", "/lite/", "q", {"kl=jp-jp", nullptr}},
+    {"mojeek", "https://www.mojeek.com", "/search", "q", {nullptr}},
+    {"marginalia", "https://marginalia-search.com", "/search", "query", {nullptr}},
+    {"wikipedia(ja)", "https://ja.wikipedia.org", "/w/index.php", "search", {"fulltext=1", "ns0=1", nullptr}},
+    {"wikipedia(en)", "https://en.wikipedia.org", "/w/index.php", "search", {"fulltext=1", "ns0=1", nullptr}},
+    {"kotobank", "https://kotobank.jp", "/search", "q", {nullptr}},
 };
 
 /* Copies at most len bytes of text into out (nSize bytes), cut on a
@@ -71,18 +72,28 @@ int SplitUrlToEntry(const char *szUrl, SearchEntry *pEntry)
 {
     std::memset(pEntry, 0, sizeof *pEntry);
     const char *rest = szUrl;
+    bool bHttps = false;
     for (const char *p = szUrl; *p; ++p)
-        if (strncasecmp(p, "http://", 7) == 0) {
-            rest = p + 7;
+        if (strncasecmp(p, "http://", 7) == 0 || strncasecmp(p, "https://", 8) == 0) {
+            bHttps = p[4] == 's' || p[4] == 'S';
+            rest = p + (bHttps ? 8 : 7);
             break;
         }
+    // An https server keeps its scheme: "https://host[:port]".
+    char *server = pEntry->szServer;
+    size_t serverSize = ENTRY_SERVER_SIZE;
+    if (bHttps) {
+        std::strcpy(server, "https://");
+        server += 8;
+        serverSize -= 8;
+    }
     // "/", "?" and "&" lie below every trail byte, so bytes may be scanned.
     const char *slash = std::strchr(rest, '/');
     if (!slash) {
-        CopyCut(rest, std::strlen(rest), pEntry->szServer, ENTRY_SERVER_SIZE);
+        CopyCut(rest, std::strlen(rest), server, serverSize);
         return 1;
     }
-    CopyCut(rest, slash - rest, pEntry->szServer, ENTRY_SERVER_SIZE);
+    CopyCut(rest, slash - rest, server, serverSize);
     const char *query = std::strchr(slash, '?');
     if (!query) {
         CopyCut(slash, std::strlen(slash), pEntry->szPath, ENTRY_PATH_SIZE);
@@ -124,6 +135,28 @@ static bool Append(char *out, size_t nSize, size_t *pAt, const char *text, size_
     return true;
 }
 
+/* True for the option slot naming the word's charset (never sent). */
+static bool IsCharsetOption(const char *szOption)
+{
+    return strncasecmp(szOption, kCharsetOption, sizeof kCharsetOption - 1) == 0;
+}
+
+QueryCharset EntryQueryCharset(const SearchEntry *pEntry)
+{
+    for (int slot = 0; slot < ENTRY_OPTION_COUNT; ++slot) {
+        const char *opt = pEntry->szOptions[slot];
+        if (!IsCharsetOption(opt))
+            continue;
+        const char *name = opt + sizeof kCharsetOption - 1;
+        if (!strcasecmp(name, "shift_jis") || !strcasecmp(name, "cp932") || !strcasecmp(name, "sjis") ||
+            !strcasecmp(name, "windows-31j"))
+            return QUERY_CP932;
+        if (!strcasecmp(name, "euc-jp") || !strcasecmp(name, "eucjp"))
+            return QUERY_EUC_JP;
+    }
+    return QUERY_UTF8;
+}
+
 /* Joins the non-empty option slots with "&" and drops all whitespace. */
 int BuildOptionString(const SearchEntry *pEntry, char *szOut, size_t nSize)
 {
@@ -134,7 +167,7 @@ int BuildOptionString(const SearchEntry *pEntry, char *szOut, size_t nSize)
     for (int slot = 0; slot < ENTRY_OPTION_COUNT; ++slot) {
         const char *opt = pEntry->szOptions[slot];
         size_t len = strnlen(opt, ENTRY_OPTION_SIZE);
-        if (len == 0)
+        if (len == 0 || IsCharsetOption(opt))
             continue;
         bool ok = Append(szOut, nSize, &at, "&", 1);
         for (size_t i = 0; ok && i < len; ++i)
@@ -148,129 +181,39 @@ int BuildOptionString(const SearchEntry *pEntry, char *szOut, size_t nSize)
     return 1;
 }
 
-/* Builds the search query request text. */
-int BuildSearchRequest(const SearchEntry *pEntry, const char *szWord,
-                       char *szRequest, size_t nSize)
+/* Reads a server field: "host[:port]", or the same after "http://" or
+   "https://" (a path after it is ignored). */
+int EntryServerUrl(const char *szServer, WebUrl *pUrl)
 {
-    if (nSize == 0)
+    std::string text(szServer, strnlen(szServer, ENTRY_SERVER_SIZE));
+    if (text.find("://") == std::string::npos)
+        text = "http://" + text;
+    if (!ParseWebUrl(text, pUrl))
         return 0;
-    szRequest[0] = '\0';
+    pUrl->target = "/";
+    return 1;
+}
+
+/* Builds the URL of the entry's search query. */
+int EntrySearchUrl(const SearchEntry *pEntry, const char *szWord, WebUrl *pUrl)
+{
+    if (!EntryServerUrl(pEntry->szServer, pUrl))
+        return 0;
     char szOptions[ENTRY_OPTION_COUNT * (ENTRY_OPTION_SIZE + 1) + 1];
     if (!BuildOptionString(pEntry, szOptions, sizeof szOptions))
         return 0;
-    char szSentWord[SEARCH_WORD_SIZE * 3 + 1];
-    size_t at = 0;
-    for (size_t i = 0; szWord[i] && i < SEARCH_WORD_SIZE - 1; ++i) {
-        unsigned char b = static_cast<unsigned char>(szWord[i]);
-        if (b == ' ')
-            szSentWord[at++] = '+';
-        else if (b < 0x20 || b == 0x7F)
-            at += std::snprintf(szSentWord + at, 4, "%%%02X", b);
-        else
-            szSentWord[at++] = char(b);
-    }
-    szSentWord[at] = '\0';
-    char szVariable[ENTRY_VARIABLE_SIZE];
-    CopyCut(pEntry->szVariable, strcspn(pEntry->szVariable, "="), szVariable, sizeof szVariable);
-    char szServer[ENTRY_SERVER_SIZE], szHost[ENTRY_SERVER_SIZE];
-    CopyCut(pEntry->szServer, strnlen(pEntry->szServer, ENTRY_SERVER_SIZE), szServer, sizeof szServer);
-    unsigned nPort = HTTP_PORT;
-    if (!SplitHostPort(szServer, szHost, sizeof szHost, &nPort))
+    std::string path(pEntry->szPath, strnlen(pEntry->szPath, ENTRY_PATH_SIZE));
+    if (path.empty() || path[0] != '/')
+        path.insert(0, "/");
+    std::string variable(pEntry->szVariable, strcspn(pEntry->szVariable, "="));
+    std::string target = path + "?" + variable + "=" + PercentEncodeQueryWord(szWord, std::strlen(szWord)) +
+                         szOptions;
+    // The path and options are the user's text: bytes a request line cannot
+    // carry are escaped by going through the URL parser.
+    WebUrl full;
+    if (!ParseWebUrl(WebUrlText(*pUrl).substr(0, WebUrlText(*pUrl).size() - 1) + target, &full))
         return 0;
-    const char *szSlash = pEntry->szPath[0] == '/' ? "" : "/";
-    int n = std::snprintf(szRequest, nSize,
-                          "GET %s%.*s?%s=%s%s HTTP/1.0\r\nHost: %s:%u\r\nUser-Agent: virizid/0.0\r\n\r\n",
-                          szSlash, int(strnlen(pEntry->szPath, ENTRY_PATH_SIZE)), pEntry->szPath,
-                          szVariable, szSentWord, szOptions, szHost, nPort);
-    if (n < 0 || size_t(n) >= nSize) {
-        szRequest[0] = '\0';
-        return 0;
-    }
-    return 1;
-}
-
-/* Builds the page fetch request text. */
-int BuildPageRequest(const char *szPath, const char *szHost, char *szRequest, size_t nSize)
-{
-    if (nSize == 0)
-        return 0;
-    szRequest[0] = '\0';
-    char szName[ENTRY_SERVER_SIZE];
-    unsigned nPort = HTTP_PORT;
-    if (!SplitHostPort(szHost, szName, sizeof szName, &nPort))
-        return 0;
-    int n = std::snprintf(szRequest, nSize,
-                          "GET %s HTTP/1.0\r\nHost: %s:%u\r\nUser-Agent: virizid/0.0\r\n\r\n",
-                          szPath, szName, nPort);
-    if (n < 0 || size_t(n) >= nSize) {
-        szRequest[0] = '\0';
-        return 0;
-    }
-    return 1;
-}
-
-/* Splits a result link into host and request path. */
-int SplitLinkUrl(const char *szLink, char *szHost, size_t nHostSize,
-                 char *szPath, size_t nPathSize)
-{
-    size_t linkLen = strcspn(szLink, "#");
-    const char *http = nullptr;
-    for (const char *p = szLink; p < szLink + linkLen; ++p)
-        if (strncasecmp(p, "http://", 7) == 0) {
-            http = p;
-            break;
-        }
-    if (!http) {
-        const char *colon = static_cast<const char *>(std::memchr(szLink, ':', linkLen));
-        const char *slash = static_cast<const char *>(std::memchr(szLink, '/', linkLen));
-        if (colon && (!slash || colon < slash))
-            return 0;  // another scheme ("https:", "mailto:", "javascript:")
-        const char *from = slash ? slash + 1 : szLink;
-        size_t len = linkLen - (from - szLink);
-        if (len + 2 > nPathSize)
-            return 0;
-        szPath[0] = '/';
-        std::memcpy(szPath + 1, from, len);
-        szPath[len + 1] = '\0';
-        return 1;
-    }
-    const char *host = http + 7;
-    const char *end = szLink + linkLen;
-    const char *slash = static_cast<const char *>(std::memchr(host, '/', end - host));
-    const char *hostEnd = slash ? slash : end;
-    const char *path = slash ? slash : "/index.html";
-    size_t pathLen = slash ? size_t(end - slash) : std::strlen(path);
-    if (size_t(hostEnd - host) + 1 > nHostSize || pathLen + 1 > nPathSize || hostEnd == host)
-        return 0;
-    std::memcpy(szHost, host, hostEnd - host);
-    szHost[hostEnd - host] = '\0';
-    std::memcpy(szPath, path, pathLen);
-    szPath[pathLen] = '\0';
-    return 1;
-}
-
-/* Splits "host[:port]" into host and port. */
-int SplitHostPort(const char *szServer, char *szHost, size_t nHostSize, unsigned *pnPort)
-{
-    // ":" lies below every trail byte, so the bytes may be scanned.
-    const char *colon = std::strchr(szServer, ':');
-    size_t hostLen = colon ? size_t(colon - szServer) : std::strlen(szServer);
-    if (hostLen == 0 || hostLen + 1 > nHostSize)
-        return 0;
-    unsigned nPort = HTTP_PORT;
-    if (colon) {
-        const char *p = colon + 1;
-        unsigned long value = 0;
-        int digits = 0;
-        for (; std::isdigit(static_cast<unsigned char>(*p)) && digits < 6; ++p, ++digits)
-            value = value * 10 + unsigned(*p - '0');
-        if (digits == 0 || *p != '\0' || value == 0 || value > 65535)
-            return 0;
-        nPort = unsigned(value);
-    }
-    std::memcpy(szHost, szServer, hostLen);
-    szHost[hostLen] = '\0';
-    *pnPort = nPort;
+    *pUrl = full;
     return 1;
 }
 

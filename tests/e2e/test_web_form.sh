@@ -21,5 +21,5 @@ steps=("${open_search[@]}" dlg-press "ウェブ検索" 6124 dialog "検索設定
        dlg-press "検索設定" 2 dlg-gone "検索設定" 5000 dialog "ウェブ検索" 5000)
 search "$server" "abc"; steps+=("${search_steps[@]}" web-terminate)
 web_drive "${steps[@]}" || exit 1
-grep -q '^request GET /page/form.html HTTP/1.0 host 127.0.0.1:' "$work/server.log" || { echo "form page not fetched"; exit 1; }
-grep -q '^request GET /cgi/find?word=abc&hid=1 HTTP/1.0' "$work/server.log" || { echo "new entry not used"; cat "$work/server.log"; exit 1; }
+grep -q '^request GET /page/form.html HTTP/1.1 host 127.0.0.1:' "$work/server.log" || { echo "form page not fetched"; exit 1; }
+grep -q '^request GET /cgi/find?word=abc&hid=1 HTTP/1.1' "$work/server.log" || { echo "new entry not used"; cat "$work/server.log"; exit 1; }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Hostile servers end in the idle state with the search controls enabled: a
-# reply over the 131,072-byte buffer is cut at the buffer with a note, a
+# reply over the 2 MiB buffer is cut at the buffer with a note, a
 # server that closes early, sends garbage or never ends its header is told
 # in the status text, a refused connection gives its message, and a server
 # dripping one byte a second leaves the dialog responsive and closable, with
@@ -17,7 +17,7 @@ steps+=("${register_steps[@]}")
 add_entry refused "127.0.0.1:1" "/s" "q"
 steps+=(dlg-press "ウェブ検索" 6124 dialog "検索設定" 10000 "${entry_steps[@]}" dlg-press "検索設定" 2 dlg-gone "検索設定" 5000
         dialog "ウェブ検索" 5000)
-search big x; steps+=("${search_steps[@]}" web-wait-status 6127 "$closed 131071 bytes (cut at the buffer size)" 2000
+search big x; steps+=("${search_steps[@]}" web-wait-status 6127 "$closed 2097151 bytes (cut at the buffer size)" 2000
                       dlg-rows "ウェブ検索" 6125 0 dlg-expect-text "ウェブ検索" 6126 "検索語：x 0件")
 search early x; steps+=("${search_steps[@]}" web-wait-status 6127 "$closed 110 bytes (closed before the end of the body)" 2000
                         dlg-rows "ウェブ検索" 6125 1 dlg-cell "ウェブ検索" 6125 0 1 "early")

@@ -1,7 +1,9 @@
-// Replies fed in chunks of varying size, and the same bytes as a URL and a
-// search word for the request builders.
+// Replies fed in pieces of varying size (status line, header fields, chunk
+// framing), and the same bytes as a URL, a link, a Location and a search
+// word for the address and request builders.
 #include "web/http_reply.h"
 #include "web/search_entry.h"
+#include "web/web_url.h"
 
 #include <memory>
 #include <string>
@@ -15,17 +17,23 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
     for (size_t at = 0; at < size; at += chunk)
         HttpReplyFeed(reply.get(), bytes + at, size - at < chunk ? size - at : chunk, unsigned(at));
     HttpReplyFinish(reply.get());
-    size_t len;
-    HttpReplyBody(reply.get(), &len);
+    HttpReplyBodyEnded(reply.get());
+    std::string body;
+    HttpReplyDecodedBody(reply.get(), body);
+    char text[256];
+    HttpReplyStatusProblem(reply.get(), text, sizeof text);
     HttpReplyTimedOut(reply.get(), unsigned(size));
 
-    std::string text(bytes, size);
+    std::string textIn(bytes, size);
     SearchEntry entry;
-    SplitUrlToEntry(text.c_str(), &entry);
-    char request[REQUEST_SIZE];
-    BuildSearchRequest(&entry, text.c_str(), request, sizeof request);
-    char host[ENTRY_SERVER_SIZE] = "", path[128];
-    SplitLinkUrl(text.c_str(), host, sizeof host, path, sizeof path);
-    IsDottedAddress(text.c_str());
+    SplitUrlToEntry(textIn.c_str(), &entry);
+    WebUrl url, next;
+    if (EntrySearchUrl(&entry, textIn.c_str(), &url))
+        BuildGetRequest(url);
+    ParseWebUrl("http://h.jp/a/b/c?q", &url);
+    if (ResolveReference(url, textIn, &next))
+        WebUrlText(next);
+    DecideRedirect(url, 302, reply->szLocation, 1, &next);
+    IsDottedAddress(textIn.c_str());
     return 0;
 }

@@ -71,3 +71,41 @@ TEST(HttpReply, InactivityTimeOutAcrossTickWrap)
     EXPECT_FALSE(HttpReplyTimedOut(r.get(), 54999));
     EXPECT_TRUE(HttpReplyTimedOut(r.get(), 55000));
 }
+
+TEST(HttpReply, ChunkedBodyLocationAndStatusProblems)
+{
+    std::string reply = "HTTP/1.1 200 OK\r\nTransfer-Encoding: Chunked\r\nContent-Length: 999\r\n\r\n"
+                        "4\r\n<p>a\r\n4\r\n</p>\r\n0\r\n\r\n";
+    for (size_t chunk = 1; chunk <= reply.size(); ++chunk) {
+        auto r = FeedAll(reply, chunk);
+        ASSERT_TRUE(HttpReplyBodyEnded(r.get())) << chunk;
+        ASSERT_EQ(HttpReplyFinish(r.get()), HTTP_REPLY_COMPLETE) << chunk;
+    }
+    auto r = FeedAll(reply, 5);
+    std::string body;
+    HttpReplyDecodedBody(r.get(), body);
+    EXPECT_EQ(body, "<p>a</p>");
+    char text[256];
+    EXPECT_FALSE(HttpReplyStatusProblem(r.get(), text, sizeof text));
+
+    auto cut = FeedAll(reply.substr(0, reply.size() - 7), 3);
+    EXPECT_FALSE(HttpReplyBodyEnded(cut.get()));
+    EXPECT_EQ(HttpReplyFinish(cut.get()), HTTP_REPLY_SHORT_BODY);
+    EXPECT_EQ(HttpReplyFinish(FeedAll("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n", 3).get()),
+              HTTP_REPLY_BAD_CHUNKS);
+    auto sized = FeedAll("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nabEXTRA", 4);
+    EXPECT_TRUE(HttpReplyBodyEnded(sized.get()));
+    HttpReplyDecodedBody(sized.get(), body);
+    EXPECT_EQ(body, "ab");
+
+    auto moved = FeedAll("HTTP/1.1 302 Found\r\nLocation:  /next?a=1 \r\n\r\n", 2);
+    EXPECT_STREQ(moved->szLocation, "/next?a=1");
+    auto missing = FeedAll("HTTP/1.1 404 Not Found\r\nContent-Length: 3\r\n\r\nno!", 7);
+    ASSERT_TRUE(HttpReplyStatusProblem(missing.get(), text, sizeof text));
+    EXPECT_STREQ(text, "サーバーがエラーを返しました（HTTP 404 Not Found）。");
+    ASSERT_TRUE(HttpReplyStatusProblem(FeedAll("HTTP/1.1 202 Accepted\r\n\r\nqueued", 7).get(), text, sizeof text));
+    EXPECT_STREQ(text, "サーバーはページを返しませんでした（HTTP 202 Accepted）。");
+    ASSERT_TRUE(HttpReplyStatusProblem(FeedAll("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", 7).get(), text,
+                                       sizeof text));
+    EXPECT_STREQ(text, "サーバーの応答に本文がありません（HTTP 200 OK）。");
+}

@@ -40,31 +40,38 @@ TEST(SplitUrlToEntry, LongPiecesAreCutOnCharacterBoundaries)
     EXPECT_EQ(std::strncmp(e.szOptions[15], "o15=", 4), 0);
 }
 
-TEST(SearchRequest, WordOptionsAndLimits)
+TEST(SearchRequest, WordOptionsCharsetAndHost)
 {
     auto table = std::make_unique<SearchEntryTable>();
     LoadBuiltInEntries(table.get());
     ASSERT_EQ(table->nCount, 7);
-    char req[REQUEST_SIZE];
-    ASSERT_EQ(BuildSearchRequest(&table->aEntries[2], "a b", req, sizeof req), 1);
-    EXPECT_STREQ(req, "GET /search?q=a+b&start=0&hl=ja&sa=N HTTP/1.0\r\nHost: www.google.co.jp:80\r\n"
-                      "User-Agent: virizid/0.0\r\n\r\n");
-
-    // The msn row's path gains its "/"; a decomposed variable sends only its name;
-    // whitespace inside options is removed; a line break in the word cannot
-    // start a header line.
-    SearchEntry e = table->aEntries[5];
-    EXPECT_EQ(BuildSearchRequest(&e, "x", req, sizeof req), 1);
-    EXPECT_EQ(std::string(req).rfind("GET /result.asp?q=x&origq=&rs=checked", 0), 0u);
-    SplitUrlToEntry("http://h/s?p=old&b = 0\t", &e);
-    ASSERT_EQ(BuildSearchRequest(&e, "w\r\nX: y", req, sizeof req), 1);
-    EXPECT_EQ(std::string(req).rfind("GET /s?p=w%0D%0AX:+y&b=0 HTTP/1.0\r\n", 0), 0u);
-
-    // A request longer than the buffer is refused, never cut.
-    std::string word(240, 'w');
-    EXPECT_EQ(BuildSearchRequest(&table->aEntries[0], word.c_str(), req, sizeof req), 0);
-    EXPECT_STREQ(req, "");
-    EXPECT_EQ(BuildPageRequest(std::string(250, 'p').c_str(), "h", req, sizeof req), 0);
+    for (int i = 0; i < table->nCount; ++i) {
+        WebUrl url;
+        ASSERT_EQ(EntrySearchUrl(&table->aEntries[i], "x", &url), 1) << i;
+        EXPECT_TRUE(url.bHttps) << i;
+    }
+    // A UTF-8 word is sent percent-encoded, "+" kept as the blank it stands
+    // for; the Host field leaves out the default port.
+    SearchEntry e;
+    SplitUrlToEntry("https://Search.Example.jp/s?q=old&b = 0\t&_charset=euc-jp", &e);
+    EXPECT_STREQ(e.szServer, "https://Search.Example.jp");
+    EXPECT_EQ(EntryQueryCharset(&e), QUERY_EUC_JP);
+    WebUrl url;
+    ASSERT_EQ(EntrySearchUrl(&e, "\xe6\x97\xa5+a b\r\nX:", &url), 1);
+    EXPECT_EQ(BuildGetRequest(url).rfind("GET /s?q=%E6%97%A5+a+b%0D%0AX%3A&b=0 HTTP/1.1\r\n"
+                                         "Host: search.example.jp\r\n", 0), 0u);
+    // A plain server with a port, a path without "/" and a decomposed variable.
+    std::memset(&e, 0, sizeof e);
+    std::strcpy(e.szServer, "127.0.0.1:8765");
+    std::strcpy(e.szPath, "result.asp");
+    std::strcpy(e.szVariable, "q=zz");
+    std::strcpy(e.szOptions[1], "_charset=Shift_JIS");
+    EXPECT_EQ(EntryQueryCharset(&e), QUERY_CP932);
+    ASSERT_EQ(EntrySearchUrl(&e, "\x93\xfa", &url), 1);
+    EXPECT_EQ(WebUrlText(url), "http://127.0.0.1:8765/result.asp?q=%93%FA");
+    EXPECT_EQ(HostFieldValue(url), "127.0.0.1:8765");
+    std::strcpy(e.szServer, "h:port");
+    EXPECT_EQ(EntrySearchUrl(&e, "x", &url), 0);
 
     char word2[] = "a b  c";
     ReplaceBlanksWithPlus(word2);
@@ -84,27 +91,6 @@ TEST(SearchEntryTable, AddingStopsAtCapacity)
     EXPECT_STREQ(table->aEntries[7].szName, "new");
 }
 
-TEST(SplitLinkUrl, AbsoluteRelativeAndRefusedLinks)
-{
-    char host[256] = "current.jp", path[256];
-    ASSERT_EQ(SplitLinkUrl("http://other.jp", host, sizeof host, path, sizeof path), 1);
-    EXPECT_STREQ(host, "other.jp");
-    EXPECT_STREQ(path, "/index.html");
-    ASSERT_EQ(SplitLinkUrl("HTTP://a.jp/x/y.html#top", host, sizeof host, path, sizeof path), 1);
-    EXPECT_STREQ(host, "a.jp");
-    EXPECT_STREQ(path, "/x/y.html");
-    ASSERT_EQ(SplitLinkUrl("/local/p.html", host, sizeof host, path, sizeof path), 1);
-    EXPECT_STREQ(host, "a.jp");
-    EXPECT_STREQ(path, "/local/p.html");
-    ASSERT_EQ(SplitLinkUrl("page.html", host, sizeof host, path, sizeof path), 1);
-    EXPECT_STREQ(path, "/page.html");
-    EXPECT_EQ(SplitLinkUrl("https://s.jp/", host, sizeof host, path, sizeof path), 0);
-    EXPECT_EQ(SplitLinkUrl("javascript:void(0)", host, sizeof host, path, sizeof path), 0);
-    EXPECT_STREQ(host, "a.jp");
-    char tiny[4];
-    EXPECT_EQ(SplitLinkUrl("http://longhost.jp/", tiny, sizeof tiny, path, sizeof path), 0);
-}
-
 TEST(IsDottedAddress, AddressesAndNames)
 {
     EXPECT_TRUE(IsDottedAddress("192.168.0.1"));
@@ -113,34 +99,4 @@ TEST(IsDottedAddress, AddressesAndNames)
     EXPECT_FALSE(IsDottedAddress("1.2.3.4.5"));
     EXPECT_FALSE(IsDottedAddress("www.example.jp"));
     EXPECT_FALSE(IsDottedAddress(""));
-}
-
-TEST(SplitHostPort, NamesAddressesAndPorts)
-{
-    char host[32];
-    unsigned port = 0;
-    ASSERT_EQ(SplitHostPort("www.example.jp", host, sizeof host, &port), 1);
-    EXPECT_STREQ(host, "www.example.jp");
-    EXPECT_EQ(port, 80u);
-    ASSERT_EQ(SplitHostPort("127.0.0.1:8765", host, sizeof host, &port), 1);
-    EXPECT_STREQ(host, "127.0.0.1");
-    EXPECT_EQ(port, 8765u);
-    EXPECT_EQ(SplitHostPort("h:0", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort("h:65536", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort("h:80x", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort("h:", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort(":80", host, sizeof host, &port), 0);
-    EXPECT_EQ(SplitHostPort("", host, sizeof host, &port), 0);
-
-    // The request names the given port once, for queries and page fetches.
-    SearchEntry e;
-    SplitUrlToEntry("http://127.0.0.1:8765/cgi/find?q=&n=5", &e);
-    EXPECT_STREQ(e.szServer, "127.0.0.1:8765");
-    char req[REQUEST_SIZE];
-    ASSERT_EQ(BuildSearchRequest(&e, "x", req, sizeof req), 1);
-    EXPECT_STREQ(req, "GET /cgi/find?q=x&n=5 HTTP/1.0\r\nHost: 127.0.0.1:8765\r\nUser-Agent: virizid/0.0\r\n\r\n");
-    ASSERT_EQ(BuildPageRequest("/a.html", "127.0.0.1:8765", req, sizeof req), 1);
-    EXPECT_STREQ(req, "GET /a.html HTTP/1.0\r\nHost: 127.0.0.1:8765\r\nUser-Agent: virizid/0.0\r\n\r\n");
-    std::strcpy(e.szServer, "h:port");
-    EXPECT_EQ(BuildSearchRequest(&e, "x", req, sizeof req), 0);
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <string>
 
 enum { READ_CHUNK = 16384 };
 
@@ -37,7 +38,10 @@ int HttpClientInit(HttpClient *pClient, HWND hDlg, int idStatus, bool bSimpleSta
     pClient->szReadingText = szReadingText;
     pClient->nPort = HTTP_PORT;
     pClient->pReply = new (std::nothrow) HttpReply;
-    if (!pClient->pReply)
+    pClient->pUrl = new (std::nothrow) WebUrl;
+    pClient->pRequest = new (std::nothrow) std::string;
+    pClient->pOutgoing = new (std::nothrow) std::string;
+    if (!pClient->pReply || !pClient->pUrl || !pClient->pRequest || !pClient->pOutgoing)
         return 0;
     HttpReplyReset(pClient->pReply, GetTickCount());
     return 1;
@@ -48,7 +52,12 @@ void HttpClientFree(HttpClient *pClient)
 {
     HttpClientClose(pClient);
     delete pClient->pReply;
+    delete pClient->pUrl;
+    delete pClient->pRequest;
+    delete pClient->pOutgoing;
     pClient->pReply = NULL;
+    pClient->pUrl = NULL;
+    pClient->pRequest = pClient->pOutgoing = NULL;
 }
 
 /* HttpClientStatus: a progress text in the dialog's status bar. */
@@ -64,7 +73,8 @@ bool HttpClientBusy(const HttpClient *pClient)
     return pClient->sock != 0;
 }
 
-/* HttpClientClose: cancels the lookup and the notifications, closes the socket. */
+/* HttpClientClose: cancels the lookup and the notifications, closes the
+   socket and drops its events still queued. */
 void HttpClientClose(HttpClient *pClient)
 {
     if (pClient->hLookup) {
@@ -75,7 +85,17 @@ void HttpClientClose(HttpClient *pClient)
         ws2.WSAAsyncSelect(pClient->sock, pClient->hDlg, 0, 0);
         ws2.closesocket(pClient->sock);
         pClient->sock = 0;
+        // Events already posted for the closed socket would be taken for
+        // the next one, which may get the same handle (a redirect's).
+        MSG stale;
+        while (PeekMessageA(&stale, pClient->hDlg, WM_WEB_SOCKET, WM_WEB_SOCKET, PM_REMOVE))
+            ;
     }
+    TlsClose(pClient->pTls);
+    pClient->pTls = NULL;
+    pClient->bTlsReady = false;
+    if (pClient->pOutgoing)
+        pClient->pOutgoing->clear();
     KillTimer(pClient->hDlg, HTTP_IDLE_TIMER);
 }
 
@@ -104,15 +124,16 @@ static int ConnectHost(SOCKET sock, const in_addr *pAddr, unsigned nPort)
     return 1;
 }
 
-/* HttpClientStart: socket, registration and lookup of a new request. */
-int HttpClientStart(HttpClient *pClient, const char *szServer, const char *szRequest)
+/* Opens the socket of one request to the URL and starts its lookup. */
+static int StartRequest(HttpClient *pClient, const WebUrl &url)
 {
     pClient->nError = 0;
     pClient->bCut = false;
-    if (!SplitHostPort(szServer, pClient->szHost, sizeof pClient->szHost, &pClient->nPort))
-        return -1;
-    std::strncpy(pClient->szRequest, szRequest, sizeof pClient->szRequest - 1);
-    pClient->szRequest[sizeof pClient->szRequest - 1] = '\0';
+    pClient->szProblem[0] = '\0';
+    *pClient->pUrl = url;
+    *pClient->pRequest = BuildGetRequest(url);
+    lstrcpynA(pClient->szHost, url.host.c_str(), sizeof pClient->szHost);
+    pClient->nPort = url.port;
     if (!ws2.WSAStartup) {
         pClient->nError = WSANOTINITIALISED;  // the sockets were never started
         return 0;
@@ -138,6 +159,13 @@ int HttpClientStart(HttpClient *pClient, const char *szServer, const char *szReq
     }
     SetTimer(pClient->hDlg, HTTP_IDLE_TIMER, 1000, NULL);
     return 1;
+}
+
+/* HttpClientStart: a new fetch, no redirect followed yet. */
+int HttpClientStart(HttpClient *pClient, const WebUrl &url)
+{
+    pClient->nHops = 0;
+    return StartRequest(pClient, url);
 }
 
 /* HttpClientOnLookup: the lookup ended; connect to the first address. */
@@ -174,25 +202,184 @@ HttpClientEvent HttpClientOnLookup(HttpClient *pClient, UINT msg, LPARAM lParam)
     return HTTP_EVENT_NONE;
 }
 
-/* Reads what is available into the buffer. Returns 1 after data, 2 when
-   nothing is waiting, 0 when the peer has closed, -1 on a failed read; sets
-   bCut when more arrived than the buffer holds. */
-static int ReadAvailable(HttpClient *pClient)
+/* Ends the request with a problem text (socket closed). */
+static HttpClientEvent Fail(HttpClient *pClient, const char *szText)
+{
+    lstrcpynA(pClient->szProblem, szText, sizeof pClient->szProblem);
+    HttpClientClose(pClient);
+    return HTTP_EVENT_FAILED;
+}
+
+/* Hands the socket what it takes of the outgoing bytes; the rest waits for
+   FD_WRITE. False when the socket failed. */
+static bool FlushOutgoing(HttpClient *pClient)
+{
+    std::string &out = *pClient->pOutgoing;
+    while (!out.empty()) {
+        int sent = ws2.send(pClient->sock, out.data(), (int)out.size(), 0);
+        if (sent == SOCKET_ERROR) {
+            if (ws2.WSAGetLastError() == WSAEWOULDBLOCK)
+                return true;
+            pClient->nError = ws2.WSAGetLastError();
+            return false;
+        }
+        out.erase(0, (size_t)sent);
+    }
+    return true;
+}
+
+/* Queues the request, encrypted on a TLS channel. */
+static bool SendRequest(HttpClient *pClient)
+{
+    const std::string &req = *pClient->pRequest;
+    if (pClient->pTls) {
+        if (!TlsEncrypt(pClient->pTls, req.data(), req.size(), *pClient->pOutgoing))
+            return false;
+    } else {
+        pClient->pOutgoing->append(req);
+    }
+    return FlushOutgoing(pClient);
+}
+
+/* Takes plain reply bytes; true when the reply is whole or cut, so that
+   the connection may end. */
+static bool TakePlain(HttpClient *pClient, const char *pData, size_t nLen)
+{
+    HttpReply *reply = pClient->pReply;
+    if (nLen)
+        HttpReplyFeed(reply, pData, nLen, GetTickCount());
+    if (reply->nDropped)
+        pClient->bCut = true;
+    return pClient->bCut || HttpReplyBodyEnded(reply);
+}
+
+enum ReadResult { READ_DATA, READ_NOTHING, READ_CLOSED, READ_FAILED, READ_ENDED, READ_TLS_FAILED };
+
+/* Takes received TLS bytes: the handshake, then records. */
+static ReadResult TakeTls(HttpClient *pClient, const char *pData, size_t nLen)
+{
+    if (!pClient->bTlsReady) {
+        TlsStep step = TlsHandshake(pClient->pTls, pData, nLen, *pClient->pOutgoing);
+        if (step == TLS_STEP_REFUSED || step == TLS_STEP_FAILED)
+            return READ_TLS_FAILED;
+        if (!FlushOutgoing(pClient))
+            return READ_FAILED;
+        if (step == TLS_STEP_MORE)
+            return READ_DATA;
+        pClient->bTlsReady = true;
+        HttpClientStatus(pClient, "安全な接続を確立しました。要求を送信しています...");
+        if (!SendRequest(pClient))
+            return READ_FAILED;
+        pData = "";
+        nLen = 0;  // bytes after the handshake wait in the channel
+    }
+    std::string plain;
+    TlsStep step = TlsDecrypt(pClient->pTls, pData, nLen, plain);
+    if (step == TLS_STEP_FAILED)
+        return READ_TLS_FAILED;
+    if (TakePlain(pClient, plain.data(), plain.size()))
+        return READ_ENDED;
+    return step == TLS_STEP_READY ? READ_CLOSED : READ_DATA;
+}
+
+/* Reads what is available; a full buffer is detected by one more byte. */
+static ReadResult ReadAvailable(HttpClient *pClient)
 {
     static char chunk[READ_CHUNK];
     HttpReply *reply = pClient->pReply;
     size_t room = HTTP_RECEIVE_SIZE - 1 - reply->nLength;
-    // With a full buffer one byte tells whether the reply goes on.
-    size_t want = room == 0 ? 1 : (room < (size_t)READ_CHUNK ? room : (size_t)READ_CHUNK);
+    size_t want = pClient->pTls || room >= (size_t)READ_CHUNK ? (size_t)READ_CHUNK : room == 0 ? 1 : room;
     int got = ws2.recv(pClient->sock, chunk, (int)want, 0);
     if (got == SOCKET_ERROR)
-        return ws2.WSAGetLastError() == WSAEWOULDBLOCK ? 2 : -1;
+        return ws2.WSAGetLastError() == WSAEWOULDBLOCK ? READ_NOTHING : READ_FAILED;
     if (got == 0)
-        return 0;
-    HttpReplyFeed(reply, chunk, (size_t)got, GetTickCount());
-    if (reply->nDropped)
-        pClient->bCut = true;
-    return 1;
+        return READ_CLOSED;
+    HttpReplyTouch(reply, GetTickCount());
+    if (pClient->pTls)
+        return TakeTls(pClient, chunk, (size_t)got);
+    return TakePlain(pClient, chunk, (size_t)got) ? READ_ENDED : READ_DATA;
+}
+
+/* The connection is over: follow a redirect, or hand the reply on. */
+static HttpClientEvent FinishReply(HttpClient *pClient)
+{
+    HttpClientClose(pClient);
+    if (pClient->bCut || HttpReplyFinish(pClient->pReply) != HTTP_REPLY_COMPLETE)
+        return HTTP_EVENT_DONE;
+    WebUrl next;
+    RedirectVerdict verdict = DecideRedirect(*pClient->pUrl, pClient->pReply->nStatus,
+                                             pClient->pReply->szLocation, pClient->nHops, &next);
+    if (verdict == REDIRECT_NONE)
+        return HTTP_EVENT_DONE;
+    if (verdict != REDIRECT_FOLLOW)
+        return Fail(pClient, RedirectRefusalText(verdict));
+    ++pClient->nHops;
+    std::string text = "転送先へ移動します：" + WebUrlText(next);
+    HttpClientStatus(pClient, text.c_str());
+    if (!StartRequest(pClient, next)) {
+        pClient->szProblem[0] = '\0';
+        return HTTP_EVENT_SOCKET_ERROR;
+    }
+    return HTTP_EVENT_NONE;
+}
+
+/* What a read result means for the dialog. */
+static HttpClientEvent AfterRead(HttpClient *pClient, ReadResult r)
+{
+    switch (r) {
+    case READ_FAILED:
+        return HTTP_EVENT_READ_FAILED;
+    case READ_TLS_FAILED:
+        return Fail(pClient, TlsProblem(pClient->pTls));
+    case READ_ENDED:
+    case READ_CLOSED:
+        return FinishReply(pClient);
+    default:
+        return HTTP_EVENT_NONE;
+    }
+}
+
+/* The connection is made: the TLS handshake starts, or the request goes. */
+static HttpClientEvent OnConnected(HttpClient *pClient)
+{
+    HttpReplyReset(pClient->pReply, GetTickCount());
+    if (pClient->pUrl->bHttps) {
+        char problem[HTTP_PROBLEM_SIZE];
+        pClient->pTls = TlsOpen(pClient->szHost, problem);
+        if (!pClient->pTls)
+            return Fail(pClient, problem);
+        if (TlsBegin(pClient->pTls, *pClient->pOutgoing) != TLS_STEP_MORE)
+            return Fail(pClient, TlsProblem(pClient->pTls));
+        HttpClientStatus(pClient, "接続しました。安全な接続（TLS）を確立しています...");
+        if (!FlushOutgoing(pClient)) {
+            HttpClientClose(pClient);
+            return HTTP_EVENT_SOCKET_ERROR;
+        }
+        return HTTP_EVENT_NONE;
+    }
+    if (!SendRequest(pClient)) {
+        HttpClientClose(pClient);
+        return HTTP_EVENT_SOCKET_ERROR;
+    }
+    return HTTP_EVENT_NONE;
+}
+
+/* The peer closed: read the rest, then judge what arrived. */
+static HttpClientEvent OnPeerClosed(HttpClient *pClient)
+{
+    ReadResult r;
+    while ((r = ReadAvailable(pClient)) == READ_DATA)
+        ;
+    if (r == READ_TLS_FAILED || r == READ_ENDED)
+        return AfterRead(pClient, r);
+    if (pClient->pTls && !pClient->bTlsReady) {
+        char text[HTTP_PROBLEM_SIZE];
+        std::snprintf(text, sizeof text,
+                      "%s との安全な接続（HTTPS）を中止しました。\r\nサーバーが TLS の接続を確立する前に切断しました。",
+                      pClient->szHost);
+        return Fail(pClient, text);
+    }
+    return FinishReply(pClient);
 }
 
 /* HttpClientOnSocket: connection made, data, closing, or an error. */
@@ -207,35 +394,21 @@ HttpClientEvent HttpClientOnSocket(HttpClient *pClient, WPARAM wParam, LPARAM lP
         return HTTP_EVENT_SOCKET_ERROR;
     }
     switch (WSAGETSELECTEVENT(lParam)) {
-    case FD_CONNECT: {
-        int len = (int)std::strlen(pClient->szRequest);
-        HttpReplyReset(pClient->pReply, GetTickCount());
-        if (ws2.send(pClient->sock, pClient->szRequest, len, 0) != len) {
-            pClient->nError = ws2.WSAGetLastError();
+    case FD_CONNECT:
+        return OnConnected(pClient);
+    case FD_WRITE:
+        HttpReplyTouch(pClient->pReply, GetTickCount());
+        if (!FlushOutgoing(pClient)) {
             HttpClientClose(pClient);
             return HTTP_EVENT_SOCKET_ERROR;
         }
         return HTTP_EVENT_NONE;
-    }
-    case FD_WRITE:
-        HttpReplyTouch(pClient->pReply, GetTickCount());
-        return HTTP_EVENT_NONE;
-    case FD_READ: {
-        HttpClientStatus(pClient, pClient->szReadingText);
-        int r = ReadAvailable(pClient);
-        if (r < 0)
-            return HTTP_EVENT_READ_FAILED;
-        if (pClient->bCut) {
-            HttpClientClose(pClient);
-            return HTTP_EVENT_DONE;
-        }
-        return HTTP_EVENT_NONE;
-    }
+    case FD_READ:
+        if (!pClient->pTls || pClient->bTlsReady)
+            HttpClientStatus(pClient, pClient->szReadingText);
+        return AfterRead(pClient, ReadAvailable(pClient));
     case FD_CLOSE:
-        while (!pClient->bCut && ReadAvailable(pClient) == 1)
-            ;
-        HttpClientClose(pClient);
-        return HTTP_EVENT_DONE;
+        return OnPeerClosed(pClient);
     }
     return HTTP_EVENT_NONE;
 }
@@ -261,6 +434,7 @@ const char *HttpClientOutcomeNote(const HttpClient *pClient)
     case HTTP_REPLY_NO_HEADER_END:  return " (no end of the header)";
     case HTTP_REPLY_NOT_HTTP:       return " (not an HTTP reply)";
     case HTTP_REPLY_EMPTY:          return " (nothing received)";
+    case HTTP_REPLY_BAD_CHUNKS:     return " (broken chunked body)";
     }
     return "";
 }
@@ -282,11 +456,9 @@ void ShowIdleTimeoutMessage(HWND owner)
     MessageBoxA(owner, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void ShowRequestTooLongMessage(HWND owner)
+void ShowBadUrlMessage(HWND owner, const char *szUrl)
 {
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  "リクエストが%dバイトを超えるため送信できません。\r\n検索語やURLを短くしてください。",
-                  REQUEST_SIZE - 1);
+    char text[URL_TEXT_SIZE + 128];
+    std::snprintf(text, sizeof text, "このアドレスは取得できません（http:// と https:// のみ）。\r\n%.1000s", szUrl);
     MessageBoxA(owner, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,8 +1,10 @@
-// The HTTP/1.0 client of the web search dialogs on Windows Sockets in the
+// The HTTP client of the web search dialogs on Windows Sockets in the
 // asynchronous, window-message style: the host lookup, the connection and
 // the data are reported to the owning dialog as WM_WEB_ADDRLOOKUP,
 // WM_WEB_NAMELOOKUP and WM_WEB_SOCKET. One client per dialog, at most one
-// socket at a time; nothing here blocks the user-interface thread.
+// socket at a time; nothing here blocks the user-interface thread. An
+// https URL speaks TLS on the same socket (tls_channel.h); redirects are
+// followed here, and the dialog sees the reply of the last one.
 #pragma once
 #include <winsock2.h>
 #include <windows.h>
@@ -11,8 +13,10 @@
 
 #include "web/http_reply.h"
 #include "web/search_entry.h"
+#include "web/web_url.h"
+#include "web/win/tls_channel.h"
 
-enum { HOST_ENTRY_SIZE = 1024, HTTP_IDLE_TIMER = 151 };
+enum { HOST_ENTRY_SIZE = 1024, HTTP_IDLE_TIMER = 151, HTTP_PROBLEM_SIZE = 768 };
 
 // What a message of the client meant for its dialog.
 enum HttpClientEvent {
@@ -20,6 +24,7 @@ enum HttpClientEvent {
     HTTP_EVENT_LOOKUP_FAILED, // the host is unknown or the lookup failed (socket closed)
     HTTP_EVENT_SOCKET_ERROR,  // an error reported with a socket event (socket closed)
     HTTP_EVENT_READ_FAILED,   // a read failed; buffer and position unchanged
+    HTTP_EVENT_FAILED,        // refused or failed with a Japanese text in szProblem (socket closed)
     HTTP_EVENT_DONE           // the connection ended; the reply is complete or cut
 };
 
@@ -33,7 +38,13 @@ struct HttpClient {
     char szHost[ENTRY_SERVER_SIZE];    // host name, without the port
     unsigned nPort;
     char aHostEntry[HOST_ENTRY_SIZE];  // filled by the lookup
-    char szRequest[REQUEST_SIZE];
+    WebUrl *pUrl;                      // what is being fetched (after any redirects)
+    int nHops;                         // redirects followed for this fetch
+    std::string *pRequest;             // the request text, sent once connected
+    std::string *pOutgoing;            // bytes waiting for the socket to take them
+    TlsChannel *pTls;                  // the TLS channel of an https URL, else null
+    bool bTlsReady;                    // handshake done and certificate accepted
+    char szProblem[HTTP_PROBLEM_SIZE]; // text of HTTP_EVENT_FAILED
     const char *szReadingText;         // status text when data arrives
     int idStatus;                      // status bar of the dialog
     bool bSimpleStatus;                // status bar in simple mode
@@ -57,12 +68,11 @@ void HttpClientStatus(HttpClient *pClient, const char *szText);
 // True while a request is under way.
 bool HttpClientBusy(const HttpClient *pClient);
 
-// Starts the request to the server ("host" or "host:port"): creates the
-// socket, registers it and starts the lookup. Returns 1; -1 when the server
-// text is not a host with an optional port; 0 with the WSAGetLastError value
-// in pClient->nError when no socket could be made, registered or looked up
+// Starts fetching the URL: creates the socket, registers it and starts the
+// lookup. Returns 1, or 0 with the WSAGetLastError value in
+// pClient->nError when no socket could be made, registered or looked up
 // (nothing is left open).
-int HttpClientStart(HttpClient *pClient, const char *szServer, const char *szRequest);
+int HttpClientStart(HttpClient *pClient, const WebUrl &url);
 
 // Handles WM_WEB_ADDRLOOKUP / WM_WEB_NAMELOOKUP.
 HttpClientEvent HttpClientOnLookup(HttpClient *pClient, UINT msg, LPARAM lParam);
@@ -86,10 +96,10 @@ void HttpClientShowClosed(HttpClient *pClient);
 // The message box of a request ended by the inactivity time-out.
 void ShowIdleTimeoutMessage(HWND owner);
 
-// The message box of a request refused because it exceeds REQUEST_SIZE.
-void ShowRequestTooLongMessage(HWND owner);
+// The message box of an address that cannot be fetched.
+void ShowBadUrlMessage(HWND owner, const char *szUrl);
 
-// The received body in CP932 (UTF-8, EUC-JP and ISO-2022-JP pages converted
+// The received body (chunks decoded) in CP932 (UTF-8, EUC-JP and ISO-2022-JP pages converted
 // through the system's code pages, characters without a CP932 form as "?"),
 // cut at its first zero byte as the analysis reads it.
 void ReceivedPageCp932(const HttpReply *pReply, std::string &page);

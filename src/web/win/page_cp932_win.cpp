@@ -15,9 +15,9 @@ static bool SystemToCp932(PageCharset from, const char *pIn, size_t nLen, std::s
 /* ReceivedPageCp932: the body of the reply as CP932 text. */
 void ReceivedPageCp932(const HttpReply *pReply, std::string &page)
 {
-    size_t len = 0;
-    const char *body = HttpReplyBody(pReply, &len);
-    PageCharset charset = DetectPageCharset(pReply->szCharset, body, len);
-    ConvertPageToCp932(charset, body, len, SystemToCp932, page);
+    std::string body;
+    HttpReplyDecodedBody(pReply, body);
+    PageCharset charset = DetectPageCharset(pReply->szCharset, body.data(), body.size());
+    ConvertPageToCp932(charset, body.data(), body.size(), SystemToCp932, page);
     page.resize(std::char_traits<char>::length(page.c_str()));
 }

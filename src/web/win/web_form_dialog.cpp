@@ -36,29 +36,23 @@ static void OnAnalyse(HWND hDlg)
         ShowPassingStatus(hDlg, "Socket Task yet exists. wait for minutes");
         return;
     }
-    char url[REQUEST_SIZE + 8] = "http://";
-    char typed[REQUEST_SIZE];
+    char typed[URL_TEXT_SIZE];
     GetDlgItemTextA(hDlg, IDC_FORM_URL, typed, sizeof typed);
-    SearchEntry parts;
-    SplitUrlToEntry(typed, &parts);
-    // The host comes from the decomposition; the path is all after it.
-    const char *rest = std::strstr(typed, "://") ? std::strstr(typed, "://") + 3 : typed;
-    lstrcpynA(url + 7, rest, sizeof url - 7);
-    char host[ENTRY_SERVER_SIZE] = "", path[REQUEST_SIZE], request[REQUEST_SIZE];
-    if (!parts.szServer[0] || !SplitLinkUrl(url, host, sizeof host, path, sizeof path)) {
+    std::string text = typed;
+    if (text.find("://") == std::string::npos)
+        text = "http://" + text;
+    WebUrl url;
+    if (!ParseWebUrl(text, &url)) {
         ShowPassingStatus(hDlg, "URL Invalid");
         return;
     }
-    if (!BuildPageRequest(path, host, request, sizeof request)) {
-        ShowRequestTooLongMessage(hDlg);
+    if (!HttpClientStart(&formClient, url)) {
+        ShowPassingStatus(hDlg, "Failed in Creating Socket ");
         return;
     }
-    int started = HttpClientStart(&formClient, host, request);
-    if (started <= 0) {
-        ShowPassingStatus(hDlg, started < 0 ? "URL Invalid" : "Failed in Creating Socket ");
-        return;
-    }
-    lstrcpynA(szFormHost, host, sizeof szFormHost);
+    // Forms without a server of their own post to the page's server.
+    std::string server = (url.bHttps ? "https://" : "") + HostFieldValue(url);
+    lstrcpynA(szFormHost, server.c_str(), sizeof szFormHost);
 }
 
 /* OnFormPageReceived: analyse the forms and show the records. */
@@ -103,6 +97,10 @@ static void OnFormClientEvent(HWND hDlg, HttpClientEvent event)
     case HTTP_EVENT_READ_FAILED:
         HttpClientStatus(&formClient, "problem occured while receiving");
         break;
+    case HTTP_EVENT_FAILED:
+        HttpClientStatus(&formClient, formClient.szProblem);
+        MessageBoxA(hDlg, formClient.szProblem, "エラー", MB_OK | MB_ICONEXCLAMATION);
+        break;
     case HTTP_EVENT_DONE:
         OnFormPageReceived(hDlg);
         break;
@@ -135,7 +133,7 @@ static INT_PTR CALLBACK FormAnalDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPAR
             return TRUE;
         }
         bFormSockets = StartSockets() != 0;
-        SendDlgItemMessageA(hDlg, IDC_FORM_URL, EM_LIMITTEXT, REQUEST_SIZE - 1, 0);
+        SendDlgItemMessageA(hDlg, IDC_FORM_URL, EM_LIMITTEXT, URL_TEXT_SIZE - 1, 0);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_FORM_ANALYSE || LOWORD(wParam) == IDOK)

@@ -7,6 +7,7 @@
 #include "app/frame/globals.h"
 #include "resource_ids.h"
 #include "web/http_anal.h"
+#include "web/query_word.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -17,7 +18,7 @@
 static HttpClient searchClient;
 static HttpAnal *pSearchAnal;
 static bool bSocketsStarted;
-static char szFetchHost[ENTRY_SERVER_SIZE];  // server of the page on show ("host[:port]")
+static WebUrl pageUrl;  // the page on show, against which its links resolve
 
 /* Enables or disables the word edit, the engine box and GO. */
 static void EnableSearchControls(HWND hDlg, BOOL bEnable)
@@ -40,21 +41,15 @@ static void FillEngineBox(HWND hDlg)
     SendMessageA(box, CB_SETCURSEL, web.nCurrentEntry, 0);
 }
 
-/* Starts fetching with the prepared request; controls off until it ends. */
-static void StartFetch(HWND hDlg, const char *szServer, const char *szRequest)
+/* Starts fetching the URL; controls off until it ends. */
+static void StartFetch(HWND hDlg, const WebUrl &url)
 {
-    int started = HttpClientStart(&searchClient, szServer, szRequest);
-    if (started < 0) {
-        MessageBoxA(hDlg, "Host Server Name Invalid", "Invalid Entry", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
-        return;
-    }
-    if (started == 0) {
+    if (!HttpClientStart(&searchClient, url)) {
         char text[32];
         std::snprintf(text, sizeof text, "%d", searchClient.nError);
         MessageBoxA(hDlg, text, "socket()error", MB_OK | MB_ICONSTOP);
         return;
     }
-    lstrcpynA(szFetchHost, szServer, sizeof szFetchHost);
     EnableSearchControls(hDlg, FALSE);
 }
 
@@ -66,31 +61,29 @@ static void OnSearchGo(HWND hDlg)
         return;
     GetDlgItemTextA(hDlg, IDC_WEB_WORD, web.szSearchWord, sizeof web.szSearchWord);
     ReplaceBlanksWithPlus(web.szSearchWord);
-    char request[REQUEST_SIZE];
     const SearchEntry *entry = &table->aEntries[web.nCurrentEntry];
-    if (!BuildSearchRequest(entry, web.szSearchWord, request, sizeof request)) {
-        ShowRequestTooLongMessage(hDlg);
+    std::string word;
+    WebUrl url;
+    if (!ConvertSearchWord(web.szSearchWord, EntryQueryCharset(entry), word) ||
+        !EntrySearchUrl(entry, word.c_str(), &url)) {
+        MessageBoxA(hDlg, "Host Server Name Invalid", "Invalid Entry", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
         return;
     }
-    StartFetch(hDlg, entry->szServer, request);
+    StartFetch(hDlg, url);
 }
 
-/* OnResultActivate: a double click or Return on a row fetches its link. */
+/* OnResultActivate: a double click or Return on a row fetches its link,
+   resolved against the page it was found on. */
 static void OnResultActivate(HWND hDlg, int nRow)
 {
-    if (HttpClientBusy(&searchClient) || nRow < 0 || !pSearchAnal)
+    if (HttpClientBusy(&searchClient) || nRow < 0 || !pSearchAnal || !pSearchAnal->bReady)
         return;
-    char host[ENTRY_SERVER_SIZE], path[REQUEST_SIZE], request[REQUEST_SIZE];
-    lstrcpynA(host, szFetchHost, sizeof host);
-    if (!SplitLinkUrl(pSearchAnal->GetUrl(nRow), host, sizeof host, path, sizeof path)) {
-        HttpClientStatus(&searchClient, "This link cannot be fetched (http:// links only)");
-        return;
-    }
-    if (!BuildPageRequest(path, host, request, sizeof request)) {
-        ShowRequestTooLongMessage(hDlg);
+    WebUrl url;
+    if (!ResolveReference(pageUrl, pSearchAnal->GetUrl(nRow), &url)) {
+        ShowBadUrlMessage(hDlg, pSearchAnal->GetUrl(nRow));
         return;
     }
-    StartFetch(hDlg, host, request);
+    StartFetch(hDlg, url);
 }
 
 /* Writes the received text, header included, to "%ssora_html.html".
@@ -118,6 +111,17 @@ static void OnPageReceived(HWND hDlg)
 {
     HttpClientShowClosed(&searchClient);
     HWND list = GetDlgItem(hDlg, IDC_WEB_RESULTS);
+    char problem[HTTP_PROBLEM_SIZE];
+    if (HttpReplyFinish(searchClient.pReply) == HTTP_REPLY_COMPLETE &&
+        HttpReplyStatusProblem(searchClient.pReply, problem, sizeof problem)) {
+        // An error status or a reply without a page: nothing is listed or saved.
+        SendMessageA(list, LVM_SETITEMCOUNT, 0, 0);
+        SetDlgItemTextA(hDlg, IDC_WEB_RESULTTEXT, problem);
+        HttpClientStatus(&searchClient, problem);
+        EnableSearchControls(hDlg, TRUE);
+        return;
+    }
+    pageUrl = *searchClient.pUrl;
     SendMessageA(list, LVM_SETITEMCOUNT, 0, 0);
     int nLinks = 0;
     char path[MAX_PATH];
@@ -152,6 +156,11 @@ static void OnSearchClientEvent(HWND hDlg, UINT msg, HttpClientEvent event)
     case HTTP_EVENT_SOCKET_ERROR:
         EnableSearchControls(hDlg, TRUE);
         MessageBoxA(hDlg, "Event Notify Error", "WSAGETSELECTERROR", MB_OK | MB_ICONEXCLAMATION);
+        break;
+    case HTTP_EVENT_FAILED:
+        HttpClientStatus(&searchClient, searchClient.szProblem);
+        EnableSearchControls(hDlg, TRUE);
+        MessageBoxA(hDlg, searchClient.szProblem, "エラー", MB_OK | MB_ICONEXCLAMATION);
         break;
     case HTTP_EVENT_DONE:
         OnPageReceived(hDlg);
