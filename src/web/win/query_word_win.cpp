@@ -1,8 +1,14 @@
-// The search word converted through the system's code pages: CP932 to
-// UTF-16, then to UTF-8 or EUC-JP (code page 20932).
+// The search word in the charset of its entry, through the document
+// converters: UTF-8 by way of the system's CP932 table without best fit,
+// EUC-JP by JIS arithmetic (Wine's code page 20932 loses 〜).
 #include "web/query_word.h"
 
-#include <windows.h>
+#include "app/frame/cp932_codec_win.h"
+#include "common/cp932.h"
+#include "common/cp932_validity.h"
+#include "common/document_encoding.h"
+
+#include <cstring>
 
 bool ConvertSearchWord(const char *szCp932, QueryCharset to, std::string &out)
 {
@@ -11,17 +17,18 @@ bool ConvertSearchWord(const char *szCp932, QueryCharset to, std::string &out)
         out = szCp932;
         return true;
     }
-    int wide = MultiByteToWideChar(932, 0, szCp932, -1, NULL, 0);
-    if (wide <= 0)
-        return false;
-    std::wstring w(wide, L'\0');
-    MultiByteToWideChar(932, 0, szCp932, -1, &w[0], wide);
-    UINT cp = to == QUERY_EUC_JP ? 20932 : CP_UTF8;
-    int bytes = WideCharToMultiByte(cp, 0, w.c_str(), -1, NULL, 0, NULL, NULL);
-    if (bytes <= 0)
-        return false;
-    out.assign(bytes, '\0');
-    WideCharToMultiByte(cp, 0, w.c_str(), -1, &out[0], bytes, NULL, NULL);
-    out.resize(bytes - 1);
-    return true;
+    // A byte sequence that is no CP932 character is left out.
+    std::string word;
+    size_t len = std::strlen(szCp932);
+    for (size_t at = 0; at < len;) {
+        size_t good = cp932::FirstUndefined(szCp932 + at, len - at);
+        word.append(szCp932 + at, good);
+        at += good;
+        if (at < len)
+            at += cp932::CharLength(szCp932 + at, szCp932 + len);
+    }
+    DocumentEncoding encoding;
+    encoding.encoding = to == QUERY_EUC_JP ? TextEncoding::EucJp : TextEncoding::Utf8;
+    SaveProblem problem;
+    return EncodeDocument(word.data(), word.size(), encoding, Kernel32Cp932Codec(), out, problem);
 }

@@ -64,8 +64,12 @@ static void OnSearchGo(HWND hDlg)
     const SearchEntry *entry = &table->aEntries[web.nCurrentEntry];
     std::string word;
     WebUrl url;
-    if (!ConvertSearchWord(web.szSearchWord, EntryQueryCharset(entry), word) ||
-        !EntrySearchUrl(entry, word.c_str(), &url)) {
+    if (!ConvertSearchWord(web.szSearchWord, EntryQueryCharset(entry), word)) {
+        MessageBoxA(hDlg, "検索語に、この検索先へ送る文字コードで表せない文字があります。", "注意",
+                    MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+        return;
+    }
+    if (!EntrySearchUrl(entry, word.c_str(), &url)) {
         MessageBoxA(hDlg, "Host Server Name Invalid", "Invalid Entry", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
         return;
     }
