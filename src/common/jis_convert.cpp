@@ -32,6 +32,20 @@ size_t CheckCp932Char(const unsigned char *u, size_t len, size_t i, unsigned &j1
     return 0;
 }
 
+/* AppendJisPair: the CP932 pair of a JIS character, or "?" counted as a
+   character without a CP932 form. */
+void AppendJisPair(std::string &out, bool mapped, unsigned char s1, unsigned char s2, ConversionReport &report,
+                   size_t offset)
+{
+    if (!mapped) {
+        ConversionReport::Note(report.unmappable, report.firstUnmappable, offset);
+        out += '?';
+        return;
+    }
+    out += static_cast<char>(s1);
+    out += static_cast<char>(s2);
+}
+
 } // namespace
 
 bool JisToCp932(unsigned j1, unsigned j2, unsigned char &s1, unsigned char &s2)
@@ -80,13 +94,8 @@ void EucJpToCp932(const char *in, size_t len, std::string &out, ConversionReport
             out += '?';
             i += 3;
         } else if (isGraphic(b) && i + 1 < len && isGraphic(u[i + 1])) {
-            if (JisToCp932(b - 0x80, u[i + 1] - 0x80, s1, s2)) {
-                out += static_cast<char>(s1);
-                out += static_cast<char>(s2);
-            } else {
-                ConversionReport::Note(report.unmappable, report.firstUnmappable, base + i);
-                out += '?';
-            }
+            bool mapped = JisToCp932(b - 0x80, u[i + 1] - 0x80, s1, s2);
+            AppendJisPair(out, mapped, s1, s2, report, base + i);
             i += 2;
         } else {
             ConversionReport::Note(report.invalid, report.firstInvalid, base + i);
@@ -174,13 +183,8 @@ void Iso2022JpToCp932(const char *in, size_t len, std::string &out, ConversionRe
             ++i;
         } else if (i + 1 < len && IsJisByte(u[i + 1])) {
             unsigned char s1, s2;
-            if (mode == IsoMode::Kanji && JisToCp932(b, u[i + 1], s1, s2)) {
-                out += static_cast<char>(s1);
-                out += static_cast<char>(s2);
-            } else {
-                ConversionReport::Note(report.unmappable, report.firstUnmappable, base + i);
-                out += '?';
-            }
+            bool mapped = mode == IsoMode::Kanji && JisToCp932(b, u[i + 1], s1, s2);
+            AppendJisPair(out, mapped, s1, s2, report, base + i);
             i += 2;
         } else {
             ConversionReport::Note(report.invalid, report.firstInvalid, base + i);
