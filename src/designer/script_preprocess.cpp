@@ -256,11 +256,15 @@ private:
     {
         Reader r;
         r.file = file;
-        StartLexer(r.lx, pp_.files[file].text, cp932_);
+        StartLexer(r.lx, pp_.files[file].text, ReadsAsCp932(file));
         r.hasPeek = false;
         r.condBase = conds_.size();
         stack_.push_back(r);
     }
+
+    /* Whether a file's double-byte characters are read as code page 932: the pane's own
+       text always, other files as the code page in force says. */
+    bool ReadsAsCp932(uint16_t file) const { return cp932_ || (file == 0 && opt_.textIsCp932); }
 
     bool ReadRaw(Reader &r, RawToken &t)
     {
@@ -345,7 +349,7 @@ private:
         } else if (name == "pragma") {
             if (toks.size() >= 5 && Spell(r.file, toks[1]) == "code_page" && toks[3].kind == kTokNumber) {
                 cp932_ = strtoul(std::string(Spell(r.file, toks[3])).c_str(), nullptr, 10) == 932;
-                stack_.back().lx.cp932 = cp932_;
+                stack_.back().lx.cp932 = ReadsAsCp932(r.file);
             }
         }
     }

@@ -49,6 +49,10 @@ typedef std::function<bool(const std::string &path, std::string &text)> ScriptLo
 struct ScriptOptions {
     std::string folder;  // the script's folder: quoted includes are looked up there ("" = none)
     ScriptLoader load;   // reads an included file; empty: read from disk
+    // The script's own text is code page 932 whatever its "#pragma code_page" says, as
+    // the pane's text converted from the file's encoding is. The pragma still decides how
+    // the files it includes are read: they come from disk as their bytes stand.
+    bool textIsCp932 = false;
 };
 
 struct Preprocessed {

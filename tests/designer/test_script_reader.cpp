@@ -12,10 +12,12 @@
 
 namespace {
 
-ScriptReading Read(const std::string &text, const std::map<std::string, std::string> &files = {})
+ScriptReading Read(const std::string &text, const std::map<std::string, std::string> &files = {},
+                   bool textIsCp932 = false)
 {
     ScriptOptions o;
     o.folder = "proj/";
+    o.textIsCp932 = textIsCp932;
     o.load = [files](const std::string &path, std::string &out) {
         auto it = files.find(path);
         if (it == files.end()) return false;
@@ -82,6 +84,26 @@ TEST(ScriptReader, QuotedTextsKeepWhatTheCompilerReads)
     EXPECT_EQ(QuoteScriptText(c[0].szText), "\"d:\\\\aa\\\\zz\\\\\"");
     EXPECT_EQ(QuoteScriptText(c[2].szText), "\"a\\tb\\r\\nc\"");
     EXPECT_EQ(QuoteScriptText("c:\\\\temp \\\\\\t x\\"), "\"c:\\\\temp \\\\\\t x\\\\\"");
+}
+
+TEST(ScriptReader, PaneTextIsCp932WhateverItsPragmaSaysButIncludesFollowThePragma)
+{
+    // A UTF-8 script converted for the pane keeps its "#pragma code_page(65001)": 表 and ソ
+    // before a closing quote still end in 0x5C there. The included file is UTF-8 on disk:
+    // read as CP932, あ (E3 81 82) would swallow its closing quote.
+    std::string text = "#pragma code_page(65001)\n#include \"more.rc\"\n"
+                       "A DIALOG 0,0,1,1\nCAPTION \"\x95\x5c\"\nBEGIN\n  LTEXT \"\x83\x5c\", 7, 1,1,1,1\nEND\n";
+    std::map<std::string, std::string> files = {{"proj/more.rc", "B DIALOG 0,0,1,1\nCAPTION \"\xe3\x81\x82\"\nBEGIN\nEND\n"}};
+    ScriptReading r = Read(text, files, true);
+    ASSERT_EQ(r.dialogs.size(), 2u);
+    EXPECT_STREQ(r.dialogs[0].dlg.szCaption, "\xe3\x81\x82");
+    EXPECT_STREQ(r.dialogs[1].dlg.szCaption, "\x95\x5c");
+    ASSERT_EQ(r.dialogs[1].controls.size(), 1u) << StopText(r.dialogs[1]);
+    EXPECT_STREQ(r.dialogs[1].controls[0].szText, "\x83\x5c");
+    EXPECT_EQ(r.dialogs[1].controls[0].id, 7);
+    // The same bytes read from disk follow the pragma, as the resource compiler does.
+    ScriptReading disk = Read(text, files);
+    EXPECT_TRUE(disk.dialogs.size() < 2 || strcmp(disk.dialogs[1].dlg.szCaption, "\x95\x5c") != 0);
 }
 
 TEST(ScriptReader, DefinesConditionsAndIncludesGiveNamesTheirValues)

@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     std::string text(reinterpret_cast<const char *>(data), size);
     ScriptOptions options; // no folder: includes are not found
+    options.textIsCp932 = size & 1; // the pane's reading, which keeps CP932 under any pragma
     Preprocessed pp;
     Preprocess(text, options, pp);
     for (size_t i = 0; i < pp.tokens.size() && i < 4096; i++) {

@@ -51,6 +51,7 @@ static void ReadListText(HWND dlg, DialogList *l)
 {
     ScriptOptions options;
     options.folder = l->folder;
+    options.textIsCp932 = true; // the pane holds CP932 whatever the file's encoding and pragma
     l->reading = ReadDialogScript(l->text, options);
     l->dialogs = DialogExtents(l->text, l->reading);
     HWND list = GetDlgItem(dlg, IDC_DL_LIST);
