@@ -59,6 +59,7 @@ drive waitclass Sora_EditorClass \
       drop 5001 1 "$work/unsure.c" answer "確認" 2 expect-title "[emoji.c]  (FileSize 38byte,TextSize(detected) 28byte)  [utf-8]" \
       drop 5001 1 "$work/unsure.c" answer "確認" 7 expect-title "[unsure.c]  (FileSize 8byte,TextSize(detected) 8byte)" \
       drop 5001 1 "$work/unsure.c" answer "確認" 6 expect-title "[unsure.c]  (FileSize 8byte,TextSize(detected) 7byte)  [utf-8]" \
-      expect-text 5001 $'// 表\r\n' || fail
+      save-pane 5001 "$work/unsure.pane" || fail
+printf '// 表\r\n' | iconv -f UTF-8 -t CP932 | cmp - "$work/unsure.pane" || { echo "FAIL: the pane does not hold 表"; fail; }
 echo "ok an unsure file asks: キャンセル opens nothing, いいえ takes CP932, はい the encoding found"
 drive waitclass Sora_EditorClass terminate

@@ -4,6 +4,7 @@
 #include "app/frame/globals.h"
 #include "doc/doc_messages.h"
 
+#include <cstring>
 #include <string>
 
 /* AskUnsureEncoding: はい keeps the encoding found, いいえ takes the bytes as
@@ -41,7 +42,9 @@ bool DecodeReadDocument(HWND owner, ReadDocument &r)
         std::string message = ConversionMessage(r.encoding, report);
         if (IsRawCp932(r.encoding.encoding)) {
             // Shown as they are; the pane cannot hold them, so no overwrite.
-            ShowDocMessageText(owner, DOC_MSG_INVALID_CP932, message.c_str());
+            // A file with zero bytes is asked about as not pure text instead.
+            if (!std::memchr(r.buf.data(), '\0', r.nRead))
+                ShowDocMessageText(owner, DOC_MSG_INVALID_CP932, message.c_str());
             r.converted = DOC_NOT_WHOLE_INVALID_BYTES;
         } else {
             message += "\r\n\r\nこのまま開きますか？（いいえ: 開かない）";
