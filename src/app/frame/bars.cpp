@@ -120,7 +120,11 @@ static void SetShown(HWND bar, uint32_t word)
     ShowWindow(bar, (word & BAR_SHOWN) ? SW_SHOW : SW_HIDE);
 }
 
-/* ApplyBarStates: shows, hides, docks or floats the bars by their words. */
+/*
+ * ApplyBarStates: shows, hides, docks or floats the bars by their words and
+ * sets the insets; the caller lays the window out when the rest of the
+ * settings is in.
+ */
 void ApplyBarStates(HWND mainWnd)
 {
     if (frame.dwBarStates[0] & BAR_SHOWN) {
@@ -149,5 +153,4 @@ void ApplyBarStates(HWND mainWnd)
         if (!(frame.dwBarStates[4] & BAR_SHOWN))
             frame.nTopInset -= frame.nUserBarHeight;
     }
-    RelayoutMain();
 }

@@ -147,7 +147,7 @@ static void BuildSplitTree(HWND hwnd)
 
 /*
  * OnMainCreate: builds the window tree in its fixed order, then loads the
- * settings.
+ * settings, which show the bars and lay the tree out.
  */
 BOOL OnMainCreate(HWND hwnd)
 {
@@ -182,9 +182,8 @@ BOOL OnMainCreate(HWND hwnd)
     frame.hEntryFont = CreateFontA(-17, 0, 0, 0, 0, TRUE, 0, 0, 0, 0, 0, 0, 0, NULL);
     SendMessageA(frame.hEditEntry, WM_SETFONT, (WPARAM)frame.hEntryFont, 0);
     SubclassPanes();
-    ShowWindow(frame.hFileRebarBase, SW_SHOW);
-    ShowWindow(frame.hRebarBase, SW_SHOW);
-    RelayoutMain();
+    // The settings show the bars by their states and lay the window out
+    // once: showing or placing anything here would be done twice.
     InitWorkspace();
     LoadSettingsAtStart(hwnd);
     ScheduleStartupSetupCheck(hwnd);
