@@ -127,12 +127,9 @@ static void SetShown(HWND bar, uint32_t word)
  */
 void ApplyBarStates(HWND mainWnd)
 {
-    if (frame.dwBarStates[0] & BAR_SHOWN) {
-        ShowCommandBar();
-        CheckMenuItem(GetMenu(mainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_CHECKED);
-    } else {
-        ShowWindow(frame.hCmdLineDlg, SW_HIDE);
-    }
+    // A bar set afloat keeps the place it has docked.
+    if ((frame.dwBarStates[2] | frame.dwBarStates[4]) & BAR_FLOATING)
+        RelayoutMain();
     SetShown(frame.hToolbar, frame.dwBarStates[1]);
     if (frame.dwBarStates[2] & BAR_FLOATING) {
         FloatBar(frame.hFileRebarBase);
@@ -152,5 +149,12 @@ void ApplyBarStates(HWND mainWnd)
         SetShown(frame.hRebarBase, frame.dwBarStates[4]);
         if (!(frame.dwBarStates[4] & BAR_SHOWN))
             frame.nTopInset -= frame.nUserBarHeight;
+    }
+    // The command-line bar comes last, over the other bars.
+    if (frame.dwBarStates[0] & BAR_SHOWN) {
+        ShowCommandBar();
+        CheckMenuItem(GetMenu(mainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_CHECKED);
+    } else {
+        ShowWindow(frame.hCmdLineDlg, SW_HIDE);
     }
 }
