@@ -127,9 +127,6 @@ static void SetShown(HWND bar, uint32_t word)
  */
 void ApplyBarStates(HWND mainWnd)
 {
-    // A bar set afloat keeps the place it has docked.
-    if ((frame.dwBarStates[2] | frame.dwBarStates[4]) & BAR_FLOATING)
-        RelayoutMain();
     SetShown(frame.hToolbar, frame.dwBarStates[1]);
     if (frame.dwBarStates[2] & BAR_FLOATING) {
         FloatBar(frame.hFileRebarBase);

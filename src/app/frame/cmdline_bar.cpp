@@ -1,6 +1,5 @@
 #include "app/frame/globals.h"
 #include "app/frame/bars.h"
-#include "app/frame/layout.h"
 #include "resource_ids.h"
 
 #include <shellapi.h>
@@ -24,11 +23,10 @@ void FillCommandList()
 
 /* PlaceCommandBar: puts the bar under the main window when the screen has
    room there, else inside it just above the status bar, so that it never
-   covers the menu. The status bar's place is the layout's, as the bar may
-   be shown before the window's first layout. */
+   covers the menu. */
 static void PlaceCommandBar()
 {
-    RECT main, bar, client;
+    RECT main, bar, status = {};
     MONITORINFO mi = {};
     mi.cbSize = sizeof mi;
     if (!GetWindowRect(frame.hMainWnd, &main) || !GetWindowRect(frame.hCmdLineDlg, &bar) ||
@@ -37,12 +35,8 @@ static void PlaceCommandBar()
     int nHeight = bar.bottom - bar.top;
     int y = main.bottom;
     if (y + nHeight > mi.rcWork.bottom) {
-        POINT status = {0, 0};
-        if (frame.hStatus && GetClientRect(frame.hMainWnd, &client)) {
-            status.y = StatusBarTop(client.bottom);
-            ClientToScreen(frame.hMainWnd, &status);
-        }
-        y = (status.y > main.top ? status.y : main.bottom) - nHeight;
+        GetWindowRect(frame.hStatus, &status);
+        y = (status.top > main.top ? status.top : main.bottom) - nHeight;
     }
     SetWindowPos(frame.hCmdLineDlg, NULL, main.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

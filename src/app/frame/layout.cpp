@@ -4,11 +4,6 @@
 
 #include <commctrl.h>
 
-int StatusBarTop(int h)
-{
-    return h - frame.nBottomInset + 2;
-}
-
 /*
  * LayoutMain: places the docked user-button bar, the status bar parts and
  * Split0 for a client area of w x h.
@@ -25,7 +20,7 @@ void LayoutMain(HWND hwnd, int w, int h)
         int inner = w - frame.nLeftInset - frame.nRightInset;
         int parts[3] = {inner - 300, inner - 150 > 350 ? inner - 150 : 350, inner};
         SendMessageA(frame.hStatus, SB_SETPARTS, 3, (LPARAM)parts);
-        MoveWindow(frame.hStatus, 0, StatusBarTop(h), w - frame.nRightInset, 22, TRUE);
+        MoveWindow(frame.hStatus, 0, h - frame.nBottomInset + 2, w - frame.nRightInset, 22, TRUE);
     }
     if (frame.Split0)
         MoveWindow(frame.Split0, 0, frame.nTopInset, w - frame.nRightInset, h - frame.nTopInset - frame.nBottomInset,

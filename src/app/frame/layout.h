@@ -5,7 +5,5 @@
 // Places the docked user-button bar, the status bar parts and Split0 for a
 // client area of w x h.
 void LayoutMain(HWND hwnd, int w, int h);
-// The client y at which the layout puts the status bar for a client area h high.
-int StatusBarTop(int h);
 // Runs the layout of WM_SIZE again with the current client size.
 void RelayoutMain();
