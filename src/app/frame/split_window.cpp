@@ -404,6 +404,7 @@ static LRESULT CALLBACK SplitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+/* PaintFirstTime: UpdateWindow with the split windows leaving their panes valid. */
 void PaintFirstTime(HWND hwnd)
 {
     bFirstPaint = TRUE;
