@@ -120,15 +120,13 @@ static void SetShown(HWND bar, uint32_t word)
     ShowWindow(bar, (word & BAR_SHOWN) ? SW_SHOW : SW_HIDE);
 }
 
-/* ApplyBarStates: shows, hides, docks or floats the bars by their words. */
+/*
+ * ApplyBarStates: shows, hides, docks or floats the bars by their words and
+ * sets the insets; the caller lays the window out when the rest of the
+ * settings is in.
+ */
 void ApplyBarStates(HWND mainWnd)
 {
-    if (frame.dwBarStates[0] & BAR_SHOWN) {
-        ShowCommandBar();
-        CheckMenuItem(GetMenu(mainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_CHECKED);
-    } else {
-        ShowWindow(frame.hCmdLineDlg, SW_HIDE);
-    }
     SetShown(frame.hToolbar, frame.dwBarStates[1]);
     if (frame.dwBarStates[2] & BAR_FLOATING) {
         FloatBar(frame.hFileRebarBase);
@@ -149,5 +147,11 @@ void ApplyBarStates(HWND mainWnd)
         if (!(frame.dwBarStates[4] & BAR_SHOWN))
             frame.nTopInset -= frame.nUserBarHeight;
     }
-    RelayoutMain();
+    // The command-line bar comes last, over the other bars.
+    if (frame.dwBarStates[0] & BAR_SHOWN) {
+        ShowCommandBar();
+        CheckMenuItem(GetMenu(mainWnd), IDM_CMDLINEBAR, MF_BYCOMMAND | MF_CHECKED);
+    } else {
+        ShowWindow(frame.hCmdLineDlg, SW_HIDE);
+    }
 }

@@ -6,7 +6,7 @@ HWND CreateMainToolbar(HWND mainWnd);
 HWND CreateFindBar(HWND mainWnd);
 
 // Applies the five bar-state words of the settings record (once, after
-// the settings have been read).
+// the settings have been read); the caller lays the window out afterwards.
 void ApplyBarStates(HWND mainWnd);
 
 // Command-line bar

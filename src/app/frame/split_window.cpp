@@ -26,6 +26,8 @@ struct SplitInfo {
 
 static SplitInfo *splitList;
 static HCURSOR hCursorWE, hCursorNS;
+// TRUE while the window's first paint runs: it paints the panes too.
+static BOOL bFirstPaint;
 
 /*
  * FindSplitInfo: the record of a split window, made zeroed on its first
@@ -366,8 +368,12 @@ static LRESULT CALLBACK SplitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     }
     case WM_ERASEBKGND: {
         DrawBar(p, (HDC)wParam, p->nEdge, p->nEdgeFlags);
-        if (p->hFirst) InvalidateRect(p->hFirst, NULL, TRUE);
-        if (p->hSecond) InvalidateRect(p->hSecond, NULL, TRUE);
+        // The panes may hold stale bits of a move; on the first paint they
+        // are painted afresh anyway.
+        if (!bFirstPaint) {
+            if (p->hFirst) InvalidateRect(p->hFirst, NULL, TRUE);
+            if (p->hSecond) InvalidateRect(p->hSecond, NULL, TRUE);
+        }
         return 1;
     }
     case WM_STYLECHANGED:
@@ -396,6 +402,14 @@ static LRESULT CALLBACK SplitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+/* PaintFirstTime: UpdateWindow with the split windows leaving their panes valid. */
+void PaintFirstTime(HWND hwnd)
+{
+    bFirstPaint = TRUE;
+    UpdateWindow(hwnd);
+    bFirstPaint = FALSE;
 }
 
 BOOL RegisterSplitWindowClass(HINSTANCE instance)

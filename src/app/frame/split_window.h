@@ -24,3 +24,8 @@
 extern const char SPLIT_WINDOW_CLASS[];
 
 BOOL RegisterSplitWindowClass(HINSTANCE instance);
+
+// The first UpdateWindow of a window just shown: it paints every pane, so the
+// split windows erased in it leave the panes valid (painting them twice
+// costs the start-up a second paint of each pane).
+void PaintFirstTime(HWND hwnd);

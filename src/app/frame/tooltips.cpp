@@ -4,11 +4,18 @@
 
 #include <commctrl.h>
 
+// The one tooltip window that carries every tool: each further top-level
+// window costs the start-up a window of the display server.
+static HWND hSharedTip;
+
+/* AddTooltip: a tool for the control on the shared tooltip window, made on first use. */
 HWND AddTooltip(HWND control, const char *text, RECT rc)
 {
-    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               control, NULL, frame.hInst, NULL);
+    if (!hSharedTip || !IsWindow(hSharedTip))
+        hSharedTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                     control, NULL, frame.hInst, NULL);
+    HWND tip = hSharedTip;
     if (!tip)
         return NULL;
     TOOLINFOA ti = {};

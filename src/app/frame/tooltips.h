@@ -2,5 +2,6 @@
 #pragma once
 #include <windows.h>
 
-// Gives control a tooltip with text over the rectangle rc of its client area.
+// Gives control a tooltip with text over the rectangle rc of its client area;
+// all such tools share one tooltip window, which is returned.
 HWND AddTooltip(HWND control, const char *text, RECT rc);

@@ -147,7 +147,7 @@ static void BuildSplitTree(HWND hwnd)
 
 /*
  * OnMainCreate: builds the window tree in its fixed order, then loads the
- * settings.
+ * settings, which show the bars.
  */
 BOOL OnMainCreate(HWND hwnd)
 {
@@ -182,8 +182,8 @@ BOOL OnMainCreate(HWND hwnd)
     frame.hEntryFont = CreateFontA(-17, 0, 0, 0, 0, TRUE, 0, 0, 0, 0, 0, 0, 0, NULL);
     SendMessageA(frame.hEditEntry, WM_SETFONT, (WPARAM)frame.hEntryFont, 0);
     SubclassPanes();
-    ShowWindow(frame.hFileRebarBase, SW_SHOW);
-    ShowWindow(frame.hRebarBase, SW_SHOW);
+    // The bars get their size before the settings put the buttons in; the
+    // settings show the bars by their states and lay the window out again.
     RelayoutMain();
     InitWorkspace();
     LoadSettingsAtStart(hwnd);

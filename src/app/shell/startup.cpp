@@ -4,6 +4,7 @@
 #include "app/shell/command_owners.h"
 #include "app/frame/globals.h"
 #include "app/shell/mainwnd.h"
+#include "app/frame/split_window.h"
 #include "filelist/win/recovery.h"
 
 #include <cstdio>
@@ -120,7 +121,7 @@ BOOL CreateMainWindow(HINSTANCE instance, int showCode)
         return FALSE;
     AnimateWindow(hwnd, 150, AW_SLIDE | AW_HOR_POSITIVE | AW_ACTIVATE);
     ShowWindow(hwnd, showCode);
-    UpdateWindow(hwnd);
+    PaintFirstTime(hwnd);
     SetFocus(hwnd);
     StartRecovery(hwnd);
     return TRUE;

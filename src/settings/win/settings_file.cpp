@@ -256,10 +256,16 @@ static void LoadDefaults()
     MakeDefaultUserButtons();
     ApplyMultiFileMode();
     ApplyBarStates(frame.hMainWnd);
-    RECT rc;
+    // The new size lays the window out (WM_SIZE); a size the system kept
+    // does not, so that case lays it out here.
+    RECT rc, client, after;
     GetWindowRect(frame.hMainWnd, &rc);
+    GetClientRect(frame.hMainWnd, &client);
     SetWindowPos(frame.hMainWnd, NULL, 0, 0, rc.right - rc.left + 1, rc.bottom - rc.top + 1,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetClientRect(frame.hMainWnd, &after);
+    if (EqualRect(&client, &after))
+        RelayoutMain();
 }
 
 // The file on show at the last close, as the settings file names it.
