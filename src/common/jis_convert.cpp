@@ -32,14 +32,21 @@ size_t CheckCp932Char(const unsigned char *u, size_t len, size_t i, unsigned &j1
     return 0;
 }
 
+/* PutQuestionMark: "?" in place of what cannot be read or has no CP932
+   form, counted at its offset in the file. */
+void PutQuestionMark(std::string &out, size_t &count, TextPlace &first, size_t offset)
+{
+    ConversionReport::Note(count, first, offset);
+    out += '?';
+}
+
 /* AppendJisPair: the CP932 pair of a JIS character, or "?" counted as a
    character without a CP932 form. */
 void AppendJisPair(std::string &out, bool mapped, unsigned char s1, unsigned char s2, ConversionReport &report,
                    size_t offset)
 {
     if (!mapped) {
-        ConversionReport::Note(report.unmappable, report.firstUnmappable, offset);
-        out += '?';
+        PutQuestionMark(out, report.unmappable, report.firstUnmappable, offset);
         return;
     }
     out += static_cast<char>(s1);
@@ -90,16 +97,14 @@ void EucJpToCp932(const char *in, size_t len, std::string &out, ConversionReport
             out += static_cast<char>(u[i + 1]);
             i += 2;
         } else if (b == 0x8F && i + 2 < len && isGraphic(u[i + 1]) && isGraphic(u[i + 2])) {
-            ConversionReport::Note(report.unmappable, report.firstUnmappable, base + i);
-            out += '?';
+            PutQuestionMark(out, report.unmappable, report.firstUnmappable, base + i);
             i += 3;
         } else if (isGraphic(b) && i + 1 < len && isGraphic(u[i + 1])) {
             bool mapped = JisToCp932(b - 0x80, u[i + 1] - 0x80, s1, s2);
             AppendJisPair(out, mapped, s1, s2, report, base + i);
             i += 2;
         } else {
-            ConversionReport::Note(report.invalid, report.firstInvalid, base + i);
-            out += '?';
+            PutQuestionMark(out, report.invalid, report.firstInvalid, base + i);
             ++i;
         }
     }
@@ -167,8 +172,7 @@ void Iso2022JpToCp932(const char *in, size_t len, std::string &out, ConversionRe
         }
         if (b <= 0x20 || b >= 0x7F || mode == IsoMode::SingleByte) {
             if (b >= 0x80) {
-                ConversionReport::Note(report.invalid, report.firstInvalid, base + i);
-                out += '?';
+                PutQuestionMark(out, report.invalid, report.firstInvalid, base + i);
             } else {
                 out += static_cast<char>(b);
             }
@@ -177,8 +181,7 @@ void Iso2022JpToCp932(const char *in, size_t len, std::string &out, ConversionRe
             if (b <= 0x5F) {
                 out += static_cast<char>(b + 0x80);
             } else {
-                ConversionReport::Note(report.invalid, report.firstInvalid, base + i);
-                out += '?';
+                PutQuestionMark(out, report.invalid, report.firstInvalid, base + i);
             }
             ++i;
         } else if (i + 1 < len && IsJisByte(u[i + 1])) {
@@ -187,8 +190,7 @@ void Iso2022JpToCp932(const char *in, size_t len, std::string &out, ConversionRe
             AppendJisPair(out, mapped, s1, s2, report, base + i);
             i += 2;
         } else {
-            ConversionReport::Note(report.invalid, report.firstInvalid, base + i);
-            out += '?';
+            PutQuestionMark(out, report.invalid, report.firstInvalid, base + i);
             ++i;
         }
     }
